@@ -1,0 +1,45 @@
+#pragma once
+
+// The two conversions behind every answer Quorvane gives: an Ordnance Survey National Grid
+// reference to latitude and longitude, and a latitude and longitude to an IARU (Maidenhead)
+// locator.
+//
+// Both procedures keep no state, touch nothing but their out-parameters, never throw and do
+// not allocate for a valid reference. Their arithmetic is evaluated exactly as the formulas
+// in Module1.cpp are written, in double precision without fused multiply-add, so that the
+// answers agree to the last bit with those our users already rely on.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace Module1 {
+
+// Result codes of ConvertNGR.
+inline constexpr std::int16_t kValid = 0;
+inline constexpr std::int16_t kWrongLength = 1;
+inline constexpr std::int16_t kBadGridLetter = 2;
+inline constexpr std::int16_t kBadDigit = 3;
+
+// Converts an eight-character grid reference (two letters, three easting digits, three
+// northing digits: a 100 m square, e.g. "TQ300800") to latitude and longitude in degrees,
+// north and east positive, on the program's spherical approximation.
+//
+// `ngr` is UTF-8; its length is counted in characters. `result` is set to kValid on entry,
+// then the tests run in this order and the first that fails decides it:
+//   kWrongLength   the text is not exactly eight characters long;
+//   kBadGridLetter the first letter is not N, S or T, or the second is not A to Z or is I
+//                  (either letter may be lower case);
+//   kBadDigit      one of characters 3 to 8 is not a digit 0 to 9.
+// `longitude`, then `latitude`, are written only when `result` is kValid; otherwise both keep
+// the values the caller passed.
+void ConvertNGR(std::string_view ngr, double& latitude, double& longitude, std::int16_t& result);
+
+// Sets `locator` to the six-character locator of the point (e.g. "IO91WM"): longitude field,
+// latitude field, longitude square, latitude square, longitude subsquare, latitude subsquare.
+// Longitude 180 wraps to the western edge of field A; latitude 90 stays in field R.
+// A latitude outside -90..90, a longitude outside -180..180, or a value that is not finite
+// gives the empty locator.
+void CalcLocator(double latitude, double longitude, std::string& locator);
+
+}  // namespace Module1

@@ -1,0 +1,107 @@
+#include "NumberReading.hpp"
+
+#include <algorithm>
+#include <charconv>
+#include <string>
+#include <system_error>
+
+namespace runtime {
+namespace {
+
+constexpr bool IsBlank(char c) noexcept { return c == ' ' || c == '\t'; }
+constexpr bool IsDigit(char c) noexcept { return c >= '0' && c <= '9'; }
+
+// Exponents are clamped here while being read: far beyond any double's range, yet safe
+// from overflow of the integer holding them.
+constexpr long kExponentClamp = 100'000;
+
+std::string_view TrimBlanks(std::string_view text) noexcept {
+    while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
+    while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
+    return text;
+}
+
+// Takes the leading run of digits off `text`.
+std::string_view TakeDigits(std::string_view& text) noexcept {
+    std::size_t n = 0;
+    while (n < text.size() && IsDigit(text[n])) ++n;
+    const std::string_view digits = text.substr(0, n);
+    text.remove_prefix(n);
+    return digits;
+}
+
+}  // namespace
+
+std::optional<double> ReadNumber(std::string_view text, std::string_view decimalSeparator) {
+    std::string_view rest = TrimBlanks(text);
+
+    bool negative = false;
+    if (!rest.empty() && (rest.front() == '+' || rest.front() == '-')) {
+        negative = rest.front() == '-';
+        rest.remove_prefix(1);
+    }
+    const std::string_view whole = TakeDigits(rest);
+    std::string_view fraction;
+    if (!decimalSeparator.empty() && rest.starts_with(decimalSeparator)) {
+        rest.remove_prefix(decimalSeparator.size());
+        fraction = TakeDigits(rest);
+    }
+    if (whole.empty() && fraction.empty()) {
+        return std::nullopt;
+    }
+    long exponent = 0;
+    std::string_view exponentDigits;
+    bool exponentNegative = false;
+    if (!rest.empty() && (rest.front() == 'e' || rest.front() == 'E')) {
+        rest.remove_prefix(1);
+        if (!rest.empty() && (rest.front() == '+' || rest.front() == '-')) {
+            exponentNegative = rest.front() == '-';
+            rest.remove_prefix(1);
+        }
+        exponentDigits = TakeDigits(rest);
+        if (exponentDigits.empty()) {
+            return std::nullopt;
+        }
+        for (const char d : exponentDigits) {
+            exponent = std::min(exponent * 10 + (d - '0'), kExponentClamp);
+        }
+        if (exponentNegative) exponent = -exponent;
+    }
+    if (!rest.empty()) {
+        return std::nullopt;
+    }
+
+    // The same number in the one form from_chars reads, whatever the separator.
+    std::string canonical;
+    canonical.reserve(whole.size() + fraction.size() + 24);
+    if (negative) canonical += '-';
+    canonical += whole.empty() ? std::string_view("0") : whole;
+    if (!fraction.empty()) {
+        canonical += '.';
+        canonical += fraction;
+    }
+    canonical += 'e';
+    canonical += std::to_string(exponent);
+
+    double value = 0;
+    const auto [end, ec] =
+        std::from_chars(canonical.data(), canonical.data() + canonical.size(), value);
+    if (ec == std::errc{} && end == canonical.data() + canonical.size()) {
+        return value;
+    }
+    if (ec != std::errc::result_out_of_range) {
+        return std::nullopt;
+    }
+    // Out of range either way: find which from the position of the first non-zero digit.
+    const std::size_t firstNonZero = whole.find_first_not_of('0');
+    const long magnitude =
+        firstNonZero != std::string_view::npos
+            ? static_cast<long>(whole.size() - firstNonZero) + exponent
+            : exponent - static_cast<long>(fraction.find_first_not_of('0'));
+    if (magnitude > 0) {
+        return std::nullopt;  // too large for a double
+    }
+    return negative ? -0.0 : 0.0;
+}
+
+}  // namespace runtime
