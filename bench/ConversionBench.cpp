@@ -97,7 +97,7 @@ BENCHMARK(BM_TrigonometryFloor);
 
 // Console output as usual, plus the nanoseconds of each run kept for the ratio.
 class RatioReporter : public benchmark::ConsoleReporter {
-public:
+  public:
     void ReportRuns(const std::vector<Run>& runs) override {
         ConsoleReporter::ReportRuns(runs);
         for (const Run& run : runs) {
@@ -109,7 +109,7 @@ public:
     }
     const std::map<std::string, double>& Nanoseconds() const { return nanoseconds_; }
 
-private:
+  private:
     std::map<std::string, double> nanoseconds_;
 };
 
@@ -124,8 +124,9 @@ int main(int argc, char** argv) {
     const auto road = ns.find("BM_ConvertAndLocate");
     const auto floor = ns.find("BM_TrigonometryFloor");
     if (road != ns.end() && floor != ns.end()) {
-        std::printf("conversion: %.1f ns, trigonometry floor: %.1f ns, ratio %.3f (target <= 1.25)\n",
-                    road->second, floor->second, road->second / floor->second);
+        std::printf(
+            "conversion: %.1f ns, trigonometry floor: %.1f ns, ratio %.3f (target <= 1.25)\n",
+            road->second, floor->second, road->second / floor->second);
     }
     benchmark::Shutdown();
     return 0;

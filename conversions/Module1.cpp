@@ -39,7 +39,7 @@ constexpr int kEastingOffsetKm = -1000;
 // Northing of the top row of the grid, and the northing steps of the two letters' rows.
 constexpr int kTopRowNorthingKm = 1900;
 constexpr int kLargeRowStepKm = 100;  // per letter index of the first letter's row start
-constexpr int kSmallRowStepKm = 20;    // per letter index of the second letter's row start
+constexpr int kSmallRowStepKm = 20;   // per letter index of the second letter's row start
 // Three digits give hundreds of metres: divided by this they are kilometres.
 constexpr double kDigitsPerKm = 10;
 
@@ -60,7 +60,9 @@ static_assert(kDegreesPerRadian == 180 / 3.1415926);
 
 // The number written by three characters known to be the digits "0" to "9".
 double DigitsValue(std::string_view hundreds, std::string_view tens, std::string_view units) {
-    const auto digit = [](std::string_view d) { return runtime::CharCode(d) - runtime::CharCode("0"); };
+    const auto digit = [](std::string_view d) {
+        return runtime::CharCode(d) - runtime::CharCode("0");
+    };
     return 100 * digit(hundreds) + 10 * digit(tens) + digit(units);
 }
 
@@ -95,7 +97,7 @@ constexpr double kMaxLongitude = 180;
 // The locator as it is built: at most six characters of two bytes each, so that building
 // it needs no memory beyond this.
 class LocatorText {
-public:
+  public:
     // Appends the character with `code`; false when there is none.
     bool AppendChar(double code) {
         runtime::CharBuffer buffer{};
@@ -109,7 +111,7 @@ public:
     }
     std::string_view View() const { return {bytes_.data(), size_}; }
 
-private:
+  private:
     bool Append(std::string_view text) {
         if (text.size() > bytes_.size() - size_) {
             return false;
@@ -141,8 +143,10 @@ void ConvertNGR(std::string_view ngr, double& latitude, double& longitude, std::
         result = kBadGridLetter;
         return;
     }
-    if (L1 > kLetterI) L1 = L1 - 1;
-    if (L2 > kLetterI) L2 = L2 - 1;
+    if (L1 > kLetterI)
+        L1 = L1 - 1;
+    if (L2 > kLetterI)
+        L2 = L2 - 1;
 
     for (std::size_t position = 3; position <= kGridReferenceLength; ++position) {
         const int code = runtime::CharCode(c[position]);
@@ -183,17 +187,20 @@ void CalcLocator(double latitude, double longitude, std::string& locator) {
 
     double la = latitude + kLatitudeShift;
     double lo = longitude + kLongitudeShift;
-    if (lo == kLongitudeWrap) lo = 0;
-    if (la == kLatitudeTop) la = kLatitudeClamp;
+    if (lo == kLongitudeWrap)
+        lo = 0;
+    if (la == kLatitudeTop)
+        la = kLatitudeClamp;
 
     const double fLo = runtime::Floor(lo / kFieldLonDeg);
     const double fLa = runtime::Floor(la / kFieldLatDeg);
     const double sqLo = runtime::Floor((lo - fLo * kFieldLonDeg) / kSquareLonDeg);
     const double sqLa = runtime::Floor(la - fLa * kFieldLatDeg);
-    const double subLo =
-        runtime::Floor((lo - runtime::Floor(lo / kSquareLonDeg) * kSquareLonDeg) * kSubsquaresPerSquareLon +
-                   kCodeOfA);
-    const double subLa = runtime::Floor((la - runtime::Floor(la)) * kSubsquaresPerDegreeLat + kCodeOfA);
+    const double subLo = runtime::Floor((lo - runtime::Floor(lo / kSquareLonDeg) * kSquareLonDeg) *
+                                            kSubsquaresPerSquareLon +
+                                        kCodeOfA);
+    const double subLa =
+        runtime::Floor((la - runtime::Floor(la)) * kSubsquaresPerDegreeLat + kCodeOfA);
 
     // With the range checked above every code is a letter and every number a digit; the
     // checks keep it so.

@@ -73,8 +73,9 @@ std::string FormatThreeDecimals(double value, std::string_view decimalSeparator)
     }
 
     // "#" shows no leading zeros in the whole part and no trailing zeros in the fraction.
-    whole.erase(0, whole.find_first_not_of('0') == std::string::npos ? whole.size()
-                                                                     : whole.find_first_not_of('0'));
+    whole.erase(0, whole.find_first_not_of('0') == std::string::npos
+                       ? whole.size()
+                       : whole.find_first_not_of('0'));
     fraction.erase(fraction.find_last_not_of('0') + 1);
 
     const bool showsZero = whole.empty() && fraction.empty();

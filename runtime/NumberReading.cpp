@@ -8,23 +8,30 @@
 namespace runtime {
 namespace {
 
-constexpr bool IsBlank(char c) noexcept { return c == ' ' || c == '\t'; }
-constexpr bool IsDigit(char c) noexcept { return c >= '0' && c <= '9'; }
+constexpr bool IsBlank(char c) noexcept {
+    return c == ' ' || c == '\t';
+}
+constexpr bool IsDigit(char c) noexcept {
+    return c >= '0' && c <= '9';
+}
 
 // Exponents are clamped here while being read: far beyond any double's range, yet safe
 // from overflow of the integer holding them.
 constexpr long kExponentClamp = 100'000;
 
 std::string_view TrimBlanks(std::string_view text) noexcept {
-    while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
-    while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
+    while (!text.empty() && IsBlank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && IsBlank(text.back()))
+        text.remove_suffix(1);
     return text;
 }
 
 // Takes the leading run of digits off `text`.
 std::string_view TakeDigits(std::string_view& text) noexcept {
     std::size_t n = 0;
-    while (n < text.size() && IsDigit(text[n])) ++n;
+    while (n < text.size() && IsDigit(text[n]))
+        ++n;
     const std::string_view digits = text.substr(0, n);
     text.remove_prefix(n);
     return digits;
@@ -65,7 +72,8 @@ std::optional<double> ReadNumber(std::string_view text, std::string_view decimal
         for (const char d : exponentDigits) {
             exponent = std::min(exponent * 10 + (d - '0'), kExponentClamp);
         }
-        if (exponentNegative) exponent = -exponent;
+        if (exponentNegative)
+            exponent = -exponent;
     }
     if (!rest.empty()) {
         return std::nullopt;
@@ -74,7 +82,8 @@ std::optional<double> ReadNumber(std::string_view text, std::string_view decimal
     // The same number in the one form from_chars reads, whatever the separator.
     std::string canonical;
     canonical.reserve(whole.size() + fraction.size() + 24);
-    if (negative) canonical += '-';
+    if (negative)
+        canonical += '-';
     canonical += whole.empty() ? std::string_view("0") : whole;
     if (!fraction.empty()) {
         canonical += '.';
@@ -94,10 +103,9 @@ std::optional<double> ReadNumber(std::string_view text, std::string_view decimal
     }
     // Out of range either way: find which from the position of the first non-zero digit.
     const std::size_t firstNonZero = whole.find_first_not_of('0');
-    const long magnitude =
-        firstNonZero != std::string_view::npos
-            ? static_cast<long>(whole.size() - firstNonZero) + exponent
-            : exponent - static_cast<long>(fraction.find_first_not_of('0'));
+    const long magnitude = firstNonZero != std::string_view::npos
+                               ? static_cast<long>(whole.size() - firstNonZero) + exponent
+                               : exponent - static_cast<long>(fraction.find_first_not_of('0'));
     if (magnitude > 0) {
         return std::nullopt;  // too large for a double
     }

@@ -27,9 +27,9 @@ std::string_view NumberToText(double value, NumberBuffer& buffer) noexcept {
     buffer[0] = sign;
     char* const digits = buffer.data() + 1;
     if (magnitude < kWholeNumberLimit && magnitude == std::floor(magnitude)) {
-        const char* end =
-            std::to_chars(digits, buffer.data() + buffer.size(), static_cast<std::int64_t>(magnitude))
-                .ptr;
+        const char* end = std::to_chars(digits, buffer.data() + buffer.size(),
+                                        static_cast<std::int64_t>(magnitude))
+                              .ptr;
         return {buffer.data(), end};
     }
     char* end = std::to_chars(digits, buffer.data() + buffer.size(), magnitude,

@@ -1,5 +1,6 @@
 #include "Text.hpp"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 
@@ -15,7 +16,9 @@ struct Decoded {
     bool valid;
 };
 
-constexpr bool IsContinuation(unsigned char byte) noexcept { return (byte & 0xC0U) == 0x80U; }
+constexpr bool IsContinuation(unsigned char byte) noexcept {
+    return (byte & 0xC0U) == 0x80U;
+}
 
 Decoded DecodeAt(std::string_view text, std::size_t pos) noexcept {
     const auto byteAt = [&](std::size_t i) { return static_cast<unsigned char>(text[pos + i]); };
@@ -37,13 +40,17 @@ Decoded DecodeAt(std::string_view text, std::size_t pos) noexcept {
     } else if (lead >= 0xE0U && lead <= 0xEFU) {
         width = 3;
         codePoint = lead & 0x0FU;
-        if (lead == 0xE0U) secondMin = 0xA0U;
-        if (lead == 0xEDU) secondMax = 0x9FU;
+        if (lead == 0xE0U)
+            secondMin = 0xA0U;
+        if (lead == 0xEDU)
+            secondMax = 0x9FU;
     } else if (lead >= 0xF0U && lead <= 0xF4U) {
         width = 4;
         codePoint = lead & 0x07U;
-        if (lead == 0xF0U) secondMin = 0x90U;
-        if (lead == 0xF4U) secondMax = 0x8FU;
+        if (lead == 0xF0U)
+            secondMin = 0x90U;
+        if (lead == 0xF4U)
+            secondMax = 0x8FU;
     } else {
         return invalid;
     }
@@ -93,6 +100,16 @@ std::size_t Length(std::string_view text) noexcept {
 }
 
 bool SplitCharacters(std::string_view text, std::span<std::string_view> characters) noexcept {
+    // ASCII text of the expected size, the usual case, splits into its bytes; checking the
+    // bytes independently keeps a byte-by-byte walk off the caller's critical path.
+    if (text.size() == characters.size() && std::all_of(text.begin(), text.end(), [](char c) {
+            return static_cast<unsigned char>(c) <= kMaxAsciiCode;
+        })) {
+        for (std::size_t i = 0; i < text.size(); ++i) {
+            characters[i] = text.substr(i, 1);
+        }
+        return true;
+    }
     std::size_t pos = 0;
     for (std::string_view& character : characters) {
         if (pos == text.size()) {

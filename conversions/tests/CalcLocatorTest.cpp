@@ -61,7 +61,7 @@ TEST(CalcLocatorEdges, Longitude180IsLongitudeMinus180) {
 }
 
 TEST(CalcLocatorEdges, BoundariesFallToTheEastAndNorth) {
-    EXPECT_EQ(Locator(52, -2), "IO92AA");           // square and subsquare edge
+    EXPECT_EQ(Locator(52, -2), "IO92AA");  // square and subsquare edge
     EXPECT_EQ(Locator(52, -2.0000000000001), "IO82XA");
     EXPECT_EQ(Locator(51.999999999, -2), "IO91AX");
     EXPECT_EQ(Locator(52, -2 + 5.0 / 60), "IO92BA");  // next subsquare, 5' east
@@ -72,9 +72,18 @@ TEST(CalcLocatorEdges, BoundariesFallToTheEastAndNorth) {
 TEST(CalcLocatorEdges, OutsideTheWorldGivesNoLocator) {
     const double nan = std::numeric_limits<double>::quiet_NaN();
     const double inf = std::numeric_limits<double>::infinity();
-    for (const auto& [lat, lon] : std::initializer_list<std::pair<double, double>>{
-             {90.0000001, 0}, {-90.0000001, 0}, {0, 180.0000001}, {0, -180.0000001}, {91, 0},
-             {1e300, 0}, {0, -1e300}, {nan, 0}, {0, nan}, {inf, 0}, {0, -inf}}) {
+    for (const auto& [lat, lon] :
+         std::initializer_list<std::pair<double, double>>{{90.0000001, 0},
+                                                          {-90.0000001, 0},
+                                                          {0, 180.0000001},
+                                                          {0, -180.0000001},
+                                                          {91, 0},
+                                                          {1e300, 0},
+                                                          {0, -1e300},
+                                                          {nan, 0},
+                                                          {0, nan},
+                                                          {inf, 0},
+                                                          {0, -inf}}) {
         EXPECT_EQ(Locator(lat, lon), "") << lat << ' ' << lon;
     }
 }

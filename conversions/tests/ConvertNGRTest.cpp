@@ -21,7 +21,9 @@ Converted Convert(std::string_view ngr) {
     return c;
 }
 
-std::int16_t ResultOf(std::string_view ngr) { return Convert(ngr).result; }
+std::int16_t ResultOf(std::string_view ngr) {
+    return Convert(ngr).result;
+}
 
 // ---- Positions, to the last bit ---------------------------------------------------------
 
@@ -53,14 +55,15 @@ TEST_P(ConvertNGRTable, PositionToSixDecimals) {
     EXPECT_NEAR(c.longitude, ref.longitude, 5e-7) << ref.ngr;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    AcrossTheGrid, ConvertNGRTable,
-    testing::Values(Reference{"TQ300800", 51.503071, -0.127238},
-                    Reference{"NN166712", 56.798455, -5.003786},
-                    Reference{"SV000000", 49.766358, -7.554519},
-                    Reference{"sk123456", 53.007053, -1.816703},
-                    Reference{"SU000500", 51.248198, -2.000000}),
-    [](const testing::TestParamInfo<Reference>& param) { return std::string(param.param.ngr); });
+INSTANTIATE_TEST_SUITE_P(AcrossTheGrid, ConvertNGRTable,
+                         testing::Values(Reference{"TQ300800", 51.503071, -0.127238},
+                                         Reference{"NN166712", 56.798455, -5.003786},
+                                         Reference{"SV000000", 49.766358, -7.554519},
+                                         Reference{"sk123456", 53.007053, -1.816703},
+                                         Reference{"SU000500", 51.248198, -2.000000}),
+                         [](const testing::TestParamInfo<Reference>& param) {
+                             return std::string(param.param.ngr);
+                         });
 
 TEST(ConvertNGRPosition, LowerCaseEqualsUpperCase) {
     for (const char* pair : {"sk", "Sk", "sK"}) {
@@ -101,11 +104,11 @@ TEST(ConvertNGRPosition, SquaresLieWhereTheGridPutsThem) {
 TEST(ConvertNGRValidation, LengthIsCountedInCharacters) {
     EXPECT_EQ(ResultOf(""), Module1::kWrongLength);
     EXPECT_EQ(ResultOf("TQ30080"), Module1::kWrongLength);
-    EXPECT_EQ(ResultOf("SU1234567"), Module1::kWrongLength);  // nine, first eight valid
-    EXPECT_EQ(ResultOf("TQ300800 "), Module1::kWrongLength);  // longer is never truncated
-    EXPECT_EQ(ResultOf("TQ30080\xC3\xA9"), Module1::kBadDigit);   // eight characters, nine bytes
-    EXPECT_EQ(ResultOf("TQ3008\xC3\xA9"), Module1::kWrongLength); // seven characters, eight bytes
-    EXPECT_EQ(ResultOf("TQ30080\xE2\x82"), Module1::kWrongLength); // truncated euro: nine
+    EXPECT_EQ(ResultOf("SU1234567"), Module1::kWrongLength);        // nine, first eight valid
+    EXPECT_EQ(ResultOf("TQ300800 "), Module1::kWrongLength);        // longer is never truncated
+    EXPECT_EQ(ResultOf("TQ30080\xC3\xA9"), Module1::kBadDigit);     // eight characters, nine bytes
+    EXPECT_EQ(ResultOf("TQ3008\xC3\xA9"), Module1::kWrongLength);   // seven characters, eight bytes
+    EXPECT_EQ(ResultOf("TQ30080\xE2\x82"), Module1::kWrongLength);  // truncated euro: nine
 }
 
 TEST(ConvertNGRValidation, FirstLetterIsNSOrT) {
@@ -127,8 +130,13 @@ TEST(ConvertNGRValidation, SecondLetterIsAToZExceptI) {
     }
     EXPECT_EQ(ResultOf("Si123456"), Module1::kBadGridLetter);
     EXPECT_EQ(ResultOf("IS123456"), Module1::kBadGridLetter);
-    for (const char* bad : {"S@123456", "S[123456", "S`123456", "S{123456", "S1123456",
-                            "S 123456", "\xC3\x89" "U123456", "S\xC3\xA9" "123456", "S\xFF" "123456"}) {
+    for (const char* bad : {"S@123456", "S[123456", "S`123456", "S{123456", "S1123456", "S 123456",
+                            "\xC3\x89"
+                            "U123456",
+                            "S\xC3\xA9"
+                            "123456",
+                            "S\xFF"
+                            "123456"}) {
         EXPECT_EQ(ResultOf(bad), Module1::kBadGridLetter) << bad;
     }
 }
@@ -139,14 +147,19 @@ TEST(ConvertNGRValidation, CharactersThreeToEightAreDigits) {
     EXPECT_EQ(ResultOf("SU12/456"), Module1::kBadDigit);  // just below "0"
     EXPECT_EQ(ResultOf("SU123:56"), Module1::kBadDigit);  // just above "9"
     EXPECT_EQ(ResultOf("SU-12345"), Module1::kBadDigit);
-    EXPECT_EQ(ResultOf("SU1234\xEF\xBC\x95" "6"), Module1::kBadDigit);  // fullwidth five
-    EXPECT_EQ(ResultOf(std::string("SU123\0" "56", 8)), Module1::kBadDigit);
+    EXPECT_EQ(ResultOf("SU1234\xEF\xBC\x95"
+                       "6"),
+              Module1::kBadDigit);  // fullwidth five
+    EXPECT_EQ(ResultOf(std::string("SU123\0"
+                                   "56",
+                                   8)),
+              Module1::kBadDigit);
     EXPECT_EQ(ResultOf("SU000000"), Module1::kValid);
     EXPECT_EQ(ResultOf("SU999999"), Module1::kValid);
 }
 
 TEST(ConvertNGRValidation, TestsRunInOrderLengthLettersDigits) {
-    EXPECT_EQ(ResultOf("XX12345"), Module1::kWrongLength);   // bad letters, wrong length
+    EXPECT_EQ(ResultOf("XX12345"), Module1::kWrongLength);     // bad letters, wrong length
     EXPECT_EQ(ResultOf("XX12345A"), Module1::kBadGridLetter);  // bad letters and digit
     EXPECT_EQ(ResultOf("SUABCDEF"), Module1::kBadDigit);
 }

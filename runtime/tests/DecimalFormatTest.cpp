@@ -6,7 +6,9 @@
 
 namespace {
 
-std::string Format(double value) { return runtime::FormatThreeDecimals(value, "."); }
+std::string Format(double value) {
+    return runtime::FormatThreeDecimals(value, ".");
+}
 
 TEST(FormatThreeDecimals, ShowsUpToThreeDecimalsWithoutLeadingZero) {
     EXPECT_EQ(Format(51.503071), "51.503");
@@ -27,10 +29,10 @@ TEST(FormatThreeDecimals, AlwaysShowsTheSeparator) {
 TEST(FormatThreeDecimals, RoundsHalfAwayFromZeroOnTheShownDecimal) {
     EXPECT_EQ(Format(0.0005), ".001");
     EXPECT_EQ(Format(-0.0005), "-.001");
-    EXPECT_EQ(Format(2.0005), "2.001");    // binary value lies just below the half
+    EXPECT_EQ(Format(2.0005), "2.001");  // binary value lies just below the half
     EXPECT_EQ(Format(1.0015), "1.002");
     EXPECT_EQ(Format(0.00049999), ".");
-    EXPECT_EQ(Format(0.9995), "1.");       // carry into the whole part
+    EXPECT_EQ(Format(0.9995), "1.");  // carry into the whole part
     EXPECT_EQ(Format(-999.9996), "-1000.");
 }
 
@@ -43,7 +45,9 @@ TEST(FormatThreeDecimals, NegativeValueRoundingToZeroHasNoSign) {
 TEST(FormatThreeDecimals, UsesTheGivenSeparator) {
     EXPECT_EQ(runtime::FormatThreeDecimals(51.503071, ","), "51,503");
     EXPECT_EQ(runtime::FormatThreeDecimals(-2, ","), "-2,");
-    EXPECT_EQ(runtime::FormatThreeDecimals(1.5, "\xD9\xAB"), "1\xD9\xAB" "5");  // Arabic
+    EXPECT_EQ(runtime::FormatThreeDecimals(1.5, "\xD9\xAB"),
+              "1\xD9\xAB"
+              "5");  // Arabic
 }
 
 TEST(FormatThreeDecimals, ValuesNoReferenceProduces) {

@@ -23,11 +23,27 @@ void ExpectSameAsStdFloor(double x) {
 
 TEST(Floor, EdgesAgreeWithStdFloor) {
     constexpr double kInf = std::numeric_limits<double>::infinity();
-    for (const double x :
-         {0.0, -0.0, 0.5, -0.5, 1.0, -1.0, 2.999999999999999, -2.000000000000001, 4503599627370495.5,
-          -4503599627370495.5, 4503599627370496.0, -4503599627370497.0, 9.3e18, -9.3e18, 1e300,
-          -1e300, kInf, -kInf, std::numeric_limits<double>::denorm_min(),
-          -std::numeric_limits<double>::denorm_min(), std::numeric_limits<double>::quiet_NaN()}) {
+    for (const double x : {0.0,
+                           -0.0,
+                           0.5,
+                           -0.5,
+                           1.0,
+                           -1.0,
+                           2.999999999999999,
+                           -2.000000000000001,
+                           4503599627370495.5,
+                           -4503599627370495.5,
+                           4503599627370496.0,
+                           -4503599627370497.0,
+                           9.3e18,
+                           -9.3e18,
+                           1e300,
+                           -1e300,
+                           kInf,
+                           -kInf,
+                           std::numeric_limits<double>::denorm_min(),
+                           -std::numeric_limits<double>::denorm_min(),
+                           std::numeric_limits<double>::quiet_NaN()}) {
         ExpectSameAsStdFloor(x);
     }
 }

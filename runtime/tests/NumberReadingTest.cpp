@@ -6,7 +6,9 @@
 
 namespace {
 
-std::optional<double> Read(std::string_view text) { return runtime::ReadNumber(text, "."); }
+std::optional<double> Read(std::string_view text) {
+    return runtime::ReadNumber(text, ".");
+}
 
 TEST(ReadNumber, PlainNumbers) {
     EXPECT_EQ(Read("52"), 52.0);
@@ -37,9 +39,9 @@ TEST(ReadNumber, ReadsBackWhatTheWindowShows) {
 
 TEST(ReadNumber, NotNumbers) {
     for (const char* text :
-         {"", "   ", "abc", "52N", "1.2.3", "1,234.5", "1,5", "inf", "-inf", "infinity", "nan",
-          "NaN", "0x1A", "0x1p3", "1e", "1e+", "e5", "+", "-", "--1", "+-1", "1_000", "\xC2\xBD",
-          "\xEF\xBC\x95"}) {
+         {"",     "   ",      "abc", "52N", "1.2.3", "1,234.5", "1,5",      "inf",
+          "-inf", "infinity", "nan", "NaN", "0x1A",  "0x1p3",   "1e",       "1e+",
+          "e5",   "+",        "-",   "--1", "+-1",   "1_000",   "\xC2\xBD", "\xEF\xBC\x95"}) {
         EXPECT_EQ(Read(text), std::nullopt) << '"' << text << '"';
     }
     EXPECT_EQ(Read(std::string_view("5\0", 2)), std::nullopt);
@@ -63,7 +65,10 @@ TEST(ReadNumber, UsesOnlyTheGivenSeparator) {
     EXPECT_EQ(runtime::ReadNumber("52,5", ","), 52.5);
     EXPECT_EQ(runtime::ReadNumber("52.5", ","), std::nullopt);
     EXPECT_EQ(runtime::ReadNumber("1.234,5", ","), std::nullopt);
-    EXPECT_EQ(runtime::ReadNumber("1\xD9\xAB" "5", "\xD9\xAB"), 1.5);
+    EXPECT_EQ(runtime::ReadNumber("1\xD9\xAB"
+                                  "5",
+                                  "\xD9\xAB"),
+              1.5);
 }
 
 }  // namespace

@@ -16,20 +16,25 @@ using runtime::Mid;
 TEST(TextLength, CountsCharactersNotBytes) {
     EXPECT_EQ(Length(""), 0U);
     EXPECT_EQ(Length("TQ300800"), 8U);
-    EXPECT_EQ(Length("\xC3\xA9"), 1U);              // é
-    EXPECT_EQ(Length("TQ30080\xE2\x82\xAC"), 8U);   // euro sign, three bytes
-    EXPECT_EQ(Length("\xF0\x9F\x93\xA1TQ"), 3U);    // satellite dish emoji, four bytes
-    EXPECT_EQ(Length(std::string("TQ\0" "00800", 8)), 8U);
+    EXPECT_EQ(Length("\xC3\xA9"), 1U);             // é
+    EXPECT_EQ(Length("TQ30080\xE2\x82\xAC"), 8U);  // euro sign, three bytes
+    EXPECT_EQ(Length("\xF0\x9F\x93\xA1TQ"), 3U);   // satellite dish emoji, four bytes
+    EXPECT_EQ(Length(std::string("TQ\0"
+                                 "00800",
+                                 8)),
+              8U);
 }
 
 TEST(TextLength, EachMalformedByteIsOneCharacter) {
     EXPECT_EQ(Length("\xFF"), 1U);
-    EXPECT_EQ(Length("\x80\x80"), 2U);               // stray continuation bytes
-    EXPECT_EQ(Length("\xE2\x82"), 2U);               // truncated three-byte sequence
-    EXPECT_EQ(Length("\xC0\xAF"), 2U);               // overlong "/"
-    EXPECT_EQ(Length("\xED\xA0\x80"), 3U);           // UTF-16 surrogate
-    EXPECT_EQ(Length("\xF4\x90\x80\x80"), 4U);       // beyond U+10FFFF
-    EXPECT_EQ(Length("\xE2\x82" "A"), 3U);           // truncation does not swallow the "A"
+    EXPECT_EQ(Length("\x80\x80"), 2U);          // stray continuation bytes
+    EXPECT_EQ(Length("\xE2\x82"), 2U);          // truncated three-byte sequence
+    EXPECT_EQ(Length("\xC0\xAF"), 2U);          // overlong "/"
+    EXPECT_EQ(Length("\xED\xA0\x80"), 3U);      // UTF-16 surrogate
+    EXPECT_EQ(Length("\xF4\x90\x80\x80"), 4U);  // beyond U+10FFFF
+    EXPECT_EQ(Length("\xE2\x82"
+                     "A"),
+              3U);  // truncation does not swallow the "A"
 }
 
 TEST(TextMid, CutsByCharacterPosition) {
@@ -37,8 +42,15 @@ TEST(TextMid, CutsByCharacterPosition) {
     EXPECT_EQ(Mid("TQ300800", 8, 1), "0");
     EXPECT_EQ(Mid("TQ300800", 9, 1), "");
     EXPECT_EQ(Mid("TQ300800", 6, 100), "800");
-    EXPECT_EQ(Mid("\xC3\xA9" "a\xF0\x9F\x93\xA1" "b", 2, 2), "a\xF0\x9F\x93\xA1");
-    EXPECT_EQ(Mid("\xFF\xFE" "x", 2, 1), "\xFE");
+    EXPECT_EQ(Mid("\xC3\xA9"
+                  "a\xF0\x9F\x93\xA1"
+                  "b",
+                  2, 2),
+              "a\xF0\x9F\x93\xA1");
+    EXPECT_EQ(Mid("\xFF\xFE"
+                  "x",
+                  2, 1),
+              "\xFE");
     EXPECT_EQ(runtime::Left("\xC3\xA9\xC3\xA9\xC3\xA9", 2), "\xC3\xA9\xC3\xA9");
 }
 
@@ -51,11 +63,11 @@ TEST(TextCharCode, AsciiKeepsItsCode) {
 }
 
 TEST(TextCharCode, NonAsciiIsNeverADigitOrCapitalLetter) {
-    EXPECT_EQ(CharCode("\xC3\xA9"), 0xE9);                         // é, Latin-1
+    EXPECT_EQ(CharCode("\xC3\xA9"), 0xE9);                          // é, Latin-1
     EXPECT_EQ(CharCode("\xEF\xBC\x91"), runtime::kUnmappableCode);  // fullwidth digit one
     EXPECT_EQ(CharCode("\xD0\x90"), runtime::kUnmappableCode);      // Cyrillic A
     EXPECT_EQ(CharCode("\xFF"), runtime::kUnmappableCode);
-    EXPECT_EQ(CharCode("\xC3"), runtime::kUnmappableCode);          // truncated é
+    EXPECT_EQ(CharCode("\xC3"), runtime::kUnmappableCode);  // truncated é
 }
 
 TEST(TextUpperCase, OnlyAsciiLettersChange) {
@@ -85,9 +97,9 @@ TEST(TextCharFromCode, CodesOfTheSingleByteCodePage) {
 }
 
 TEST(TextCharFromCode, OtherCodesHaveNoCharacter) {
-    for (const double code : {-1.0, -0.5, 255.5, 256.0, 1e300, -1e300,
-                              std::numeric_limits<double>::quiet_NaN(),
-                              -std::numeric_limits<double>::infinity()}) {
+    for (const double code :
+         {-1.0, -0.5, 255.5, 256.0, 1e300, -1e300, std::numeric_limits<double>::quiet_NaN(),
+          -std::numeric_limits<double>::infinity()}) {
         EXPECT_EQ(FromCode(code), std::nullopt) << code;
     }
 }
