@@ -11,8 +11,9 @@ namespace {
 constexpr bool IsBlank(char c) noexcept { return c == ' ' || c == '\t'; }
 constexpr bool IsDigit(char c) noexcept { return c >= '0' && c <= '9'; }
 
-// Exponents are clamped here while being read: far beyond any double's range, yet safe
-// from overflow of the integer holding them.
+// Exponents are clamped while being read to this plus the number of mantissa digits: far
+// beyond any double's range even after the digits shift it (0.000...1e400000 with 300,000
+// zeros is still 10^99999), yet safe from overflow of the integer holding them.
 constexpr long kExponentClamp = 100'000;
 
 std::string_view TrimBlanks(std::string_view text) noexcept {
@@ -42,11 +43,18 @@ std::optional<double> ReadNumber(std::string_view text, std::string_view decimal
     }
     const std::string_view whole = TakeDigits(rest);
     std::string_view fraction;
+    bool hasSeparator = false;
     if (!decimalSeparator.empty() && rest.starts_with(decimalSeparator)) {
+        hasSeparator = true;
         rest.remove_prefix(decimalSeparator.size());
         fraction = TakeDigits(rest);
     }
     if (whole.empty() && fraction.empty()) {
+        // The "###.###" pattern shows zero as the separator alone: the window must be able
+        // to read back what it shows.
+        if (hasSeparator && rest.empty()) {
+            return negative ? -0.0 : 0.0;
+        }
         return std::nullopt;
     }
     long exponent = 0;
@@ -62,8 +70,9 @@ std::optional<double> ReadNumber(std::string_view text, std::string_view decimal
         if (exponentDigits.empty()) {
             return std::nullopt;
         }
+        const long clamp = kExponentClamp + static_cast<long>(whole.size() + fraction.size());
         for (const char d : exponentDigits) {
-            exponent = std::min(exponent * 10 + (d - '0'), kExponentClamp);
+            exponent = std::min(exponent * 10 + (d - '0'), clamp);
         }
         if (exponentNegative) exponent = -exponent;
     }
