@@ -2,8 +2,10 @@
 // points on cell edges): every point of the globe gets a well-formed locator whose cell
 // holds it, and anything else gets the empty locator.
 
+#include <array>
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
 #include <span>
 #include <string>
 
@@ -43,8 +45,15 @@ bool IsLocator(const std::string& l) {
            InRange(l[5], 'A', 'X');
 }
 
+// Every digit, so that a value a unit in the last place from an edge shows as such.
+std::string Number(double value) {
+    std::array<char, 32> buffer{};
+    const int n = std::snprintf(buffer.data(), buffer.size(), "%.17g", value);
+    return {buffer.data(), static_cast<std::size_t>(n)};
+}
+
 std::string Describe(double latitude, double longitude) {
-    return std::to_string(latitude) + ", " + std::to_string(longitude);
+    return Number(latitude) + ", " + Number(longitude);
 }
 
 void Check(double latitude, double longitude) {
@@ -64,11 +73,14 @@ void Check(double latitude, double longitude) {
                         (locator[2] - '0') * kSquareLon + (locator[4] - 'A') * kSubsquareLon;
     const double south = -kMaxLatitude + (locator[1] - 'A') * kFieldLat +
                          (locator[3] - '0') * kSquareLat + (locator[5] - 'A') * kSubsquareLat;
-    // Longitude 180 is the western edge of the first field again.
-    const double x = longitude == kMaxLongitude ? -kMaxLongitude : longitude;
-    const double y = latitude == kMaxLatitude ? kLatitudeClamp : latitude;
-    Require(x >= west - kSlack && x < west + kSubsquareLon + kSlack, "longitude inside its cell",
+    // Meridian 180 is also meridian -180, the western edge of the first field. A longitude a
+    // unit in the last place below 180 reaches it too, as its sum with 180 rounds to 360.
+    const auto inCell = [&](double x) {
+        return x >= west - kSlack && x < west + kSubsquareLon + kSlack;
+    };
+    Require(inCell(longitude) || inCell(longitude - 2 * kMaxLongitude), "longitude inside its cell",
             locator + " for " + Describe(latitude, longitude));
+    const double y = latitude == kMaxLatitude ? kLatitudeClamp : latitude;
     Require(y >= south - kSlack && y < south + kSubsquareLat + kSlack, "latitude inside its cell",
             locator + " for " + Describe(latitude, longitude));
 }

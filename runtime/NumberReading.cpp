@@ -99,7 +99,7 @@ std::optional<double> ReadNumber(std::string_view text, std::string_view decimal
         return value;
     }
     if (ec != std::errc::result_out_of_range) {
-        return std::nullopt;
+        return std::nullopt;  // GCOVR_EXCL_LINE: the canonical form is always well-formed
     }
     // Out of range either way: find which from the position of the first non-zero digit.
     const std::size_t firstNonZero = whole.find_first_not_of('0');
