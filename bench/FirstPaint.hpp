@@ -2,6 +2,7 @@
 
 // The moment a window first reaches the screen, for the start-up benchmark.
 
+#include <sys/resource.h>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QObject>
@@ -9,17 +10,16 @@
 #include <QWidget>
 #include <cstdio>
 #include <ctime>
-#include <sys/resource.h>
 
 // Watches `window`; once its first paint has been drawn and handed to the window system,
 // prints one line, "first-paint-ns T peak-rss-kib M" (T on the realtime clock, which the
 // benchmark script compares with the moment it started the program; M the peak resident
 // memory so far), and ends the program.
 class FirstPaint final : public QObject {
-public:
+  public:
     explicit FirstPaint(QWidget& window) { window.installEventFilter(this); }
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::Paint && !seen_) {
             seen_ = true;
@@ -30,7 +30,7 @@ protected:
         return QObject::eventFilter(watched, event);
     }
 
-private:
+  private:
     static void Report() {
         timespec now{};
         clock_gettime(CLOCK_REALTIME, &now);

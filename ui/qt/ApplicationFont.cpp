@@ -5,7 +5,7 @@
 #include <QFontMetrics>
 #include <QStyle>
 #include <QStyleOptionButton>
-#include <array>
+#include <algorithm>
 
 #include "Layout.hpp"
 

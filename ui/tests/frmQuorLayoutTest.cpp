@@ -11,7 +11,10 @@
 #include <QStyleOptionFrame>
 #include <QStyleOptionGroupBox>
 #include <QTest>
+#include <algorithm>
+#include <initializer_list>
 #include <limits>
+#include <utility>
 
 #include "ApplicationFont.hpp"
 #include "ApplicationSetup.hpp"
