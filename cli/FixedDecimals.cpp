@@ -1,6 +1,5 @@
 #include "FixedDecimals.hpp"
 
-#include <algorithm>
 #include <array>
 #include <bit>
 #include <charconv>
@@ -35,6 +34,9 @@ constexpr int kExponentBias = 1075;
 constexpr double kFastLimit = 1e18;
 // With a larger shift every remainder is below half of the unit: the result rounds to 0.
 constexpr int kMaxShift = 120;
+
+// Room for the fast road's text: a sign, 19 digits and the point.
+constexpr std::size_t kFastRoom = 24;
 
 // Room for any double in fixed notation with up to 15 decimals: a sign, 309 whole digits,
 // the point and the decimals.
@@ -84,25 +86,23 @@ void AppendFixed(double value, int decimals, std::string& out) {
             ++whole;
     }
 
-    // The digits, with zeros in front so that there is a digit before the point.
-    std::array<char, 24> digits;  // 10^18 has 19 digits
-    const auto fraction = static_cast<std::size_t>(decimals);
-    char* end = std::to_chars(digits.data(), digits.data() + digits.size(), whole).ptr;
-    auto count = static_cast<std::size_t>(end - digits.data());
-    if (count <= fraction) {
-        const std::size_t zeros = fraction + 1 - count;
-        std::copy_backward(digits.data(), end, end + zeros);
-        std::fill_n(digits.data(), zeros, '0');
-        count += zeros;
+    // The text, written backwards from its last digit, and appended at once.
+    std::array<char, kFastRoom> text;
+    char* const end = text.data() + text.size();
+    char* first = end;
+    for (int i = 0; i < decimals; ++i) {
+        *--first = static_cast<char>('0' + whole % 10);
+        whole /= 10;
     }
-
+    if (decimals > 0)
+        *--first = '.';
+    do {
+        *--first = static_cast<char>('0' + whole % 10);
+        whole /= 10;
+    } while (whole != 0);
     if (std::signbit(value))
-        out.push_back('-');
-    out.append(digits.data(), count - fraction);
-    if (fraction > 0) {
-        out.push_back('.');
-        out.append(digits.data() + count - fraction, fraction);
-    }
+        *--first = '-';
+    out.append(first, end);
 }
 
 }  // namespace cli
