@@ -18,10 +18,12 @@ namespace {
 
 // Bytes asked of each read.
 constexpr std::size_t kReadBytes = std::size_t{1} << 20;
-// Complete lines are converted in slices of about this many bytes, two at a time when a
-// second core is there: large enough that handing a slice to the other thread costs little,
-// small enough that the two slices' output stays small.
+// Complete lines are converted in slices of at most about kSliceBytes and at most
+// kSliceLines lines, two at a time when a second core is there: large enough that handing a
+// slice to the other thread costs little, small enough that a slice's output stays small
+// (even for empty lines, whose output is many times their size).
 constexpr std::size_t kSliceBytes = std::size_t{1} << 16;
+constexpr std::size_t kSliceLines = 8192;
 
 std::string ErrorText(std::string_view what, int error) {
     return std::string(what) + ": " + std::strerror(error);
@@ -37,12 +39,13 @@ bool ConvertLines(std::string_view lines, const Options& options, std::string& o
     return allConverted;
 }
 
-// Takes the first slice of complete lines off `lines`: kSliceBytes, extended to the end of
-// the line there.
+// Takes the first slice of complete lines off `lines`, which ends with a line feed.
 std::string_view TakeSlice(std::string_view& lines) {
-    std::size_t end = lines.size();
-    if (end > kSliceBytes)
-        end = lines.find('\n', kSliceBytes - 1) + 1;
+    std::size_t end = 0;
+    for (std::size_t count = 0; end < lines.size() && end < kSliceBytes && count < kSliceLines;
+         ++count) {
+        end = lines.find('\n', end) + 1;
+    }
     const std::string_view slice = lines.substr(0, end);
     lines.remove_prefix(end);
     return slice;
@@ -57,27 +60,23 @@ class SliceConverter {
 
     // False when writing failed.
     bool Convert(std::string_view lines) {
-        std::string& out = output_.Buffer();
         while (!lines.empty()) {
             const std::string_view first = TakeSlice(lines);
             const std::string_view second = parallel_ ? TakeSlice(lines) : std::string_view();
             if (second.empty()) {
-                allConverted_ &= ConvertLines(first, options_, out);
-            } else {
-                if (!helper_)
-                    helper_.emplace();
-                bool helperConverted = true;
-                helperOut_.clear();
-                helper_->Start(
-                    [&] { helperConverted = ConvertLines(first, options_, helperOut_); });
-                const bool converted = ConvertLines(second, options_, ownOut_);
-                helper_->Wait();
-                out.append(helperOut_);
-                out.append(ownOut_);
-                ownOut_.clear();
-                allConverted_ &= helperConverted && converted;
+                allConverted_ &= ConvertLines(first, options_, ownOut_);
+                if (!Deliver(ownOut_))
+                    return false;
+                continue;
             }
-            if (!output_.FlushIfFull())
+            if (!helper_)
+                helper_.emplace();
+            bool helperConverted = true;
+            helper_->Start([&] { helperConverted = ConvertLines(first, options_, helperOut_); });
+            const bool converted = ConvertLines(second, options_, ownOut_);
+            helper_->Wait();
+            allConverted_ &= helperConverted && converted;
+            if (!Deliver(helperOut_) || !Deliver(ownOut_))
                 return false;
         }
         return true;
@@ -87,6 +86,17 @@ class SliceConverter {
     void Add(bool converted) noexcept { allConverted_ &= converted; }
 
   private:
+    // Moves a slice's output to the writer, writing first what the writer holds when the
+    // two would not fit its buffer together, so that the buffer never grows.
+    bool Deliver(std::string& part) {
+        std::string& out = output_.Buffer();
+        if (out.size() + part.size() > out.capacity() && !output_.Flush())
+            return false;
+        out.append(part);
+        part.clear();
+        return output_.FlushIfFull();
+    }
+
     const Options& options_;
     BlockWriter& output_;
     bool parallel_;
