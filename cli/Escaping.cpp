@@ -1,6 +1,7 @@
 #include "Escaping.hpp"
 
 #include <array>
+#include <cstring>
 
 namespace cli {
 namespace {
@@ -29,12 +30,18 @@ constexpr SpecialBytes MarkSpecial(std::string_view escaped, bool controls) {
     return special;
 }
 
-// Copies `text` to `out`, replacing each malformed byte with U+FFFD and each ASCII byte
-// marked in `special` with escape(byte), which is not empty for those bytes. Runs of ordinary bytes
-// are copied whole.
+// Copies bytes to `out` and returns the end of what it wrote.
+char* Copy(std::string_view bytes, char* out) noexcept {
+    std::memcpy(out, bytes.data(), bytes.size());
+    return out + bytes.size();
+}
+
+// Writes `text` to `out`, replacing each malformed byte with U+FFFD and each ASCII byte
+// marked in `special` with escape(byte), which is not empty for those bytes. Runs of ordinary
+// bytes are copied whole. Returns the end of what it wrote.
 template <typename Escape>
-void AppendUtf8(std::string_view text, std::string& out, const SpecialBytes& special,
-                Escape escape) {
+char* WriteUtf8(std::string_view text, char* out, const SpecialBytes& special,
+                Escape escape) noexcept {
     std::size_t runStart = 0;  // start of the bytes still to copy unchanged
     std::size_t i = 0;
     while (true) {
@@ -52,11 +59,11 @@ void AppendUtf8(std::string_view text, std::string& out, const SpecialBytes& spe
         } else {
             replacement = kReplacement;
         }
-        out.append(text.data() + runStart, i - runStart);
-        out.append(replacement);
+        out = Copy(text.substr(runStart, i - runStart), out);
+        out = Copy(replacement, out);
         runStart = ++i;
     }
-    out.append(text.data() + runStart, i - runStart);
+    return Copy(text.substr(runStart, i - runStart), out);
 }
 
 // JSON escapes of the control characters U+0000 to U+001F: the short forms where JSON has
@@ -139,27 +146,29 @@ std::size_t Utf8SequenceLength(std::string_view bytes) noexcept {
     return 0;
 }
 
-void AppendTextField(std::string_view text, std::string& out) {
+char* WriteTextField(std::string_view text, char* out) noexcept {
     static constexpr SpecialBytes kSpecial = MarkSpecial("\\\t\n\r", false);
-    AppendUtf8(text, out, kSpecial, [](unsigned char c) { return TextEscape(c); });
+    return WriteUtf8(text, out, kSpecial, [](unsigned char c) { return TextEscape(c); });
 }
 
-void AppendCsvField(std::string_view text, std::string& out) {
+char* WriteCsvField(std::string_view text, char* out) noexcept {
     static constexpr SpecialBytes kSpecial = MarkSpecial("\"", false);
     const bool quoted = text.find_first_of(",\"\r\n") != std::string_view::npos;
     if (quoted)
-        out.push_back('"');
+        *out++ = '"';
     // A double quote only ever stands in a quoted field, where it is doubled.
-    AppendUtf8(text, out, kSpecial, [](unsigned char) { return std::string_view("\"\""); });
+    out = WriteUtf8(text, out, kSpecial, [](unsigned char) { return std::string_view("\"\""); });
     if (quoted)
-        out.push_back('"');
+        *out++ = '"';
+    return out;
 }
 
-void AppendJsonString(std::string_view text, std::string& out) {
+char* WriteJsonString(std::string_view text, char* out) noexcept {
     static constexpr SpecialBytes kSpecial = MarkSpecial("\"\\", true);
-    out.push_back('"');
-    AppendUtf8(text, out, kSpecial, [](unsigned char c) { return JsonEscape(c); });
-    out.push_back('"');
+    *out++ = '"';
+    out = WriteUtf8(text, out, kSpecial, [](unsigned char c) { return JsonEscape(c); });
+    *out++ = '"';
+    return out;
 }
 
 }  // namespace cli

@@ -1,5 +1,6 @@
 #include "FixedDecimals.hpp"
 
+#include <algorithm>
 #include <array>
 #include <bit>
 #include <charconv>
@@ -38,28 +39,21 @@ constexpr int kMaxShift = 120;
 // Room for the fast road's text: a sign, 19 digits and the point.
 constexpr std::size_t kFastRoom = 24;
 
-// Room for any double in fixed notation with up to 15 decimals: a sign, 309 whole digits,
-// the point and the decimals.
-constexpr std::size_t kGeneralRoom = 1 + 309 + 1 + kMaxDecimals;
-
-void AppendGeneral(double value, int decimals, std::string& out) {
-    std::array<char, kGeneralRoom> text;
-    const auto [end, error] = std::to_chars(text.data(), text.data() + text.size(), value,
-                                            std::chars_format::fixed, decimals);
-    if (error == std::errc{})
-        out.append(text.data(), end);
+char* WriteGeneral(double value, int decimals, char* out) noexcept {
+    const auto [end, error] =
+        std::to_chars(out, out + kFixedRoom, value, std::chars_format::fixed, decimals);
+    return error == std::errc{} ? end : out;
 }
 
 }  // namespace
 
-void AppendFixed(double value, int decimals, std::string& out) {
+char* WriteFixed(double value, int decimals, char* out) noexcept {
     if (!std::isfinite(value))
-        return;
+        return out;
     if (decimals < 0 || decimals > kMaxDecimals ||
         !(std::fabs(value) * static_cast<double>(kPowersOfTen[static_cast<std::size_t>(decimals)]) <
           kFastLimit / 2)) {
-        AppendGeneral(value, decimals, out);
-        return;
+        return WriteGeneral(value, decimals, out);
     }
     const auto bits = std::bit_cast<std::uint64_t>(value);
     const auto exponentField = (bits >> kMantissaBits) & kExponentMask;
@@ -86,7 +80,7 @@ void AppendFixed(double value, int decimals, std::string& out) {
             ++whole;
     }
 
-    // The text, written backwards from its last digit, and appended at once.
+    // The text, written backwards from its last digit, then copied.
     std::array<char, kFastRoom> text;
     char* const end = text.data() + text.size();
     char* first = end;
@@ -102,7 +96,7 @@ void AppendFixed(double value, int decimals, std::string& out) {
     } while (whole != 0);
     if (std::signbit(value))
         *--first = '-';
-    out.append(first, end);
+    return std::copy(first, end, out);
 }
 
 }  // namespace cli

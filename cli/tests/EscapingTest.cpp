@@ -7,26 +7,26 @@
 
 namespace {
 
-using cli::AppendCsvField;
-using cli::AppendJsonString;
-using cli::AppendTextField;
 using cli::Utf8SequenceLength;
 
-template <typename Append>
-std::string Escaped(std::string_view text, Append append) {
-    std::string out = "<";
-    append(text, out);
-    return out;
+// "<" and what `write` writes for `text`, which must stay within the room promised.
+template <typename Write>
+std::string Escaped(std::string_view text, Write write) {
+    std::string room(cli::EscapedRoom(text.size()), '\0');
+    const char* end = write(text, room.data());
+    const auto size = static_cast<std::size_t>(end - room.data());
+    EXPECT_LE(size, room.size());
+    return "<" + room.substr(0, size);
 }
 
 std::string Text(std::string_view t) {
-    return Escaped(t, AppendTextField);
+    return Escaped(t, cli::WriteTextField);
 }
 std::string Csv(std::string_view t) {
-    return Escaped(t, AppendCsvField);
+    return Escaped(t, cli::WriteCsvField);
 }
 std::string Json(std::string_view t) {
-    return Escaped(t, AppendJsonString);
+    return Escaped(t, cli::WriteJsonString);
 }
 
 bool IsValidUtf8(std::string_view text) {
@@ -98,6 +98,12 @@ TEST(Escaping, MalformedBytesBecomeOneReplacementCharacterEach) {
     EXPECT_EQ(Json("a\xE2\x82"), "<\"a" + fffd + fffd + "\"");
     EXPECT_EQ(Csv("\xED\xA0\x80,"), "<\"" + fffd + fffd + fffd + ",\"");
     EXPECT_EQ(Text("\xC0\xAFx\xF0\x9F\x93\xA1"), "<" + fffd + fffd + "x\xF0\x9F\x93\xA1");
+}
+
+TEST(Escaping, TheWorstInputsFillTheirRoomExactly) {
+    const std::string controls(100, '\x01');
+    EXPECT_EQ(Json(controls).size() - 1, cli::EscapedRoom(controls.size()));
+    EXPECT_EQ(Csv(std::string(50, '"')).size() - 1, 2 * 50 + 2u);
 }
 
 TEST(Escaping, RandomBytesGiveValidUtf8WithoutLineBreaks) {

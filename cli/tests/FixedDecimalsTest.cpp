@@ -14,9 +14,9 @@
 namespace {
 
 std::string Fixed(double value, int decimals) {
-    std::string out;
-    cli::AppendFixed(value, decimals, out);
-    return out;
+    std::array<char, cli::kFixedRoom> text;
+    char* end = cli::WriteFixed(value, decimals, text.data());
+    return std::string(text.data(), end);
 }
 
 std::string Reference(double value, int decimals) {
