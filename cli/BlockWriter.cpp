@@ -7,7 +7,7 @@
 namespace cli {
 
 BlockWriter::BlockWriter(int fd) : fd_(fd) {
-    // One line more than a block fits without growing (see LineBuffer's longest line).
+    // Room for a block and the output of the slice that completes it (see Stream.cpp).
     buffer_.reserve(2 * kBlockBytes);
 }
 

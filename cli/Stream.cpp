@@ -83,7 +83,7 @@ class SliceConverter {
     }
 
     [[nodiscard]] bool AllConverted() const noexcept { return allConverted_; }
-    void Add(bool converted) noexcept { allConverted_ &= converted; }
+    void AddResult(bool converted) noexcept { allConverted_ &= converted; }
 
   private:
     // Moves a slice's output to the writer, writing first what the writer holds when the
@@ -122,7 +122,7 @@ StreamResult ConvertStream(int inputFd, BlockWriter& output, const Options& opti
     SliceConverter lines(options, output);
 
     const auto finishLongLine = [&] {
-        lines.Add(ConvertInput(longLine.Text(), longLine.Truncated(), options, out));
+        lines.AddResult(ConvertInput(longLine.Text(), longLine.Truncated(), options, out));
         inLongLine = false;
     };
 
@@ -166,7 +166,7 @@ StreamResult ConvertStream(int inputFd, BlockWriter& output, const Options& opti
     if (inLongLine) {
         finishLongLine();
     } else if (held > 0) {
-        lines.Add(ConvertLine(std::string_view(buffer.get(), held), options, out));
+        lines.AddResult(ConvertLine(std::string_view(buffer.get(), held), options, out));
     }
     result.allConverted = lines.AllConverted();
     return result;
