@@ -94,34 +94,36 @@ constexpr double kMaxLatitude = 90;
 constexpr double kMinLongitude = -180;
 constexpr double kMaxLongitude = 180;
 
-// The locator as it is built: at most six characters of two bytes each, so that building
-// it needs no memory beyond this.
+// Builds the locator in the caller's string. Six characters fit the string's own small
+// buffer, so no memory is allocated, and appending a character at a time keeps the copies
+// inline.
 class LocatorText {
   public:
+    explicit LocatorText(std::string& text) : text_(text) {}
+
     // Appends the character with `code`; false when there is none.
     bool AppendChar(double code) {
         runtime::CharBuffer buffer{};
         const auto c = runtime::CharFromCode(code, buffer);
-        return c && Append(*c);
-    }
-    // Appends a square number as its digits alone.
-    bool AppendNumber(double number) {
-        runtime::NumberBuffer buffer{};
-        return Append(runtime::TrimLeft(runtime::NumberToText(number, buffer)));
-    }
-    std::string_view View() const { return {bytes_.data(), size_}; }
-
-  private:
-    bool Append(std::string_view text) {
-        if (text.size() > bytes_.size() - size_) {
-            return false;  // GCOVR_EXCL_LINE: six in-range characters fill half the buffer
+        if (!c) {
+            return false;
         }
-        std::copy(text.begin(), text.end(), bytes_.begin() + static_cast<std::ptrdiff_t>(size_));
-        size_ += text.size();
+        Append(*c);
         return true;
     }
-    std::array<char, 12> bytes_{};
-    std::size_t size_ = 0;
+    // Appends a square number as its digits alone.
+    void AppendNumber(double number) {
+        runtime::NumberBuffer buffer{};
+        Append(runtime::TrimLeft(runtime::NumberToText(number, buffer)));
+    }
+
+  private:
+    void Append(std::string_view piece) {
+        for (const char c : piece) {
+            text_.push_back(c);
+        }
+    }
+    std::string& text_;
 };
 
 }  // namespace
@@ -204,11 +206,15 @@ void CalcLocator(double latitude, double longitude, std::string& locator) {
 
     // With the range checked above every code is a letter and every number a digit; the
     // checks keep it so.
-    LocatorText text;
-    if (text.AppendChar(kCodeOfA + fLo) && text.AppendChar(kCodeOfA + fLa) &&
-        text.AppendNumber(sqLo) && text.AppendNumber(sqLa) && text.AppendChar(subLo) &&
-        text.AppendChar(subLa)) {
-        locator.assign(text.View());
+    LocatorText text(locator);
+    if (!text.AppendChar(kCodeOfA + fLo) || !text.AppendChar(kCodeOfA + fLa)) {
+        locator.clear();  // GCOVR_EXCL_LINE: every in-range field has a letter
+        return;           // GCOVR_EXCL_LINE
+    }
+    text.AppendNumber(sqLo);
+    text.AppendNumber(sqLa);
+    if (!text.AppendChar(subLo) || !text.AppendChar(subLa)) {
+        locator.clear();  // GCOVR_EXCL_LINE: every in-range subsquare has a letter
     }
 }
 

@@ -1,5 +1,7 @@
 #include "NumberText.hpp"
 
+#include "Floor.hpp"
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -26,7 +28,7 @@ std::string_view NumberToText(double value, NumberBuffer& buffer) noexcept {
     const double magnitude = std::fabs(value);
     buffer[0] = sign;
     char* const digits = buffer.data() + 1;
-    if (magnitude < kWholeNumberLimit && magnitude == std::floor(magnitude)) {
+    if (magnitude < kWholeNumberLimit && magnitude == Floor(magnitude)) {
         const char* end = std::to_chars(digits, buffer.data() + buffer.size(),
                                         static_cast<std::int64_t>(magnitude))
                               .ptr;
