@@ -6,6 +6,7 @@
 #include "cli/Record.hpp"
 #include "cli/RecordWriter.hpp"
 #include "conversions/Module1.hpp"
+#include "conversions/surveyed/Surveyed.hpp"
 #include "runtime/NumberReading.hpp"
 
 namespace cli {
@@ -93,7 +94,24 @@ bool ConvertInput(std::string_view input, bool truncated, const Options& options
         record[kLongitude] = Field::Number(longitude);
         record[kLocator] = Field::PlainText(locator);
     }
-    AppendRecord(record, options.format, options.decimals, out);
+    if (!options.surveyed) {
+        AppendRecord(record, kWindowColumns, options.format, options.decimals, out);
+        return ok;
+    }
+
+    // A truncated input is too long for a grid reference here as well.
+    const Surveyed::Answer surveyed =
+        truncated ? Surveyed::Answer{Module1::kWrongLength, 0, 0, {}} : Surveyed::Convert(input);
+    if (surveyed.result == Module1::kValid) {
+        record[kSurveyedLatitude] = Field::Number(surveyed.latitude);
+        record[kSurveyedLongitude] = Field::Number(surveyed.longitude);
+        record[kSurveyedLocator] = Field::PlainText(surveyed.locator);
+        if (ok)
+            record[kLocatorDiffers] = Field::PlainText(locator == surveyed.locator ? "no" : "yes");
+    }
+    AppendRecord(record, kSurveyedColumns, options.format, options.decimals, out);
+    // The exit status still speaks of the window's answer: an H or O reference, which only
+    // the surveyed conversion accepts, counts as not converted.
     return ok;
 }
 

@@ -17,8 +17,16 @@ constexpr std::string_view kCsvLineEnd = "\r\n";  // RFC 4180 ends records with 
 
 // The JSON keys with their quotes and colon, and the separators before them, one per column.
 constexpr std::array<std::string_view, kColumnNames.size()> kJsonKeys = {
-    "{\"input\":",    ",\"code\":",      ",\"status\":",
-    ",\"latitude\":", ",\"longitude\":", ",\"locator\":",
+    "{\"input\":",
+    ",\"code\":",
+    ",\"status\":",
+    ",\"latitude\":",
+    ",\"longitude\":",
+    ",\"locator\":",
+    ",\"surveyed_latitude\":",
+    ",\"surveyed_longitude\":",
+    ",\"surveyed_locator\":",
+    ",\"locator_differs\":",
 };
 constexpr bool JsonKeysMatchColumns() {
     for (std::size_t i = 0; i < kColumnNames.size(); ++i) {
@@ -108,11 +116,14 @@ char* WriteJsonField(const Field& field, int decimals, char* out) {
     return Copy("null", out);
 }
 
-// Writes the record's line from `out` on; there is room for it (RecordRoom).
+// Writes the line of the record's first kColumns columns from `out` on; there is room for
+// it (RecordRoom). The column count is a template argument so that the loops keep a fixed
+// bound, as fast as before the surveyed columns were there.
+template <std::size_t kColumns>
 char* WriteRecord(const Record& record, Format format, int decimals, char* out) {
     switch (format) {
         case Format::kText:
-            for (std::size_t i = 0; i < record.size(); ++i) {
+            for (std::size_t i = 0; i < kColumns; ++i) {
                 if (i > 0)
                     *out++ = '\t';
                 out = WritePlainField(record[i], decimals, out, WriteTextField);
@@ -120,7 +131,7 @@ char* WriteRecord(const Record& record, Format format, int decimals, char* out) 
             *out++ = '\n';
             break;
         case Format::kCsv:
-            for (std::size_t i = 0; i < record.size(); ++i) {
+            for (std::size_t i = 0; i < kColumns; ++i) {
                 if (i > 0)
                     *out++ = ',';
                 out = WritePlainField(record[i], decimals, out, WriteCsvField);
@@ -128,7 +139,7 @@ char* WriteRecord(const Record& record, Format format, int decimals, char* out) 
             out = Copy(kCsvLineEnd, out);
             break;
         case Format::kJson:
-            for (std::size_t i = 0; i < record.size(); ++i) {
+            for (std::size_t i = 0; i < kColumns; ++i) {
                 out = Copy(kJsonKeys[i], out);
                 out = WriteJsonField(record[i], decimals, out);
             }
@@ -138,19 +149,35 @@ char* WriteRecord(const Record& record, Format format, int decimals, char* out) 
     return out;
 }
 
+template <std::size_t kColumns>
 std::size_t RecordRoom(const Record& record) {
     std::size_t room = kSeparatorRoom;
-    for (const Field& field : record)
-        room += kSeparatorRoom + FieldRoom(field);
+    for (std::size_t i = 0; i < kColumns; ++i)
+        room += kSeparatorRoom + FieldRoom(record[i]);
     return room;
+}
+
+template <std::size_t kColumns>
+void AppendColumns(const Record& record, Format format, int decimals, std::string& out) {
+    const std::size_t room = RecordRoom<kColumns>(record);
+    if (room <= kStackRoom) {
+        std::array<char, kStackRoom> line;
+        const char* end = WriteRecord<kColumns>(record, format, decimals, line.data());
+        out.append(line.data(), static_cast<std::size_t>(end - line.data()));
+        return;
+    }
+    const std::size_t start = out.size();
+    out.resize(start + room);
+    const char* end = WriteRecord<kColumns>(record, format, decimals, out.data() + start);
+    out.resize(static_cast<std::size_t>(end - out.data()));
 }
 
 }  // namespace
 
-void AppendHeader(Format format, std::string& out) {
+void AppendHeader(Format format, std::size_t columns, std::string& out) {
     if (format != Format::kCsv)
         return;
-    for (std::size_t i = 0; i < kColumnNames.size(); ++i) {
+    for (std::size_t i = 0; i < columns; ++i) {
         if (i > 0)
             out.push_back(',');
         out.append(kColumnNames[i]);
@@ -158,18 +185,12 @@ void AppendHeader(Format format, std::string& out) {
     out.append(kCsvLineEnd);
 }
 
-void AppendRecord(const Record& record, Format format, int decimals, std::string& out) {
-    const std::size_t room = RecordRoom(record);
-    if (room <= kStackRoom) {
-        std::array<char, kStackRoom> line;
-        const char* end = WriteRecord(record, format, decimals, line.data());
-        out.append(line.data(), static_cast<std::size_t>(end - line.data()));
-        return;
-    }
-    const std::size_t start = out.size();
-    out.resize(start + room);
-    const char* end = WriteRecord(record, format, decimals, out.data() + start);
-    out.resize(static_cast<std::size_t>(end - out.data()));
+void AppendRecord(const Record& record, std::size_t columns, Format format, int decimals,
+                  std::string& out) {
+    if (columns == kWindowColumns)
+        AppendColumns<kWindowColumns>(record, format, decimals, out);
+    else
+        AppendColumns<kSurveyedColumns>(record, format, decimals, out);
 }
 
 }  // namespace cli
