@@ -48,6 +48,27 @@ std::optional<Position> ReadPosition(std::string_view text) {
     return Position{*latitude, *longitude};
 }
 
+// Surveyed::Convert's answer for `input` (too long when it is truncated). Kept out of line:
+// lines without the surveyed answer never pay for its code.
+[[gnu::noinline]] Surveyed::Answer SurveyedAnswer(std::string_view input, bool truncated) {
+    if (truncated)
+        return {Module1::kWrongLength, 0, 0, {}};
+    return Surveyed::Convert(input);
+}
+
+// Fills the surveyed columns of `record`, which then views `surveyed`'s locator. `locator` is
+// the window's, empty when it has none.
+void AddSurveyedColumns(const Surveyed::Answer& surveyed, std::string_view locator,
+                        Record& record) {
+    if (surveyed.result != Module1::kValid)
+        return;
+    record[kSurveyedLatitude] = Field::Number(surveyed.latitude);
+    record[kSurveyedLongitude] = Field::Number(surveyed.longitude);
+    record[kSurveyedLocator] = Field::PlainText(surveyed.locator);
+    if (!locator.empty())
+        record[kLocatorDiffers] = Field::PlainText(locator == surveyed.locator ? "no" : "yes");
+}
+
 }  // namespace
 
 std::string_view TrimInput(std::string_view line) noexcept {
@@ -94,24 +115,14 @@ bool ConvertInput(std::string_view input, bool truncated, const Options& options
         record[kLongitude] = Field::Number(longitude);
         record[kLocator] = Field::PlainText(locator);
     }
-    if (!options.surveyed) {
-        AppendRecord(record, kWindowColumns, options.format, options.decimals, out);
-        return ok;
+    std::optional<Surveyed::Answer> surveyed;  // outlives `record`, which views its locator
+    if (options.surveyed) {
+        surveyed = SurveyedAnswer(input, truncated);
+        AddSurveyedColumns(*surveyed, ok ? std::string_view(locator) : "", record);
     }
-
-    // A truncated input is too long for a grid reference here as well.
-    const Surveyed::Answer surveyed =
-        truncated ? Surveyed::Answer{Module1::kWrongLength, 0, 0, {}} : Surveyed::Convert(input);
-    if (surveyed.result == Module1::kValid) {
-        record[kSurveyedLatitude] = Field::Number(surveyed.latitude);
-        record[kSurveyedLongitude] = Field::Number(surveyed.longitude);
-        record[kSurveyedLocator] = Field::PlainText(surveyed.locator);
-        if (ok)
-            record[kLocatorDiffers] = Field::PlainText(locator == surveyed.locator ? "no" : "yes");
-    }
-    AppendRecord(record, kSurveyedColumns, options.format, options.decimals, out);
-    // The exit status still speaks of the window's answer: an H or O reference, which only
-    // the surveyed conversion accepts, counts as not converted.
+    AppendRecord(record, ColumnCount(options), options.format, options.decimals, out);
+    // The exit status speaks of the window's answer alone: an H or O reference, which only the
+    // surveyed conversion accepts, counts as not converted.
     return ok;
 }
 

@@ -116,14 +116,13 @@ char* WriteJsonField(const Field& field, int decimals, char* out) {
     return Copy("null", out);
 }
 
-// Writes the line of the record's first kColumns columns from `out` on; there is room for
-// it (RecordRoom). The column count is a template argument so that the loops keep a fixed
-// bound, as fast as before the surveyed columns were there.
-template <std::size_t kColumns>
-char* WriteRecord(const Record& record, Format format, int decimals, char* out) {
+// Writes the line of the record's first `columns` columns from `out` on; there is room for
+// it (RecordRoom).
+char* WriteRecord(const Record& record, std::size_t columns, Format format, int decimals,
+                  char* out) {
     switch (format) {
         case Format::kText:
-            for (std::size_t i = 0; i < kColumns; ++i) {
+            for (std::size_t i = 0; i < columns; ++i) {
                 if (i > 0)
                     *out++ = '\t';
                 out = WritePlainField(record[i], decimals, out, WriteTextField);
@@ -131,7 +130,7 @@ char* WriteRecord(const Record& record, Format format, int decimals, char* out) 
             *out++ = '\n';
             break;
         case Format::kCsv:
-            for (std::size_t i = 0; i < kColumns; ++i) {
+            for (std::size_t i = 0; i < columns; ++i) {
                 if (i > 0)
                     *out++ = ',';
                 out = WritePlainField(record[i], decimals, out, WriteCsvField);
@@ -139,7 +138,7 @@ char* WriteRecord(const Record& record, Format format, int decimals, char* out) 
             out = Copy(kCsvLineEnd, out);
             break;
         case Format::kJson:
-            for (std::size_t i = 0; i < kColumns; ++i) {
+            for (std::size_t i = 0; i < columns; ++i) {
                 out = Copy(kJsonKeys[i], out);
                 out = WriteJsonField(record[i], decimals, out);
             }
@@ -149,27 +148,11 @@ char* WriteRecord(const Record& record, Format format, int decimals, char* out) 
     return out;
 }
 
-template <std::size_t kColumns>
-std::size_t RecordRoom(const Record& record) {
+std::size_t RecordRoom(const Record& record, std::size_t columns) {
     std::size_t room = kSeparatorRoom;
-    for (std::size_t i = 0; i < kColumns; ++i)
+    for (std::size_t i = 0; i < columns; ++i)
         room += kSeparatorRoom + FieldRoom(record[i]);
     return room;
-}
-
-template <std::size_t kColumns>
-void AppendColumns(const Record& record, Format format, int decimals, std::string& out) {
-    const std::size_t room = RecordRoom<kColumns>(record);
-    if (room <= kStackRoom) {
-        std::array<char, kStackRoom> line;
-        const char* end = WriteRecord<kColumns>(record, format, decimals, line.data());
-        out.append(line.data(), static_cast<std::size_t>(end - line.data()));
-        return;
-    }
-    const std::size_t start = out.size();
-    out.resize(start + room);
-    const char* end = WriteRecord<kColumns>(record, format, decimals, out.data() + start);
-    out.resize(static_cast<std::size_t>(end - out.data()));
 }
 
 }  // namespace
@@ -187,10 +170,17 @@ void AppendHeader(Format format, std::size_t columns, std::string& out) {
 
 void AppendRecord(const Record& record, std::size_t columns, Format format, int decimals,
                   std::string& out) {
-    if (columns == kWindowColumns)
-        AppendColumns<kWindowColumns>(record, format, decimals, out);
-    else
-        AppendColumns<kSurveyedColumns>(record, format, decimals, out);
+    const std::size_t room = RecordRoom(record, columns);
+    if (room <= kStackRoom) {
+        std::array<char, kStackRoom> line;
+        const char* end = WriteRecord(record, columns, format, decimals, line.data());
+        out.append(line.data(), static_cast<std::size_t>(end - line.data()));
+        return;
+    }
+    const std::size_t start = out.size();
+    out.resize(start + room);
+    const char* end = WriteRecord(record, columns, format, decimals, out.data() + start);
+    out.resize(static_cast<std::size_t>(end - out.data()));
 }
 
 }  // namespace cli
