@@ -6,6 +6,7 @@
 #include "cli/Record.hpp"
 #include "cli/RecordWriter.hpp"
 #include "conversions/Module1.hpp"
+#include "conversions/surveyed/Surveyed.hpp"
 #include "runtime/NumberReading.hpp"
 
 namespace cli {
@@ -45,6 +46,27 @@ std::optional<Position> ReadPosition(std::string_view text) {
         return std::nullopt;
     }
     return Position{*latitude, *longitude};
+}
+
+// Surveyed::Convert's answer for `input` (too long when it is truncated). Kept out of line so
+// that ConvertInput, run for every line with or without --surveyed, stays small.
+[[gnu::noinline]] Surveyed::Answer SurveyedAnswer(std::string_view input, bool truncated) {
+    if (truncated)
+        return {Module1::kWrongLength, 0, 0, {}};
+    return Surveyed::Convert(input);
+}
+
+// Fills the surveyed columns of `record`, which then views `surveyed`'s locator. `locator` is
+// the window's, empty when it has none.
+void AddSurveyedColumns(const Surveyed::Answer& surveyed, std::string_view locator,
+                        Record& record) {
+    if (surveyed.result != Module1::kValid)
+        return;
+    record[kSurveyedLatitude] = Field::Number(surveyed.latitude);
+    record[kSurveyedLongitude] = Field::Number(surveyed.longitude);
+    record[kSurveyedLocator] = Field::PlainText(surveyed.locator);
+    if (!locator.empty())
+        record[kLocatorDiffers] = Field::PlainText(locator == surveyed.locator ? "no" : "yes");
 }
 
 }  // namespace
@@ -93,7 +115,14 @@ bool ConvertInput(std::string_view input, bool truncated, const Options& options
         record[kLongitude] = Field::Number(longitude);
         record[kLocator] = Field::PlainText(locator);
     }
-    AppendRecord(record, options.format, options.decimals, out);
+    std::optional<Surveyed::Answer> surveyed;  // outlives `record`, which views its locator
+    if (options.surveyed) {
+        surveyed = SurveyedAnswer(input, truncated);
+        AddSurveyedColumns(*surveyed, ok ? std::string_view(locator) : "", record);
+    }
+    AppendRecord(record, ColumnCount(options), options.format, options.decimals, out);
+    // The exit status speaks of the window's answer alone: an H or O reference, which only the
+    // surveyed conversion accepts, counts as not converted.
     return ok;
 }
 

@@ -19,7 +19,10 @@ namespace cli {
 // as the decimal point; latitude -90 to 90 and longitude -180 to 180, or the line is a bad
 // number). `truncated` says that `input` is only the start of a longer text: it is then
 // reported as too long for what it should be (wrong length, or bad number), with what is
-// here in the input column. Returns true when the input converted.
+// here in the input column. With `options.surveyed` the line also holds Surveyed::Convert's
+// answer (empty columns when it fails) and whether the two locators differ (empty unless both
+// conversions succeeded). Returns true when the input converted by the window's conversion,
+// whatever the surveyed one gave.
 bool ConvertInput(std::string_view input, bool truncated, const Options& options, std::string& out);
 
 // ConvertInput(TrimInput(line), false, options, out). `line` holds no line feed.

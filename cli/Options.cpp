@@ -14,13 +14,16 @@ constexpr std::string_view kUsage =
     "\n"
     "Options:\n"
     "  --latlon              inputs are latitude and longitude pairs (\"52 -2\", \"52,-2\")\n"
+    "  --surveyed            add the surveyed position (OSGB36 Helmert to WGS84) and\n"
+    "                        its locator, and whether the locators differ\n"
     "  --format text|csv|json\n"
     "                        output format (default text: tab-separated)\n"
     "  --decimals N          decimals of latitude and longitude, 0 to 15 (default 6)\n"
     "  --help                print this help and exit\n"
     "  --version             print the version and exit\n"
     "\n"
-    "Columns: input, code, status, latitude, longitude, locator.\n"
+    "Columns: input, code, status, latitude, longitude, locator; with --surveyed also\n"
+    "surveyed_latitude, surveyed_longitude, surveyed_locator, locator_differs.\n"
     "Exit status: 0 all inputs converted, 1 some did not, 2 usage or I/O error.\n";
 
 constexpr std::string_view kVersion = "quorvane-convert " QUORVANE_VERSION "\n";
@@ -97,7 +100,9 @@ Command ParseArguments(std::span<const char* const> arguments) {
             return std::nullopt;
         };
 
-        if ((name == "--help" || name == "--version" || name == "--latlon") && value) {
+        if ((name == "--help" || name == "--version" || name == "--latlon" ||
+             name == "--surveyed") &&
+            value) {
             return UsageError("option " + Printable(name) + " takes no value");
         }
         if (name == "--help" || name == "-h") {
@@ -110,6 +115,8 @@ Command ParseArguments(std::span<const char* const> arguments) {
         }
         if (name == "--latlon") {
             command.options.latlon = true;
+        } else if (name == "--surveyed") {
+            command.options.surveyed = true;
         } else if (name == "--format") {
             const auto text = takeValue();
             if (!text)
@@ -130,6 +137,10 @@ Command ParseArguments(std::span<const char* const> arguments) {
             return UsageError("unknown option '" + Printable(argument) + "'");
         }
     }
+    // The surveyed conversion starts from a grid reference's square; a latitude and longitude
+    // has no square to start from.
+    if (command.options.surveyed && command.options.latlon)
+        return UsageError("--surveyed converts grid references: it cannot go with --latlon");
     return command;
 }
 

@@ -18,6 +18,9 @@ struct Options {
     int decimals = 6;
     // Inputs are latitude and longitude pairs instead of grid references.
     bool latlon = false;
+    // The surveyed answer (Surveyed::Convert) follows the window's in four more columns.
+    // Grid references only: never set together with `latlon`.
+    bool surveyed = false;
 };
 
 // Bounds of --decimals: 15 decimals are all a double's digits can carry.

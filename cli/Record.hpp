@@ -12,10 +12,35 @@
 
 namespace cli {
 
-inline constexpr std::array<std::string_view, 6> kColumnNames = {
-    "input", "code", "status", "latitude", "longitude", "locator",
+inline constexpr std::array<std::string_view, 10> kColumnNames = {
+    "input",
+    "code",
+    "status",
+    "latitude",
+    "longitude",
+    "locator",
+    "surveyed_latitude",
+    "surveyed_longitude",
+    "surveyed_locator",
+    "locator_differs",
 };
-enum Column : std::size_t { kInput, kCode, kStatus, kLatitude, kLongitude, kLocator };
+enum Column : std::size_t {
+    kInput,
+    kCode,
+    kStatus,
+    kLatitude,
+    kLongitude,
+    kLocator,
+    kSurveyedLatitude,
+    kSurveyedLongitude,
+    kSurveyedLocator,
+    kLocatorDiffers,
+};
+
+// How many columns a line has: the window's answer alone, or with --surveyed the surveyed
+// answer after it.
+inline constexpr std::size_t kWindowColumns = kSurveyedLatitude;
+inline constexpr std::size_t kSurveyedColumns = kColumnNames.size();
 
 // Result code of a latitude and longitude pair that is not two readable numbers in range;
 // codes 0 to 3 are those of the grid reference conversion.
@@ -45,6 +70,7 @@ struct Field {
     static constexpr Field Empty() { return {}; }
 };
 
+// Every column; a line without the surveyed answer leaves the surveyed ones unwritten.
 using Record = std::array<Field, kColumnNames.size()>;
 
 }  // namespace cli

@@ -17,8 +17,16 @@ constexpr std::string_view kCsvLineEnd = "\r\n";  // RFC 4180 ends records with 
 
 // The JSON keys with their quotes and colon, and the separators before them, one per column.
 constexpr std::array<std::string_view, kColumnNames.size()> kJsonKeys = {
-    "{\"input\":",    ",\"code\":",      ",\"status\":",
-    ",\"latitude\":", ",\"longitude\":", ",\"locator\":",
+    "{\"input\":",
+    ",\"code\":",
+    ",\"status\":",
+    ",\"latitude\":",
+    ",\"longitude\":",
+    ",\"locator\":",
+    ",\"surveyed_latitude\":",
+    ",\"surveyed_longitude\":",
+    ",\"surveyed_locator\":",
+    ",\"locator_differs\":",
 };
 constexpr bool JsonKeysMatchColumns() {
     for (std::size_t i = 0; i < kColumnNames.size(); ++i) {
@@ -108,11 +116,13 @@ char* WriteJsonField(const Field& field, int decimals, char* out) {
     return Copy("null", out);
 }
 
-// Writes the record's line from `out` on; there is room for it (RecordRoom).
-char* WriteRecord(const Record& record, Format format, int decimals, char* out) {
+// Writes the line of the record's first `columns` columns from `out` on; there is room for
+// it (RecordRoom).
+char* WriteRecord(const Record& record, std::size_t columns, Format format, int decimals,
+                  char* out) {
     switch (format) {
         case Format::kText:
-            for (std::size_t i = 0; i < record.size(); ++i) {
+            for (std::size_t i = 0; i < columns; ++i) {
                 if (i > 0)
                     *out++ = '\t';
                 out = WritePlainField(record[i], decimals, out, WriteTextField);
@@ -120,7 +130,7 @@ char* WriteRecord(const Record& record, Format format, int decimals, char* out) 
             *out++ = '\n';
             break;
         case Format::kCsv:
-            for (std::size_t i = 0; i < record.size(); ++i) {
+            for (std::size_t i = 0; i < columns; ++i) {
                 if (i > 0)
                     *out++ = ',';
                 out = WritePlainField(record[i], decimals, out, WriteCsvField);
@@ -128,7 +138,7 @@ char* WriteRecord(const Record& record, Format format, int decimals, char* out) 
             out = Copy(kCsvLineEnd, out);
             break;
         case Format::kJson:
-            for (std::size_t i = 0; i < record.size(); ++i) {
+            for (std::size_t i = 0; i < columns; ++i) {
                 out = Copy(kJsonKeys[i], out);
                 out = WriteJsonField(record[i], decimals, out);
             }
@@ -138,19 +148,19 @@ char* WriteRecord(const Record& record, Format format, int decimals, char* out) 
     return out;
 }
 
-std::size_t RecordRoom(const Record& record) {
+std::size_t RecordRoom(const Record& record, std::size_t columns) {
     std::size_t room = kSeparatorRoom;
-    for (const Field& field : record)
-        room += kSeparatorRoom + FieldRoom(field);
+    for (std::size_t i = 0; i < columns; ++i)
+        room += kSeparatorRoom + FieldRoom(record[i]);
     return room;
 }
 
 }  // namespace
 
-void AppendHeader(Format format, std::string& out) {
+void AppendHeader(Format format, std::size_t columns, std::string& out) {
     if (format != Format::kCsv)
         return;
-    for (std::size_t i = 0; i < kColumnNames.size(); ++i) {
+    for (std::size_t i = 0; i < columns; ++i) {
         if (i > 0)
             out.push_back(',');
         out.append(kColumnNames[i]);
@@ -158,17 +168,18 @@ void AppendHeader(Format format, std::string& out) {
     out.append(kCsvLineEnd);
 }
 
-void AppendRecord(const Record& record, Format format, int decimals, std::string& out) {
-    const std::size_t room = RecordRoom(record);
+void AppendRecord(const Record& record, std::size_t columns, Format format, int decimals,
+                  std::string& out) {
+    const std::size_t room = RecordRoom(record, columns);
     if (room <= kStackRoom) {
         std::array<char, kStackRoom> line;
-        const char* end = WriteRecord(record, format, decimals, line.data());
+        const char* end = WriteRecord(record, columns, format, decimals, line.data());
         out.append(line.data(), static_cast<std::size_t>(end - line.data()));
         return;
     }
     const std::size_t start = out.size();
     out.resize(start + room);
-    const char* end = WriteRecord(record, format, decimals, out.data() + start);
+    const char* end = WriteRecord(record, columns, format, decimals, out.data() + start);
     out.resize(static_cast<std::size_t>(end - out.data()));
 }
 

@@ -2,6 +2,7 @@
 
 // Writing records as lines of text, CSV or JSON Lines.
 
+#include <cstddef>
 #include <string>
 
 #include "cli/Options.hpp"
@@ -9,9 +10,15 @@
 
 namespace cli {
 
+// How many of a record's columns the lines hold, the first ones: kWindowColumns, or
+// kSurveyedColumns with --surveyed.
+constexpr std::size_t ColumnCount(const Options& options) noexcept {
+    return options.surveyed ? kSurveyedColumns : kWindowColumns;
+}
+
 // Appends the header line the format starts with: the column names for CSV, nothing for
 // text and JSON Lines.
-void AppendHeader(Format format, std::string& out);
+void AppendHeader(Format format, std::size_t columns, std::string& out);
 
 // Appends `record` as exactly one line:
 //  - text: the fields separated by tabs (escaped as AppendTextField says), empty fields empty;
@@ -19,6 +26,7 @@ void AppendHeader(Format format, std::string& out);
 //  - JSON: one object per line, keys the column names, empty fields null.
 // Numbers are written with `decimals` decimals and '.' as the decimal point whatever the
 // locale; a number that is not finite is written as an empty field.
-void AppendRecord(const Record& record, Format format, int decimals, std::string& out);
+void AppendRecord(const Record& record, std::size_t columns, Format format, int decimals,
+                  std::string& out);
 
 }  // namespace cli

@@ -52,7 +52,7 @@ int main(int argc, char** argv) {
 
     const cli::Options& options = command.options;
     cli::BlockWriter output(STDOUT_FILENO);
-    cli::AppendHeader(options.format, output.Buffer());
+    cli::AppendHeader(options.format, cli::ColumnCount(options), output.Buffer());
     bool allConverted = true;
     if (!command.inputs.empty()) {
         for (const std::string_view input : command.inputs) {

@@ -137,15 +137,59 @@ TEST(ConvertLine, TruncatedInputIsTooLongForEitherRoad) {
     EXPECT_EQ(out, "52 -2\t4\tbad number\t\t\t\n");
 }
 
+Options Surveyed(Format format = Format::kCsv) {
+    Options options;
+    options.surveyed = true;
+    options.format = format;
+    options.decimals = 3;
+    return options;
+}
+
+TEST(ConvertLine, SurveyedColumnsFollowTheWindowsAnswer) {
+    // The two locators agree in central London and differ where the approximation's 100-odd
+    // metres cross a locator square's edge.
+    EXPECT_EQ(Convert("TQ300800", Surveyed()).line,
+              "TQ300800,0,ok,51.503,-0.127,IO91WM,51.504,-0.128,IO91WM,no\r\n");
+    EXPECT_EQ(Convert("SU000500", Surveyed()).line,
+              "SU000500,0,ok,51.248,-2.000,IO91AF,51.250,-2.001,IO81XF,yes\r\n");
+    EXPECT_EQ(Convert("SU000500", Surveyed(Format::kText)).line,
+              "SU000500\t0\tok\t51.248\t-2.000\tIO91AF\t51.250\t-2.001\tIO81XF\tyes\n");
+}
+
+TEST(ConvertLine, SurveyedAnswerForWhatTheWindowRejects) {
+    // Shetland and Orkney: the window's bad grid letter, and a failure for the exit status,
+    // but a surveyed answer; nothing to compare its locator with.
+    const Converted shetland = Convert("HU474414", Surveyed(Format::kJson));
+    EXPECT_FALSE(shetland.ok);
+    EXPECT_EQ(shetland.line,
+              "{\"input\":\"HU474414\",\"code\":2,\"status\":\"bad grid letter\","
+              "\"latitude\":null,\"longitude\":null,\"locator\":null,"
+              "\"surveyed_latitude\":60.155,\"surveyed_longitude\":-1.147,"
+              "\"surveyed_locator\":\"IP90KD\",\"locator_differs\":null}\n");
+    EXPECT_FALSE(Convert("ov123456", Surveyed()).ok);
+    EXPECT_NE(Convert("ov123456", Surveyed()).line.find(",IO94UT,\r\n"), std::string::npos);
+
+    // What neither conversion reads has every answer column empty.
+    for (const char* input : {"SU12345", "SU 12345", "SI123456", "", "TQ300800TQ300800"}) {
+        const Converted c = Convert(input, Surveyed(Format::kText));
+        EXPECT_FALSE(c.ok) << input;
+        EXPECT_TRUE(c.line.ends_with("\t\t\t\t\t\t\t\n")) << c.line;
+    }
+    std::string out;
+    EXPECT_FALSE(cli::ConvertInput("TQ300800", true, Surveyed(), out));
+    EXPECT_EQ(out, "TQ300800,1,wrong length,,,,,,,\r\n");
+}
+
 TEST(ConvertLine, AnyBytesGiveExactlyOneLine) {
     std::mt19937 rng(3);
     std::uniform_int_distribution<int> byte(0, 255);
     std::uniform_int_distribution<int> length(0, 30);
     for (const Format format : {Format::kText, Format::kCsv, Format::kJson}) {
-        for (const bool latlon : {false, true}) {
+        for (const int road : {0, 1, 2}) {
             Options options;
             options.format = format;
-            options.latlon = latlon;
+            options.latlon = road == 1;
+            options.surveyed = road == 2;
             for (int round = 0; round < 2000; ++round) {
                 std::string input(static_cast<std::size_t>(length(rng)), '\0');
                 for (char& c : input) {

@@ -19,6 +19,7 @@ TEST(ParseArguments, Defaults) {
     EXPECT_EQ(c.options.format, Format::kText);
     EXPECT_EQ(c.options.decimals, 6);
     EXPECT_FALSE(c.options.latlon);
+    EXPECT_FALSE(c.options.surveyed);
     EXPECT_TRUE(c.inputs.empty());
 }
 
@@ -35,6 +36,18 @@ TEST(ParseArguments, OptionsAndInputsInAnyOrder) {
     EXPECT_EQ(Parse({"--format", "text"}).options.format, Format::kText);
     EXPECT_EQ(Parse({"--decimals", "0"}).options.decimals, 0);
     EXPECT_EQ(Parse({"--decimals", "15"}).options.decimals, 15);
+    EXPECT_TRUE(Parse({"TQ300800", "--surveyed"}).options.surveyed);
+}
+
+TEST(ParseArguments, SurveyedOnlyForGridReferences) {
+    // The surveyed conversion starts from a grid square, which a latitude and longitude lacks.
+    for (const auto& arguments : std::vector<std::vector<const char*>>{
+             {"--surveyed", "--latlon"}, {"--latlon", "52 -2", "--surveyed"}}) {
+        const cli::Command c = Parse(arguments);
+        EXPECT_EQ(c.action, Action::kUsageError);
+        EXPECT_NE(c.error.find("--surveyed"), std::string::npos) << c.error;
+    }
+    EXPECT_EQ(Parse({"--surveyed", "--latlon", "--help"}).action, Action::kHelp);
 }
 
 TEST(ParseArguments, DoubleDashEndsTheOptions) {
@@ -61,6 +74,7 @@ TEST(ParseArguments, UsageErrorsAreOneLine) {
                                                                        {"--decimals", "3x"},
                                                                        {"--decimals", ""},
                                                                        {"--latlon=yes"},
+                                                                       {"--surveyed=no"},
                                                                        {"--version=2"},
                                                                        {"--nope"},
                                                                        {"-x"},
