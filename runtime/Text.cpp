@@ -86,8 +86,6 @@ std::size_t SkipChars(std::string_view text, std::size_t chars) noexcept {
 
 // Highest code of the single-byte code page.
 constexpr int kMaxCode = 0xFF;
-// Above this code a character takes two UTF-8 bytes.
-constexpr int kMaxAsciiCode = 0x7F;
 
 }  // namespace
 
@@ -135,7 +133,7 @@ std::string_view Left(std::string_view text, std::size_t count) noexcept {
     return text.substr(0, SkipChars(text, count));
 }
 
-int CharCode(std::string_view text) noexcept {
+int CharCodeBeyondAscii(std::string_view text) noexcept {
     if (text.empty()) {
         return 0;
     }
