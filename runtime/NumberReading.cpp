@@ -15,8 +15,9 @@ constexpr bool IsDigit(char c) noexcept {
     return c >= '0' && c <= '9';
 }
 
-// Exponents are clamped here while being read: far beyond any double's range, yet safe
-// from overflow of the integer holding them.
+// Exponents are clamped while being read to this plus the number of mantissa digits: far
+// beyond any double's range even after the digits shift it (0.000...1e400000 with 300,000
+// zeros is still 10^99999), yet safe from overflow of the integer holding them.
 constexpr long kExponentClamp = 100'000;
 
 std::string_view TrimBlanks(std::string_view text) noexcept {
@@ -49,11 +50,18 @@ std::optional<double> ReadNumber(std::string_view text, std::string_view decimal
     }
     const std::string_view whole = TakeDigits(rest);
     std::string_view fraction;
+    bool hasSeparator = false;
     if (!decimalSeparator.empty() && rest.starts_with(decimalSeparator)) {
+        hasSeparator = true;
         rest.remove_prefix(decimalSeparator.size());
         fraction = TakeDigits(rest);
     }
     if (whole.empty() && fraction.empty()) {
+        // The "###.###" pattern shows zero as the separator alone: the window must be able
+        // to read back what it shows.
+        if (hasSeparator && rest.empty()) {
+            return negative ? -0.0 : 0.0;
+        }
         return std::nullopt;
     }
     long exponent = 0;
@@ -69,8 +77,9 @@ std::optional<double> ReadNumber(std::string_view text, std::string_view decimal
         if (exponentDigits.empty()) {
             return std::nullopt;
         }
+        const long clamp = kExponentClamp + static_cast<long>(whole.size() + fraction.size());
         for (const char d : exponentDigits) {
-            exponent = std::min(exponent * 10 + (d - '0'), kExponentClamp);
+            exponent = std::min(exponent * 10 + (d - '0'), clamp);
         }
         if (exponentNegative)
             exponent = -exponent;
@@ -99,7 +108,7 @@ std::optional<double> ReadNumber(std::string_view text, std::string_view decimal
         return value;
     }
     if (ec != std::errc::result_out_of_range) {
-        return std::nullopt;
+        return std::nullopt;  // GCOVR_EXCL_LINE: the canonical form is always well-formed
     }
     // Out of range either way: find which from the position of the first non-zero digit.
     const std::size_t firstNonZero = whole.find_first_not_of('0');

@@ -1,0 +1,100 @@
+#include "LineConversion.hpp"
+
+#include <cstdint>
+#include <optional>
+
+#include "cli/Record.hpp"
+#include "cli/RecordWriter.hpp"
+#include "conversions/Module1.hpp"
+#include "runtime/NumberReading.hpp"
+
+namespace cli {
+namespace {
+
+constexpr bool IsBlank(char c) noexcept {
+    return c == ' ' || c == '\t';
+}
+
+// Numbers on the command line and in files are written with a decimal point, whatever the
+// user's locale.
+constexpr std::string_view kDecimalPoint = ".";
+
+constexpr double kMaxLatitude = 90;
+constexpr double kMaxLongitude = 180;
+
+struct Position {
+    double latitude;
+    double longitude;
+};
+
+// A latitude and a longitude, separated by a comma (blanks around it allowed) or else by
+// blanks; both in range.
+std::optional<Position> ReadPosition(std::string_view text) {
+    std::size_t split = text.find(',');
+    std::size_t skip = 1;
+    if (split == std::string_view::npos) {
+        split = text.find_first_of(" \t");
+        skip = 0;  // the blanks stay with the longitude, which may have blanks around it
+        if (split == std::string_view::npos)
+            return std::nullopt;
+    }
+    const auto latitude = runtime::ReadNumber(text.substr(0, split), kDecimalPoint);
+    const auto longitude = runtime::ReadNumber(text.substr(split + skip), kDecimalPoint);
+    if (!latitude || !longitude || !(*latitude >= -kMaxLatitude && *latitude <= kMaxLatitude) ||
+        !(*longitude >= -kMaxLongitude && *longitude <= kMaxLongitude)) {
+        return std::nullopt;
+    }
+    return Position{*latitude, *longitude};
+}
+
+}  // namespace
+
+std::string_view TrimInput(std::string_view line) noexcept {
+    if (line.ends_with('\r'))
+        line.remove_suffix(1);
+    while (!line.empty() && IsBlank(line.front()))
+        line.remove_prefix(1);
+    while (!line.empty() && IsBlank(line.back()))
+        line.remove_suffix(1);
+    return line;
+}
+
+bool ConvertInput(std::string_view input, bool truncated, const Options& options,
+                  std::string& out) {
+    std::int16_t code = Module1::kValid;
+    double latitude = 0;
+    double longitude = 0;
+    // Six characters: held in the string itself, no allocation.
+    std::string locator;
+    if (options.latlon) {
+        const auto position = truncated ? std::nullopt : ReadPosition(input);
+        if (position) {
+            latitude = position->latitude;
+            longitude = position->longitude;
+            Module1::CalcLocator(latitude, longitude, locator);
+        }
+        if (locator.empty())
+            code = kBadNumber;
+    } else if (truncated) {
+        code = Module1::kWrongLength;
+    } else {
+        Module1::ConvertNGR(input, latitude, longitude, code);
+        if (code == Module1::kValid)
+            Module1::CalcLocator(latitude, longitude, locator);
+    }
+
+    const bool ok = code == Module1::kValid;
+    Record record;
+    record[kInput] = Field::Text(input);
+    record[kCode] = Field::Integer(code);
+    record[kStatus] = Field::PlainText(kStatusTexts[static_cast<std::size_t>(code)]);
+    if (ok) {
+        record[kLatitude] = Field::Number(latitude);
+        record[kLongitude] = Field::Number(longitude);
+        record[kLocator] = Field::PlainText(locator);
+    }
+    AppendRecord(record, options.format, options.decimals, out);
+    return ok;
+}
+
+}  // namespace cli

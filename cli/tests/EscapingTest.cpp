@@ -1,0 +1,128 @@
+#include "cli/Escaping.hpp"
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+
+namespace {
+
+using cli::Utf8SequenceLength;
+
+// "<" and what `write` writes for `text`, which must stay within the room promised.
+template <typename Write>
+std::string Escaped(std::string_view text, Write write) {
+    std::string room(cli::EscapedRoom(text.size()), '\0');
+    const char* end = write(text, room.data());
+    const auto size = static_cast<std::size_t>(end - room.data());
+    EXPECT_LE(size, room.size());
+    return "<" + room.substr(0, size);
+}
+
+std::string Text(std::string_view t) {
+    return Escaped(t, cli::WriteTextField);
+}
+std::string Csv(std::string_view t) {
+    return Escaped(t, cli::WriteCsvField);
+}
+std::string Json(std::string_view t) {
+    return Escaped(t, cli::WriteJsonString);
+}
+
+bool IsValidUtf8(std::string_view text) {
+    for (std::size_t i = 0; i < text.size();) {
+        const std::size_t length = Utf8SequenceLength(text.substr(i));
+        if (length == 0)
+            return false;
+        i += length;
+    }
+    return true;
+}
+
+TEST(Utf8SequenceLength, AcceptsExactlyTheWellFormedSequences) {
+    EXPECT_EQ(Utf8SequenceLength("A"), 1u);
+    EXPECT_EQ(Utf8SequenceLength("\xC3\xA9"), 2u);          // é
+    EXPECT_EQ(Utf8SequenceLength("\xE2\x82\xAC"), 3u);      // €
+    EXPECT_EQ(Utf8SequenceLength("\xF0\x9F\x93\xA1"), 4u);  // satellite antenna
+    EXPECT_EQ(Utf8SequenceLength("\xF4\x8F\xBF\xBF"), 4u);  // U+10FFFF
+    EXPECT_EQ(Utf8SequenceLength("\xED\x9F\xBF"), 3u);      // U+D7FF, just below surrogates
+
+    EXPECT_EQ(Utf8SequenceLength("\x80"), 0u);              // lone continuation
+    EXPECT_EQ(Utf8SequenceLength("\xC0\xAF"), 0u);          // overlong "/"
+    EXPECT_EQ(Utf8SequenceLength("\xC1\xBF"), 0u);          // overlong
+    EXPECT_EQ(Utf8SequenceLength("\xE0\x80\xAF"), 0u);      // overlong
+    EXPECT_EQ(Utf8SequenceLength("\xF0\x80\x80\xAF"), 0u);  // overlong
+    EXPECT_EQ(Utf8SequenceLength("\xED\xA0\x80"), 0u);      // surrogate U+D800
+    EXPECT_EQ(Utf8SequenceLength("\xF4\x90\x80\x80"), 0u);  // above U+10FFFF
+    EXPECT_EQ(Utf8SequenceLength("\xF5\x80\x80\x80"), 0u);
+    EXPECT_EQ(Utf8SequenceLength("\xFF"), 0u);
+    EXPECT_EQ(Utf8SequenceLength("\xE2\x82"), 0u);   // cut short by the end
+    EXPECT_EQ(Utf8SequenceLength("\xE2\x82X"), 0u);  // cut short by ASCII
+    EXPECT_EQ(Utf8SequenceLength("\xC3"), 0u);
+}
+
+TEST(Escaping, TextEscapesOnlyWhatWouldSplitOrJoinFields) {
+    EXPECT_EQ(Text("TQ300800"), "<TQ300800");
+    EXPECT_EQ(Text("a\tb\\c\rd\ne"), "<a\\tb\\\\c\\rd\\ne");
+    EXPECT_EQ(Text(std::string_view("a\0b,\"", 5)), std::string("<a\0b,\"", 6));
+}
+
+TEST(Escaping, CsvQuotesFieldsThatNeedIt) {
+    EXPECT_EQ(Csv("TQ300800"), "<TQ300800");
+    EXPECT_EQ(Csv(""), "<");
+    EXPECT_EQ(Csv("a,b"), "<\"a,b\"");
+    EXPECT_EQ(Csv("say \"hi\""), "<\"say \"\"hi\"\"\"");
+    EXPECT_EQ(Csv("\""), "<\"\"\"\"");
+    EXPECT_EQ(Csv("a\rb"), "<\"a\rb\"");
+    EXPECT_EQ(Csv("a\nb"), "<\"a\nb\"");
+    EXPECT_EQ(Csv("tab\there"), "<tab\there");  // a tab needs no quotes
+}
+
+TEST(Escaping, JsonEscapesQuotesBackslashAndEveryControlCharacter) {
+    EXPECT_EQ(Json("TQ300800"), "<\"TQ300800\"");
+    EXPECT_EQ(Json("\"\\/"), "<\"\\\"\\\\/\"");
+    EXPECT_EQ(Json("\b\f\n\r\t"), "<\"\\b\\f\\n\\r\\t\"");
+    EXPECT_EQ(Json(std::string_view("\0\x01\x1f\x7f", 4)), "<\"\\u0000\\u0001\\u001f\x7f\"");
+    for (int c = 0; c < 0x20; ++c) {
+        const std::string out = Json(std::string(1, static_cast<char>(c)));
+        EXPECT_EQ(out[2], '\\') << c;
+        for (const char o : out)
+            EXPECT_GE(static_cast<unsigned char>(o), 0x20) << c;
+    }
+}
+
+TEST(Escaping, MalformedBytesBecomeOneReplacementCharacterEach) {
+    const std::string fffd = "\xEF\xBF\xBD";
+    EXPECT_EQ(Text("caf\xC3\xA9"), "<caf\xC3\xA9");
+    EXPECT_EQ(Text("\xFF\xFE"), "<" + fffd + fffd);
+    EXPECT_EQ(Json("a\xE2\x82"), "<\"a" + fffd + fffd + "\"");
+    EXPECT_EQ(Csv("\xED\xA0\x80,"), "<\"" + fffd + fffd + fffd + ",\"");
+    EXPECT_EQ(Text("\xC0\xAFx\xF0\x9F\x93\xA1"), "<" + fffd + fffd + "x\xF0\x9F\x93\xA1");
+}
+
+TEST(Escaping, TheWorstInputsFillTheirRoomExactly) {
+    const std::string controls(100, '\x01');
+    EXPECT_EQ(Json(controls).size() - 1, cli::EscapedRoom(controls.size()));
+    EXPECT_EQ(Csv(std::string(50, '"')).size() - 1, 2 * 50 + 2u);
+}
+
+TEST(Escaping, RandomBytesGiveValidUtf8WithoutLineBreaks) {
+    std::mt19937 rng(7);
+    std::uniform_int_distribution<int> byte(0, 255);
+    std::uniform_int_distribution<int> length(0, 40);
+    for (int round = 0; round < 5000; ++round) {
+        std::string input(static_cast<std::size_t>(length(rng)), '\0');
+        for (char& c : input)
+            c = static_cast<char>(byte(rng));
+        const std::string text = Text(input);
+        const std::string json = Json(input);
+        ASSERT_TRUE(IsValidUtf8(text));
+        ASSERT_TRUE(IsValidUtf8(json));
+        ASSERT_TRUE(IsValidUtf8(Csv(input)));
+        ASSERT_EQ(text.find_first_of("\r\n\t"), std::string::npos);
+        for (const char c : json)
+            ASSERT_GE(static_cast<unsigned char>(c), 0x20);
+    }
+}
+
+}  // namespace

@@ -1,0 +1,164 @@
+#include "cli/LineConversion.hpp"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <random>
+#include <string>
+
+namespace {
+
+using cli::Format;
+using cli::Options;
+using cli::TrimInput;
+
+struct Converted {
+    bool ok;
+    std::string line;
+};
+
+Converted Convert(std::string_view line, Options options = {}) {
+    std::string out;
+    const bool ok = cli::ConvertLine(line, options, out);
+    return {ok, out};
+}
+
+Options LatLon(Format format = Format::kText) {
+    Options options;
+    options.latlon = true;
+    options.format = format;
+    return options;
+}
+
+TEST(TrimInput, RemovesOneTrailingReturnThenSurroundingBlanks) {
+    EXPECT_EQ(TrimInput("TQ300800"), "TQ300800");
+    EXPECT_EQ(TrimInput(" \tTQ300800 \t\r"), "TQ300800");
+    EXPECT_EQ(TrimInput("TQ300800\r\r"), "TQ300800\r");
+    EXPECT_EQ(TrimInput("\rTQ300800"), "\rTQ300800");
+    EXPECT_EQ(TrimInput("SU 12345"), "SU 12345");
+    EXPECT_EQ(TrimInput(" \r"), "");
+    EXPECT_EQ(TrimInput(""), "");
+    EXPECT_EQ(TrimInput("\v\fx"), "\v\fx");  // only spaces and tabs are blanks
+}
+
+TEST(ConvertLine, GridReferencesInEveryFormat) {
+    EXPECT_EQ(Convert("TQ300800").line, "TQ300800\t0\tok\t51.503071\t-0.127238\tIO91WM\n");
+    EXPECT_EQ(Convert("SU 12345").line, "SU 12345\t3\tbad digit\t\t\t\n");
+    Options csv;
+    csv.format = Format::kCsv;
+    csv.decimals = 3;
+    EXPECT_EQ(Convert("  SU000500\r", csv).line, "SU000500,0,ok,51.248,-2.000,IO91AF\r\n");
+    EXPECT_EQ(Convert("SI123456", csv).line, "SI123456,2,bad grid letter,,,\r\n");
+    Options json;
+    json.format = Format::kJson;
+    json.decimals = 0;
+    EXPECT_EQ(Convert("NN166712", json).line,
+              "{\"input\":\"NN166712\",\"code\":0,\"status\":\"ok\",\"latitude\":57,"
+              "\"longitude\":-5,\"locator\":\"IO76LT\"}\n");
+    EXPECT_EQ(Convert("SU1234567", json).line,
+              "{\"input\":\"SU1234567\",\"code\":1,\"status\":\"wrong length\",\"latitude\":null,"
+              "\"longitude\":null,\"locator\":null}\n");
+}
+
+TEST(ConvertLine, ReportsSuccessOnlyForConvertedInputs) {
+    EXPECT_TRUE(Convert("sk123456").ok);
+    EXPECT_FALSE(Convert("HU123456").ok);
+    EXPECT_FALSE(Convert("").ok);
+    EXPECT_TRUE(Convert("52 -2", LatLon()).ok);
+    EXPECT_FALSE(Convert("52", LatLon()).ok);
+}
+
+TEST(ConvertLine, LatLonPairsAndTheirSeparators) {
+    for (const char* input : {"52 -2", "52,-2", "52, -2", "52 ,-2", "52\t-2", "52   -2",
+                              " 52.0 , -2.000 \r", "+52 -2e0"}) {
+        const Converted c = Convert(input, LatLon(Format::kCsv));
+        EXPECT_TRUE(c.ok) << input;
+        EXPECT_NE(c.line.find(",0,ok,52.000000,-2.000000,IO92AA\r\n"), std::string::npos) << c.line;
+    }
+}
+
+TEST(ConvertLine, LatLonOnTheLocatorEdges) {
+    const auto locator = [](std::string_view input) {
+        const std::string line = Convert(input, LatLon()).line;
+        return line.substr(line.rfind('\t') + 1);
+    };
+    EXPECT_EQ(locator("-90 -180"), "AA00AA\n");
+    EXPECT_EQ(locator("90 180"), "AR09AX\n");
+    EXPECT_EQ(locator("90,-180"), "AR09AX\n");
+    EXPECT_EQ(locator("89.99999 179.99999"), "RR99XX\n");
+    EXPECT_EQ(locator("0 0"), "JJ00AA\n");
+    EXPECT_EQ(locator("-0 -0"), "JJ00AA\n");
+    EXPECT_EQ(locator("52 -2.0000000000001"), "IO82XA\n");
+}
+
+TEST(ConvertLine, LatLonThatIsNotTwoNumbersInRangeIsABadNumber) {
+    for (const char* input : {"",
+                              "52",
+                              "52 ",
+                              "52,",
+                              ",-2",
+                              "52 -2 7",
+                              "52,,-2",
+                              "52;-2",
+                              "52 - 2",
+                              "abc def",
+                              "90.0000001 0",
+                              "-90.0000001 0",
+                              "0 180.0000001",
+                              "0 -180.0000001",
+                              "1e3 0",
+                              "nan 0",
+                              "inf 0",
+                              "0x10 0",
+                              "52,5 -2",
+                              "52 -2,5"}) {
+        const Converted c = Convert(input, LatLon());
+        EXPECT_FALSE(c.ok) << input;
+        EXPECT_EQ(c.line, std::string(TrimInput(input)) + "\t4\tbad number\t\t\t\n") << input;
+    }
+}
+
+TEST(ConvertLine, DecimalsAreRoundedWithAPoint) {
+    Options options = LatLon();
+    options.decimals = 2;
+    EXPECT_EQ(Convert("51.505 -0.125", options).line,
+              "51.505 -0.125\t0\tok\t51.51\t-0.12\tIO91WM\n");
+    options.decimals = 15;
+    EXPECT_EQ(Convert("0.1 0.2", options).line,
+              "0.1 0.2\t0\tok\t0.100000000000000\t0.200000000000000\tJJ00CC\n");
+}
+
+TEST(ConvertLine, TruncatedInputIsTooLongForEitherRoad) {
+    std::string out;
+    EXPECT_FALSE(cli::ConvertInput("TQ300800", true, Options{}, out));
+    EXPECT_EQ(out, "TQ300800\t1\twrong length\t\t\t\n");
+    out.clear();
+    EXPECT_FALSE(cli::ConvertInput("52 -2", true, LatLon(), out));
+    EXPECT_EQ(out, "52 -2\t4\tbad number\t\t\t\n");
+}
+
+TEST(ConvertLine, AnyBytesGiveExactlyOneLine) {
+    std::mt19937 rng(3);
+    std::uniform_int_distribution<int> byte(0, 255);
+    std::uniform_int_distribution<int> length(0, 30);
+    for (const Format format : {Format::kText, Format::kCsv, Format::kJson}) {
+        for (const bool latlon : {false, true}) {
+            Options options;
+            options.format = format;
+            options.latlon = latlon;
+            for (int round = 0; round < 2000; ++round) {
+                std::string input(static_cast<std::size_t>(length(rng)), '\0');
+                for (char& c : input) {
+                    c = static_cast<char>(byte(rng));
+                    if (c == '\n')
+                        c = '\r';  // lines never hold a line feed
+                }
+                const std::string line = Convert(input, options).line;
+                ASSERT_EQ(std::count(line.begin(), line.end(), '\n'), 1);
+                ASSERT_EQ(line.back(), '\n');
+            }
+        }
+    }
+}
+
+}  // namespace

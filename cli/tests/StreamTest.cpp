@@ -1,0 +1,131 @@
+#include "cli/Stream.hpp"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <memory>
+#include <random>
+#include <string>
+
+#include "cli/LineConversion.hpp"
+
+namespace {
+
+using cli::Options;
+
+// An unnamed temporary file holding `content`, read from its start.
+struct TempFile {
+    std::unique_ptr<std::FILE, int (*)(std::FILE*)> file{std::tmpfile(), std::fclose};
+    int Fd() const { return fileno(file.get()); }
+};
+
+TempFile WithContent(std::string_view content) {
+    TempFile temp;
+    std::fwrite(content.data(), 1, content.size(), temp.file.get());
+    std::fflush(temp.file.get());
+    ::lseek(temp.Fd(), 0, SEEK_SET);
+    return temp;
+}
+
+std::string ReadAll(int fd) {
+    ::lseek(fd, 0, SEEK_SET);
+    std::string all;
+    char block[1 << 16];
+    for (ssize_t n; (n = ::read(fd, block, sizeof block)) > 0;) {
+        all.append(block, static_cast<std::size_t>(n));
+    }
+    return all;
+}
+
+struct Converted {
+    cli::StreamResult result;
+    std::string output;
+};
+
+Converted ConvertAll(std::string_view input, const Options& options = {}) {
+    const TempFile in = WithContent(input);
+    const TempFile out;
+    cli::BlockWriter writer(out.Fd());
+    Converted run{cli::ConvertStream(in.Fd(), writer, options), {}};
+    EXPECT_TRUE(writer.Flush());
+    run.output = ReadAll(out.Fd());
+    return run;
+}
+
+// What converting each line on its own gives.
+std::string LineByLine(std::string_view input, const Options& options = {}) {
+    std::string out;
+    while (!input.empty()) {
+        const std::size_t end = std::min(input.find('\n'), input.size());
+        cli::ConvertLine(input.substr(0, end), options, out);
+        input.remove_prefix(std::min(end + 1, input.size()));
+    }
+    return out;
+}
+
+TEST(ConvertStream, LinesAndTheirEnds) {
+    EXPECT_EQ(ConvertAll("").output, "");
+    EXPECT_TRUE(ConvertAll("").result.allConverted);
+    EXPECT_EQ(ConvertAll("\n\n").output, "\t1\twrong length\t\t\t\n\t1\twrong length\t\t\t\n");
+    EXPECT_EQ(ConvertAll("TQ300800").output, LineByLine("TQ300800"));  // no final line feed
+    EXPECT_EQ(ConvertAll("TQ300800\r\nSV000000\r\n").output, LineByLine("TQ300800\nSV000000"));
+    EXPECT_TRUE(ConvertAll("TQ300800\nSV000000\n").result.allConverted);
+    EXPECT_FALSE(ConvertAll("TQ300800\nSV00000\nSV000000\n").result.allConverted);
+}
+
+TEST(ConvertStream, ManyBlocksKeepTheirOrder) {
+    // About 3 MB of lines of every kind and length, so that reads, slices and both threads
+    // all take turns; the output must be that of each line converted on its own.
+    std::mt19937 rng(21);
+    const std::string kinds[] = {"TQ300800",   "sk123456",   "SU 12345",  "",
+                                 "HU123456\r", "  NN166712", "SU1234567", "x,\"y\"\t\xff"};
+    std::string input;
+    while (input.size() < 3'000'000) {
+        const std::string& kind = kinds[std::uniform_int_distribution<std::size_t>(0, 7)(rng)];
+        input += kind;
+        if (std::uniform_int_distribution<int>(0, 1000)(rng) == 0) {
+            input += std::string(std::uniform_int_distribution<std::size_t>(0, 100000)(rng), 'z');
+        }
+        input += '\n';
+    }
+    Options json;
+    json.format = cli::Format::kJson;
+    const Converted run = ConvertAll(input, json);
+    EXPECT_EQ(std::count(run.output.begin(), run.output.end(), '\n'),
+              std::count(input.begin(), input.end(), '\n'));
+    EXPECT_TRUE(run.output == LineByLine(input, json));
+    EXPECT_FALSE(run.result.allConverted);
+}
+
+TEST(ConvertStream, LinesLongerThanTheBufferStillGiveOneLineEach) {
+    const std::string blanks(3 * cli::kMaxLineBytes, ' ');
+    const std::string huge(5'000'000, 'x');
+    const std::string input = blanks + "TQ300800" + blanks + "\r\n" + huge + "\nSV000000\n" + "\t" +
+                              blanks + "52 -2" + blanks;
+    const Converted run = ConvertAll(input);
+    EXPECT_EQ(run.output, LineByLine("TQ300800") + std::string(cli::kMaxLineBytes, 'x') +
+                              "\t1\twrong length\t\t\t\n" + LineByLine("SV000000") +
+                              "52 -2\t1\twrong length\t\t\t\n");
+
+    Options latlon;
+    latlon.latlon = true;
+    const Converted pairs = ConvertAll(blanks + "52 -2" + blanks + "\n" + huge, latlon);
+    EXPECT_EQ(pairs.output, LineByLine("52 -2", latlon) + std::string(cli::kMaxLineBytes, 'x') +
+                                "\t4\tbad number\t\t\t\n");
+}
+
+TEST(ConvertStream, ReadErrorsAreReported) {
+    const int directory = ::open("/", O_RDONLY | O_DIRECTORY);
+    ASSERT_GE(directory, 0);
+    const TempFile out;
+    cli::BlockWriter writer(out.Fd());
+    const cli::StreamResult result = cli::ConvertStream(directory, writer, Options{});
+    ::close(directory);
+    EXPECT_TRUE(result.error.starts_with("read error: ")) << result.error;
+}
+
+}  // namespace
