@@ -8,6 +8,7 @@
 #include <span>
 #include <string>
 
+#include "cli/BinaryStandardStreams.hpp"
 #include "cli/BlockWriter.hpp"
 #include "cli/LineConversion.hpp"
 #include "cli/Options.hpp"
@@ -37,6 +38,7 @@ int WriteAll(std::string_view text) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    cli::UseBinaryStandardStreams();
     const cli::Command command = cli::ParseArguments(
         std::span<const char* const>(argv + 1, static_cast<std::size_t>(argc - 1)));
     switch (command.action) {
