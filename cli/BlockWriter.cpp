@@ -1,8 +1,11 @@
 #include "BlockWriter.hpp"
 
 #include <unistd.h>
+#include "cli/BinaryStandardStreams.hpp"
 
 #include <cerrno>
+
+#include "cli/BinaryStandardStreams.hpp"
 
 namespace cli {
 
@@ -14,7 +17,8 @@ BlockWriter::BlockWriter(int fd) : fd_(fd) {
 bool BlockWriter::Flush() {
     std::size_t written = 0;
     while (!failed_ && written < buffer_.size()) {
-        const ssize_t n = ::write(fd_, buffer_.data() + written, buffer_.size() - written);
+        const ssize_t n =
+            ::write(fd_, buffer_.data() + written, IoByteCount(buffer_.size() - written));
         if (n >= 0) {
             written += static_cast<std::size_t>(n);
         } else if (errno != EINTR) {

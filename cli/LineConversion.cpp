@@ -6,7 +6,9 @@
 #include "cli/Record.hpp"
 #include "cli/RecordWriter.hpp"
 #include "conversions/Module1.hpp"
+#if QUORVANE_SURVEYED
 #include "conversions/surveyed/Surveyed.hpp"
+#endif
 #include "runtime/NumberReading.hpp"
 
 namespace cli {
@@ -48,6 +50,7 @@ std::optional<Position> ReadPosition(std::string_view text) {
     return Position{*latitude, *longitude};
 }
 
+#if QUORVANE_SURVEYED
 // Surveyed::Convert's answer for `input` (too long when it is truncated). Kept out of line so
 // that ConvertInput, run for every line with or without --surveyed, stays small.
 [[gnu::noinline]] Surveyed::Answer SurveyedAnswer(std::string_view input, bool truncated) {
@@ -68,6 +71,8 @@ void AddSurveyedColumns(const Surveyed::Answer& surveyed, std::string_view locat
     if (!locator.empty())
         record[kLocatorDiffers] = Field::PlainText(locator == surveyed.locator ? "no" : "yes");
 }
+
+#endif
 
 }  // namespace
 
@@ -115,11 +120,13 @@ bool ConvertInput(std::string_view input, bool truncated, const Options& options
         record[kLongitude] = Field::Number(longitude);
         record[kLocator] = Field::PlainText(locator);
     }
+#if QUORVANE_SURVEYED
     std::optional<Surveyed::Answer> surveyed;  // outlives `record`, which views its locator
     if (options.surveyed) {
         surveyed = SurveyedAnswer(input, truncated);
         AddSurveyedColumns(*surveyed, ok ? std::string_view(locator) : "", record);
     }
+#endif
     AppendRecord(record, ColumnCount(options), options.format, options.decimals, out);
     // The exit status speaks of the window's answer alone: an H or O reference, which only the
     // surveyed conversion accepts, counts as not converted.

@@ -141,6 +141,8 @@ Command ParseArguments(std::span<const char* const> arguments) {
     // has no square to start from.
     if (command.options.surveyed && command.options.latlon)
         return UsageError("--surveyed converts grid references: it cannot go with --latlon");
+    if (command.options.surveyed && !QUORVANE_SURVEYED)
+        return UsageError("--surveyed is not available in this build");
     return command;
 }
 

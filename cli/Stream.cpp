@@ -9,9 +9,12 @@
 #include <string_view>
 #include <thread>
 
+#include "cli/BinaryStandardStreams.hpp"
 #include "cli/HelperThread.hpp"
 #include "cli/LineConversion.hpp"
 #include "cli/LineTrimmer.hpp"
+
+#include "cli/BinaryStandardStreams.hpp"
 
 namespace cli {
 namespace {
@@ -127,7 +130,7 @@ StreamResult ConvertStream(int inputFd, BlockWriter& output, const Options& opti
     };
 
     for (;;) {
-        const ssize_t n = ::read(inputFd, buffer.get() + held, capacity - held);
+        const ssize_t n = ::read(inputFd, buffer.get() + held, IoByteCount(capacity - held));
         if (n < 0) {
             if (errno == EINTR)
                 continue;
