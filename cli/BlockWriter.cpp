@@ -1,7 +1,6 @@
 #include "BlockWriter.hpp"
 
 #include <unistd.h>
-#include "cli/BinaryStandardStreams.hpp"
 
 #include <cerrno>
 
