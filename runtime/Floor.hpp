@@ -18,11 +18,11 @@ namespace runtime {
     if (!(x > -kAllWhole && x < kAllWhole)) {
         return std::floor(x);
     }
+    // Truncation rounds towards zero; one less for negative non-whole values. No branch: the
+    // conversions round values that vary from call to call, which a predictor cannot learn.
+    // copysign gives -0.0 its sign back (floor keeps the sign of zero).
     const auto truncated = static_cast<double>(static_cast<std::int64_t>(x));
-    if (truncated == x) {
-        return x;  // already whole; keeps the sign of zero
-    }
-    return truncated > x ? truncated - 1 : truncated;
+    return std::copysign(truncated - (truncated > x ? 1.0 : 0.0), x);
 }
 
 }  // namespace runtime
