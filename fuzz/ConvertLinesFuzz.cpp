@@ -275,7 +275,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const bool latlon : {false, true}) {
         std::array<std::vector<Cells>, kFormats.size()> cellsByFormat;
         for (std::size_t f = 0; f < kFormats.size(); ++f) {
-            const cli::Options options{kFormats[f], decimals, latlon};
+            cli::Options options;
+            options.format = kFormats[f];
+            options.decimals = decimals;
+            options.latlon = latlon;
             std::string all;
             bool allConverted = true;
             for (const std::string_view line : lines) {
