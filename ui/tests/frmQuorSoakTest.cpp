@@ -211,10 +211,9 @@ class frmQuorSoakTest : public QObject {
     void Type(QLineEdit& box, const QString& text);
     QLineEdit& RandomBox();
     // Whether the window is in a state its handlers can leave it in; `why` says what is not.
-    bool Consistent(const QString& ngrBefore, bool calculated, QString& why) const;
+    bool Consistent(const QString& ngrBefore, bool calculated, QString& why);
 
     Chance chance_{0};
-    frmQuor* form_ = nullptr;
     QLineEdit* txtNGR_ = nullptr;
     QLineEdit* txtLoc_ = nullptr;
     QLineEdit* latin_ = nullptr;
@@ -226,7 +225,7 @@ class frmQuorSoakTest : public QObject {
     // What the run did, printed at its end: it shows that the run reached what it tests.
     long pastes_ = 0;
     long calculations_ = 0;
-    mutable long referencesShown_ = 0;
+    long referencesShown_ = 0;
 };
 
 void frmQuorSoakTest::randomActionsLeaveTheWindowConsistent() {
@@ -238,7 +237,6 @@ void frmQuorSoakTest::randomActionsLeaveTheWindowConsistent() {
 
     frmQuor form(kLocale);
     form.show();
-    form_ = &form;
     txtNGR_ = &Control<QLineEdit>(form, "txtNGR");
     txtLoc_ = &Control<QLineEdit>(form, "txtLoc");
     latin_ = &Control<QLineEdit>(form, "latin");
@@ -360,7 +358,7 @@ frmQuorSoakTest::Action frmQuorSoakTest::Act() {
     }
 }
 
-bool frmQuorSoakTest::Consistent(const QString& ngrBefore, bool calculated, QString& why) const {
+bool frmQuorSoakTest::Consistent(const QString& ngrBefore, bool calculated, QString& why) {
     if (!kMessages.contains(labError_->text())) {
         why = QStringLiteral("labError shows %1").arg(labError_->text());
         return false;
