@@ -39,7 +39,8 @@ using fuzz::Require;
 
 constexpr std::array<cli::Format, 3> kFormats = {cli::Format::kText, cli::Format::kCsv,
                                                  cli::Format::kJson};
-constexpr std::size_t kColumns = cli::kColumnNames.size();
+// The target runs without --surveyed: the window's columns only.
+constexpr std::size_t kColumns = cli::kWindowColumns;
 constexpr double kMaxLatitude = 90;
 // The streaming driver is checked for one input in this many (see the top of the file).
 constexpr std::size_t kStreamEvery = 16;
