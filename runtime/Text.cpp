@@ -137,9 +137,6 @@ int CharCodeBeyondAscii(std::string_view text) noexcept {
     if (text.empty()) {
         return 0;
     }
-    if (static_cast<unsigned char>(text[0]) <= kMaxAsciiCode) {
-        return text[0];
-    }
     const Decoded first = DecodeAt(text, 0);
     if (!first.valid || first.codePoint > static_cast<char32_t>(kMaxCode)) {
         return kUnmappableCode;
