@@ -4,12 +4,16 @@
 //
 //   build/release/bench/conversion_bench
 //
-// prints nanoseconds per conversion for both and their ratio (target: at most 1.25).
+// prints nanoseconds per conversion for both and their ratio (target: at most 1.25), and
+// the same ratio for a reference that shows how close any implementation could come: the
+// formula as written from the reference's characters to the locator's, with no checks and
+// no text services. BM_ConvertNGR and BM_CalcLocator time the two halves on their own.
 
 #include <benchmark/benchmark.h>
 
 #include <array>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <map>
 #include <random>
@@ -23,11 +27,22 @@ namespace {
 constexpr std::size_t kReferences = 1 << 16;
 constexpr unsigned kSeed = 20261208;
 
-// Random valid references, and the easting and northing in kilometres each stands for.
+// The formula's constants, as ConvertNGR and CalcLocator use them.
+constexpr double kEquatorToOriginKm = 5548.79;
+constexpr double kNorthingRadiusKm = 6371.28;
+constexpr double kEastingRadiusKm = 6389.7;
+constexpr double kCentralEastingKm = 400;
+constexpr double kCentralMeridianDeg = 2;
+constexpr double kDegreesPerRadian = 57.295780490442965;
+
+// Random valid references, the easting and northing in kilometres each stands for, and the
+// position ConvertNGR gives for it.
 struct Workload {
     std::vector<std::string> references;
     std::vector<double> eastings;
     std::vector<double> northings;
+    std::vector<double> latitudes;
+    std::vector<double> longitudes;
 };
 
 const Workload& GetWorkload() {
@@ -55,6 +70,12 @@ const Workload& GetWorkload() {
             const double B = 5 * std::floor(L2 / 5);
             w.eastings.push_back((L1 - A) * 500 + -1000 + (L2 - B) * 100 + e / 10.0);
             w.northings.push_back(1900 - A * 100 - B * 20 + n / 10.0);
+            double latitude = 0;
+            double longitude = 0;
+            std::int16_t result = 0;
+            Module1::ConvertNGR(w.references.back(), latitude, longitude, result);
+            w.latitudes.push_back(latitude);
+            w.longitudes.push_back(longitude);
         }
         return w;
     }();
@@ -83,17 +104,105 @@ void BM_TrigonometryFloor(benchmark::State& state) {
     const Workload& w = GetWorkload();
     std::size_t i = 0;
     for (auto _ : state) {
-        const double phi = (w.northings[i] + 5548.79) / 6371.28;
-        const double lambda = 2 * std::atan(std::exp((w.eastings[i] - 400) / 6389.7));
-        double lon = std::atan(-1 / std::tan(lambda) / std::cos(phi)) * 57.295780490442965 - 2;
+        const double phi = (w.northings[i] + kEquatorToOriginKm) / kNorthingRadiusKm;
+        const double lambda =
+            2 * std::atan(std::exp((w.eastings[i] - kCentralEastingKm) / kEastingRadiusKm));
+        double lon = std::atan(-1 / std::tan(lambda) / std::cos(phi)) * kDegreesPerRadian -
+                     kCentralMeridianDeg;
         const double s = std::sin(phi) * std::sin(lambda);
-        double lat = std::atan(s / std::sqrt(1 - s * s)) * 57.295780490442965;
+        double lat = std::atan(s / std::sqrt(1 - s * s)) * kDegreesPerRadian;
         benchmark::DoNotOptimize(lat);
         benchmark::DoNotOptimize(lon);
         i = (i + 1) % kReferences;
     }
 }
 BENCHMARK(BM_TrigonometryFloor);
+
+// Whole numbers of the locator's non-negative intermediate values, the cheapest way.
+double Truncate(double x) {
+    return static_cast<double>(static_cast<std::int64_t>(x));
+}
+
+// How close an implementation could come: the whole formula, from the characters of a
+// reference known to be valid and upper case to the six characters of its locator, with no
+// checks, no text services and truncation for every floor (all values are non-negative).
+// It is not a replacement for Module1, which must also refuse what is not a reference and
+// take any text; it is here to show what the formula's own arithmetic costs over the floor.
+void FormulaWithoutChecks(const std::string& reference, std::array<char, 6>& locator) {
+    constexpr int kLetterI = 8;
+    const auto letter = [](char c) {
+        const int index = c - 'A';
+        return index > kLetterI ? index - 1 : index;
+    };
+    const auto digits = [&](std::size_t at) {
+        return 100 * (reference[at] - '0') + 10 * (reference[at + 1] - '0') +
+               (reference[at + 2] - '0');
+    };
+    const int L1 = letter(reference[0]);
+    const int L2 = letter(reference[1]);
+    const int A = 5 * (L1 / 5);
+    const int B = 5 * (L2 / 5);
+    const double E = (L1 - A) * 500 + -1000 + (L2 - B) * 100 + digits(2) / 10.0;
+    const double N = 1900 - A * 100 - B * 20 + digits(5) / 10.0;
+    const double phi = (N + kEquatorToOriginKm) / kNorthingRadiusKm;
+    const double lambda = 2 * std::atan(std::exp((E - kCentralEastingKm) / kEastingRadiusKm));
+    const double lon =
+        std::atan(-1 / std::tan(lambda) / std::cos(phi)) * kDegreesPerRadian - kCentralMeridianDeg;
+    const double s = std::sin(phi) * std::sin(lambda);
+    const double lat = std::atan(s / std::sqrt(1 - s * s)) * kDegreesPerRadian;
+
+    const double la = lat + 90;
+    const double lo = lon + 180;
+    const double fLo = Truncate(lo / 20);
+    const double fLa = Truncate(la / 10);
+    locator[0] = static_cast<char>('A' + fLo);
+    locator[1] = static_cast<char>('A' + fLa);
+    locator[2] = static_cast<char>('0' + Truncate((lo - fLo * 20) / 2));
+    locator[3] = static_cast<char>('0' + Truncate(la - fLa * 10));
+    locator[4] = static_cast<char>(Truncate((lo - Truncate(lo / 2) * 2) * 12 + 'A'));
+    locator[5] = static_cast<char>(Truncate((la - Truncate(la)) * 24 + 'A'));
+}
+
+void BM_FormulaWithoutChecks(benchmark::State& state) {
+    const Workload& w = GetWorkload();
+    std::size_t i = 0;
+    std::array<char, 6> locator{};
+    for (auto _ : state) {
+        FormulaWithoutChecks(w.references[i], locator);
+        benchmark::DoNotOptimize(locator.data());
+        benchmark::ClobberMemory();
+        i = (i + 1) % kReferences;
+    }
+}
+BENCHMARK(BM_FormulaWithoutChecks);
+
+void BM_ConvertNGR(benchmark::State& state) {
+    const Workload& w = GetWorkload();
+    std::size_t i = 0;
+    for (auto _ : state) {
+        double lat = 0;
+        double lon = 0;
+        std::int16_t result = 0;
+        Module1::ConvertNGR(w.references[i], lat, lon, result);
+        benchmark::DoNotOptimize(lat);
+        benchmark::DoNotOptimize(lon);
+        i = (i + 1) % kReferences;
+    }
+}
+BENCHMARK(BM_ConvertNGR);
+
+void BM_CalcLocator(benchmark::State& state) {
+    const Workload& w = GetWorkload();
+    std::size_t i = 0;
+    std::string locator;
+    for (auto _ : state) {
+        Module1::CalcLocator(w.latitudes[i], w.longitudes[i], locator);
+        benchmark::DoNotOptimize(locator.data());
+        benchmark::ClobberMemory();
+        i = (i + 1) % kReferences;
+    }
+}
+BENCHMARK(BM_CalcLocator);
 
 // Console output as usual, plus the nanoseconds of each run kept for the ratio.
 class RatioReporter : public benchmark::ConsoleReporter {
@@ -113,6 +222,16 @@ class RatioReporter : public benchmark::ConsoleReporter {
     std::map<std::string, double> nanoseconds_;
 };
 
+// Prints `name`'s time and its ratio to the floor, when both were run.
+void PrintRatio(const std::map<std::string, double>& ns, const char* label, const char* name) {
+    const auto road = ns.find(name);
+    const auto floor = ns.find("BM_TrigonometryFloor");
+    if (road != ns.end() && floor != ns.end()) {
+        std::printf("%s: %.1f ns, trigonometry floor: %.1f ns, ratio %.3f (target <= 1.25)\n",
+                    label, road->second, floor->second, road->second / floor->second);
+    }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -120,14 +239,8 @@ int main(int argc, char** argv) {
     GetWorkload();  // built before timing starts
     RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
-    const auto& ns = reporter.Nanoseconds();
-    const auto road = ns.find("BM_ConvertAndLocate");
-    const auto floor = ns.find("BM_TrigonometryFloor");
-    if (road != ns.end() && floor != ns.end()) {
-        std::printf(
-            "conversion: %.1f ns, trigonometry floor: %.1f ns, ratio %.3f (target <= 1.25)\n",
-            road->second, floor->second, road->second / floor->second);
-    }
+    PrintRatio(reporter.Nanoseconds(), "conversion", "BM_ConvertAndLocate");
+    PrintRatio(reporter.Nanoseconds(), "formula without checks", "BM_FormulaWithoutChecks");
     benchmark::Shutdown();
     return 0;
 }

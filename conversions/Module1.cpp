@@ -1,8 +1,9 @@
 #include "Module1.hpp"
 
-#include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstdint>
+#include <optional>
 #include <span>
 
 #include "runtime/Floor.hpp"
@@ -31,6 +32,22 @@ constexpr int kLetterI = 8;
 constexpr int kLastLetter = 25;  // Z
 constexpr int kLettersPerGridRow = 5;
 
+// The acceptable letters as sets of letter indices, one bit each. Testing membership takes no
+// branch: in a run of references the letters vary in no pattern a branch predictor could
+// learn, and a wrong guess costs more than the whole test.
+constexpr int kLetterSetBits = 32;
+constexpr std::uint32_t LetterBit(int index) {
+    return std::uint32_t{1} << index;
+}
+constexpr std::uint32_t kFirstLetters =
+    LetterBit(kFirstLetterN) | LetterBit(kFirstLetterS) | LetterBit(kFirstLetterT);
+constexpr std::uint32_t kSecondLetters = (LetterBit(kLastLetter + 1) - 1) & ~LetterBit(kLetterI);
+// Whether `index` is in `set`; an index below 0 or past the last bit is in no set.
+constexpr bool IsInLetterSet(std::uint32_t set, int index) {
+    const auto bit = static_cast<std::uint32_t>(index);
+    return (bit < kLetterSetBits) & (((set >> (bit % kLetterSetBits)) & 1U) != 0);
+}
+
 // Kilometres per 500 km square and per 100 km square, and the false origin's offset that
 // puts square SV at easting 0.
 constexpr int kLargeSquareKm = 500;
@@ -58,17 +75,21 @@ constexpr double kCentralMeridianDeg = 2;
 constexpr double kDegreesPerRadian = 57.295780490442965;
 static_assert(kDegreesPerRadian == 180 / 3.1415926);
 
-// The number written by three characters known to be the digits "0" to "9".
-double DigitsValue(std::string_view hundreds, std::string_view tens, std::string_view units) {
-    const auto digit = [](std::string_view d) {
-        return runtime::CharCode(d) - runtime::CharCode("0");
-    };
-    return 100 * digit(hundreds) + 10 * digit(tens) + digit(units);
+// Code of the digit "0"; a digit's value is its code's distance from it.
+constexpr int kCodeOfZero = '0';
+constexpr int kCodeOfNine = '9';
+// Code of "A": a grid letter's index counts from it, and it is the locator's first field
+// and subsquare letter.
+constexpr int kCodeOfA = 'A';
+
+// The number written by three characters, given by their codes, known to be digits.
+constexpr int DigitsValue(int hundreds, int tens, int units) {
+    return 100 * (hundreds - kCodeOfZero) + 10 * (tens - kCodeOfZero) + (units - kCodeOfZero);
 }
 
-// Index of a grid letter, upper-cased, counted from "A".
-int LetterIndex(std::string_view letter) {
-    return runtime::UpperCaseCode(runtime::CharCode(letter)) - runtime::CharCode("A");
+// Index of a grid letter, given by its code, upper-cased, counted from "A".
+constexpr int LetterIndex(int code) {
+    return runtime::UpperCaseCode(code) - kCodeOfA;
 }
 
 // ---- Locator ---------------------------------------------------------------------------
@@ -86,62 +107,58 @@ constexpr double kFieldLatDeg = 10;
 constexpr double kSquareLonDeg = 2;
 constexpr double kSubsquaresPerSquareLon = 12;  // per degree of the 2-degree square
 constexpr double kSubsquaresPerDegreeLat = 24;
-// Code of "A", the first field and subsquare letter.
-constexpr double kCodeOfA = 65;
-
 constexpr double kMinLatitude = -90;
 constexpr double kMaxLatitude = 90;
 constexpr double kMinLongitude = -180;
 constexpr double kMaxLongitude = 180;
 
-// Builds the locator in the caller's string. Six characters fit the string's own small
-// buffer, so no memory is allocated, and appending a character at a time keeps the copies
-// inline.
+// Six characters: field, square and subsquare, each a longitude and a latitude part.
+constexpr std::size_t kLocatorLength = 6;
+
+// Collects the locator's characters in a buffer of its own and hands them to the caller's
+// string at once: writing the string a character at a time makes each write wait for the
+// last, since a character store may change the string's own length and pointer.
+//
+// Within the range CalcLocator accepts, every field and subsquare code is that of a capital
+// letter and every square number a single digit, so the code page's character and the
+// number's text trimmed of its sign column are a single ASCII character each.
 class LocatorText {
   public:
-    explicit LocatorText(std::string& text) : text_(text) {}
-
-    // Appends the character with `code`; false when there is none.
-    bool AppendChar(double code) {
-        runtime::CharBuffer buffer{};
-        const auto c = runtime::CharFromCode(code, buffer);
-        if (!c) {
-            return false;  // GCOVR_EXCL_LINE: every in-range code has a character
-        }
-        Append(*c);
-        return true;
-    }
-    // Appends a square number as its digits alone.
-    void AppendNumber(double number) {
-        runtime::NumberBuffer buffer{};
-        Append(runtime::TrimLeft(runtime::NumberToText(number, buffer)));
-    }
+    // Appends the character with `code`; false when it is not an ASCII character.
+    bool AppendChar(double code) { return Append(runtime::AsciiFromCode(code)); }
+    // Appends a square number as its digit; false when it is not a single digit.
+    bool AppendNumber(double number) { return Append(runtime::DigitFromNumber(number)); }
+    // Replaces `locator` with the text. Six characters fit the string's own small buffer, so
+    // no memory is allocated.
+    void CopyTo(std::string& locator) const { locator.assign(text_.data(), size_); }
 
   private:
-    void Append(std::string_view piece) {
-        for (const char c : piece) {
-            text_.push_back(c);
+    bool Append(std::optional<char> c) {
+        if (!c || size_ == text_.size()) {
+            return false;  // GCOVR_EXCL_LINE: see above
         }
+        text_[size_++] = *c;
+        return true;
     }
-    std::string& text_;
+    std::array<char, kLocatorLength> text_{};
+    std::size_t size_ = 0;
 };
 
 }  // namespace
 
 void ConvertNGR(std::string_view ngr, double& latitude, double& longitude, std::int16_t& result) {
     result = kValid;
-    // The characters, numbered from 1 as positions in the reference; only a text of exactly
-    // eight characters is split.
-    std::array<std::string_view, kGridReferenceLength + 1> c{};
-    if (!runtime::SplitCharacters(ngr, std::span(c).subspan(1))) {
+    // The characters' codes, numbered from 1 as positions in the reference; only a text of
+    // exactly eight characters has them.
+    std::array<int, kGridReferenceLength + 1> c;
+    if (!runtime::CharCodes(ngr, std::span(c).subspan(1))) {
         result = kWrongLength;
         return;
     }
 
     int L1 = LetterIndex(c[1]);
     int L2 = LetterIndex(c[2]);
-    if ((L1 != kFirstLetterN && L1 != kFirstLetterS && L1 != kFirstLetterT) || L2 < 0 ||
-        L2 > kLastLetter || L2 == kLetterI) {
+    if (!(IsInLetterSet(kFirstLetters, L1) & IsInLetterSet(kSecondLetters, L2))) {
         result = kBadGridLetter;
         return;
     }
@@ -151,8 +168,7 @@ void ConvertNGR(std::string_view ngr, double& latitude, double& longitude, std::
         L2 = L2 - 1;
 
     for (std::size_t position = 3; position <= kGridReferenceLength; ++position) {
-        const int code = runtime::CharCode(c[position]);
-        if (code > runtime::CharCode("9") || code < runtime::CharCode("0")) {
+        if (c[position] > kCodeOfNine || c[position] < kCodeOfZero) {
             result = kBadDigit;
             return;
         }
@@ -206,16 +222,13 @@ void CalcLocator(double latitude, double longitude, std::string& locator) {
 
     // With the range checked above every code is a letter and every number a digit; the
     // checks keep it so.
-    LocatorText text(locator);
-    if (!text.AppendChar(kCodeOfA + fLo) || !text.AppendChar(kCodeOfA + fLa)) {
-        locator.clear();  // GCOVR_EXCL_LINE: every in-range field has a letter
-        return;           // GCOVR_EXCL_LINE
+    LocatorText text;
+    if (!text.AppendChar(kCodeOfA + fLo) || !text.AppendChar(kCodeOfA + fLa) ||
+        !text.AppendNumber(sqLo) || !text.AppendNumber(sqLa) || !text.AppendChar(subLo) ||
+        !text.AppendChar(subLa)) {
+        return;  // GCOVR_EXCL_LINE: every in-range locator is letters and digits
     }
-    text.AppendNumber(sqLo);
-    text.AppendNumber(sqLa);
-    if (!text.AppendChar(subLo) || !text.AppendChar(subLa)) {
-        locator.clear();  // GCOVR_EXCL_LINE: every in-range subsquare has a letter
-    }
+    text.CopyTo(locator);
 }
 
 }  // namespace Module1

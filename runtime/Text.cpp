@@ -1,6 +1,5 @@
 #include "Text.hpp"
 
-#include <algorithm>
 #include <cmath>
 #include <cstdint>
 
@@ -97,24 +96,14 @@ std::size_t Length(std::string_view text) noexcept {
     return count;
 }
 
-bool SplitCharacters(std::string_view text, std::span<std::string_view> characters) noexcept {
-    // ASCII text of the expected size, the usual case, splits into its bytes; checking the
-    // bytes independently keeps a byte-by-byte walk off the caller's critical path.
-    if (text.size() == characters.size() && std::all_of(text.begin(), text.end(), [](char c) {
-            return static_cast<unsigned char>(c) <= kMaxAsciiCode;
-        })) {
-        for (std::size_t i = 0; i < text.size(); ++i) {
-            characters[i] = text.substr(i, 1);
-        }
-        return true;
-    }
+bool CharCodesDecoded(std::string_view text, std::span<int> codes) noexcept {
     std::size_t pos = 0;
-    for (std::string_view& character : characters) {
+    for (int& code : codes) {
         if (pos == text.size()) {
             return false;
         }
         const std::size_t width = WidthAt(text, pos);
-        character = text.substr(pos, width);
+        code = CharCode(text.substr(pos, width));
         pos += width;
     }
     return pos == text.size();
@@ -155,6 +144,10 @@ std::string UpperCase(std::string_view text) {
 }
 
 std::optional<std::string_view> CharFromCode(double code, CharBuffer& buffer) noexcept {
+    if (const auto ascii = AsciiFromCode(code)) {
+        buffer[0] = *ascii;
+        return std::string_view(buffer.data(), 1);
+    }
     // Out of range or not finite; the bounds are the halves that still round into 0..255.
     if (!(code > -0.5 && code < kMaxCode + 0.5)) {
         return std::nullopt;

@@ -31,12 +31,8 @@ inline constexpr int kUnmappableCode = '?';
 [[nodiscard]] std::string_view Mid(std::string_view text, std::size_t start,
                                    std::size_t count) noexcept;
 
-// Splits `text` into its characters when it has exactly `characters.size()` of them, each a
-// view into `text`, and returns true; returns false when it has any other number (the
-// views are then unspecified). Reads no further than one character past the expected
-// count, so a long text costs no more than a short one.
-[[nodiscard]] bool SplitCharacters(std::string_view text,
-                                   std::span<std::string_view> characters) noexcept;
+// CharCodes of a text that may hold characters beyond ASCII.
+[[nodiscard]] bool CharCodesDecoded(std::string_view text, std::span<int> codes) noexcept;
 
 // The first `count` characters of `text` (all of them if it is shorter).
 [[nodiscard]] std::string_view Left(std::string_view text, std::size_t count) noexcept;
@@ -57,6 +53,26 @@ inline constexpr int kMaxAsciiCode = 0x7F;
     return CharCodeBeyondAscii(text);
 }
 
+// The code (as CharCode gives it) of each character of `text` when it has exactly
+// `codes.size()` characters, and true; false when it has any other number (the codes are
+// then unspecified). Reads no further than one character past the expected count, so a long
+// text costs no more than a short one. Inline for the reason CharCode is: an ASCII text of
+// the expected size, the usual grid reference, is its bytes, checked without a branch each.
+[[nodiscard]] inline bool CharCodes(std::string_view text, std::span<int> codes) noexcept {
+    if (text.size() == codes.size()) {
+        bool ascii = true;
+        for (std::size_t i = 0; i < text.size(); ++i) {
+            const auto byte = static_cast<unsigned char>(text[i]);
+            ascii &= byte <= kMaxAsciiCode;
+            codes[i] = byte;
+        }
+        if (ascii) {
+            return true;
+        }
+    }
+    return CharCodesDecoded(text, codes);
+}
+
 // `text` with a to z made A to Z; every other byte is left as it is.
 [[nodiscard]] std::string UpperCase(std::string_view text);
 
@@ -68,6 +84,19 @@ inline constexpr int kMaxAsciiCode = 0x7F;
 
 // Room for the UTF-8 text of one character of the code page.
 using CharBuffer = std::array<char, 2>;
+
+// The character whose code is `code` when that is a whole ASCII code (0 to 127), as a
+// single byte; none for any other code. Where it gives a character, CharFromCode gives the
+// same one.
+[[nodiscard]] constexpr std::optional<char> AsciiFromCode(double code) noexcept {
+    if (code >= 0 && code <= kMaxAsciiCode) {
+        const auto value = static_cast<int>(code);
+        if (value == code) {
+            return static_cast<char>(value);
+        }
+    }
+    return std::nullopt;
+}
 
 // The one-character text whose code is `code`, after rounding it to a whole number (halves
 // to even), written into `buffer` and viewed from there. Codes 0 to 255 have a character

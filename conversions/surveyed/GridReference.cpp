@@ -31,9 +31,9 @@ constexpr int kHalfDigitStepMetres = kDigitStepMetres / 2;
 // them), N and O (Scotland and the north of England), S and T (the rest).
 constexpr std::array kFirstLetters{'H', 'J', 'N', 'O', 'S', 'T'};
 
-// Index of a grid letter, upper-cased, counted from "A".
-int LetterIndex(std::string_view letter) {
-    return runtime::UpperCaseCode(runtime::CharCode(letter)) - runtime::CharCode("A");
+// Index of a grid letter, given by its code, upper-cased, counted from "A".
+int LetterIndex(int code) {
+    return runtime::UpperCaseCode(code) - 'A';
 }
 
 bool IsFirstLetter(int index) {
@@ -50,11 +50,11 @@ int GridIndex(int letterIndex) {
     return letterIndex > kLetterI ? letterIndex - 1 : letterIndex;
 }
 
-int DigitValue(std::string_view digit) {
-    return runtime::CharCode(digit) - runtime::CharCode("0");
+int DigitValue(int code) {
+    return code - '0';
 }
 
-int TripleValue(std::span<const std::string_view, 3> digits) {
+int TripleValue(std::span<const int, 3> digits) {
     return 100 * DigitValue(digits[0]) + 10 * DigitValue(digits[1]) + DigitValue(digits[2]);
 }
 
@@ -62,8 +62,9 @@ int TripleValue(std::span<const std::string_view, 3> digits) {
 
 GridReading ReadGridReference(std::string_view ngr) noexcept {
     GridReading reading{};
-    std::array<std::string_view, kGridReferenceLength> c{};
-    if (!runtime::SplitCharacters(ngr, c)) {
+    // The characters' codes.
+    std::array<int, kGridReferenceLength> c{};
+    if (!runtime::CharCodes(ngr, c)) {
         reading.result = Module1::kWrongLength;
         return reading;
     }
@@ -75,8 +76,7 @@ GridReading ReadGridReference(std::string_view ngr) noexcept {
         return reading;
     }
     for (std::size_t i = 2; i < kGridReferenceLength; ++i) {
-        const int code = runtime::CharCode(c[i]);
-        if (code < runtime::CharCode("0") || code > runtime::CharCode("9")) {
+        if (c[i] < '0' || c[i] > '9') {
             reading.result = Module1::kBadDigit;
             return reading;
         }

@@ -104,6 +104,19 @@ TEST(TextCharFromCode, OtherCodesHaveNoCharacter) {
     }
 }
 
+TEST(TextAsciiFromCode, WholeAsciiCodesAsCharFromCodeGivesThem) {
+    for (double code = -2; code <= 260; code += 0.25) {
+        const auto ascii = runtime::AsciiFromCode(code);
+        const bool wholeAscii = code >= 0 && code <= 127 && code == static_cast<int>(code);
+        ASSERT_EQ(ascii.has_value(), wholeAscii) << code;
+        if (ascii) {
+            EXPECT_EQ(FromCode(code), std::string(1, *ascii)) << code;
+        }
+    }
+    EXPECT_EQ(runtime::AsciiFromCode(-0.0), '\0');
+    EXPECT_EQ(runtime::AsciiFromCode(std::numeric_limits<double>::quiet_NaN()), std::nullopt);
+}
+
 TEST(TextUpperCaseCode, AgreesWithUpperCase) {
     for (int code = 0; code <= 255; ++code) {
         runtime::CharBuffer buffer{};
@@ -112,16 +125,18 @@ TEST(TextUpperCaseCode, AgreesWithUpperCase) {
     }
 }
 
-TEST(TextSplitCharacters, OnlyTheExactCount) {
-    std::array<std::string_view, 3> chars{};
-    EXPECT_TRUE(runtime::SplitCharacters("a\xC3\xA9\xFF", chars));
-    EXPECT_EQ(chars[0], "a");
-    EXPECT_EQ(chars[1], "\xC3\xA9");
-    EXPECT_EQ(chars[2], "\xFF");
-    EXPECT_FALSE(runtime::SplitCharacters("ab", chars));
-    EXPECT_FALSE(runtime::SplitCharacters("abcd", chars));
-    EXPECT_FALSE(runtime::SplitCharacters("", chars));
-    EXPECT_TRUE(runtime::SplitCharacters("", std::span<std::string_view>{}));
+TEST(TextCharCodes, OnlyTheExactCount) {
+    std::array<int, 3> codes{};
+    EXPECT_TRUE(runtime::CharCodes("a\xC3\xA9\xFF", codes));
+    EXPECT_EQ(codes, (std::array<int, 3>{'a', 0xE9, runtime::kUnmappableCode}));
+    EXPECT_TRUE(runtime::CharCodes("x\xE2\x82\xACz", codes));  // the euro sign
+    EXPECT_EQ(codes, (std::array<int, 3>{'x', runtime::kUnmappableCode, 'z'}));
+    // Three bytes, but not three characters.
+    EXPECT_FALSE(runtime::CharCodes("\xE2\x82\xAC", codes));
+    EXPECT_FALSE(runtime::CharCodes("ab", codes));
+    EXPECT_FALSE(runtime::CharCodes("abcd", codes));
+    EXPECT_FALSE(runtime::CharCodes("", codes));
+    EXPECT_TRUE(runtime::CharCodes("", std::span<int>{}));
 }
 
 }  // namespace
