@@ -42,10 +42,10 @@ constexpr std::uint32_t LetterBit(int index) {
 constexpr std::uint32_t kFirstLetters =
     LetterBit(kFirstLetterN) | LetterBit(kFirstLetterS) | LetterBit(kFirstLetterT);
 constexpr std::uint32_t kSecondLetters = (LetterBit(kLastLetter + 1) - 1) & ~LetterBit(kLetterI);
-// Whether `index` is in `set`; an index below 0 or past the last bit is in no set.
-constexpr bool IsInLetterSet(std::uint32_t set, int index) {
+// 1 when `index` is in `set`, else 0; an index below 0 or past the last bit is in no set.
+constexpr std::uint32_t InLetterSet(std::uint32_t set, int index) {
     const auto bit = static_cast<std::uint32_t>(index);
-    return (bit < kLetterSetBits) & (((set >> (bit % kLetterSetBits)) & 1U) != 0);
+    return static_cast<std::uint32_t>(bit < kLetterSetBits) & (set >> (bit % kLetterSetBits));
 }
 
 // Kilometres per 500 km square and per 100 km square, and the false origin's offset that
@@ -158,7 +158,7 @@ void ConvertNGR(std::string_view ngr, double& latitude, double& longitude, std::
 
     int L1 = LetterIndex(c[1]);
     int L2 = LetterIndex(c[2]);
-    if (!(IsInLetterSet(kFirstLetters, L1) & IsInLetterSet(kSecondLetters, L2))) {
+    if ((InLetterSet(kFirstLetters, L1) & InLetterSet(kSecondLetters, L2)) == 0) {
         result = kBadGridLetter;
         return;
     }
