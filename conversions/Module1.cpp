@@ -3,11 +3,8 @@
 #include <array>
 #include <cmath>
 #include <cstdint>
-#include <optional>
 #include <span>
 
-#include "runtime/Floor.hpp"
-#include "runtime/NumberText.hpp"
 #include "runtime/Text.hpp"
 
 // Compiled with -ffp-contract=off and without -ffast-math (see CMakeLists.txt): the formulas
@@ -112,37 +109,25 @@ constexpr double kMaxLatitude = 90;
 constexpr double kMinLongitude = -180;
 constexpr double kMaxLongitude = 180;
 
+// Whole fields in 360 degrees of longitude (18 of 20 degrees) and in 180 of latitude (18 of
+// 10), squares per field each way, subsquares per square each way.
+constexpr int kFieldsEachWay = 18;
+constexpr int kSquaresEachWay = 10;
+constexpr int kSubsquaresEachWay = 24;
 // Six characters: field, square and subsquare, each a longitude and a latitude part.
 constexpr std::size_t kLocatorLength = 6;
 
-// Collects the locator's characters in a buffer of its own and hands them to the caller's
-// string at once: writing the string a character at a time makes each write wait for the
-// last, since a character store may change the string's own length and pointer.
-//
-// Within the range CalcLocator accepts, every field and subsquare code is that of a capital
-// letter and every square number a single digit, so the code page's character and the
-// number's text trimmed of its sign column are a single ASCII character each.
-class LocatorText {
-  public:
-    // Appends the character with `code`; false when it is not an ASCII character.
-    bool AppendChar(double code) { return Append(runtime::AsciiFromCode(code)); }
-    // Appends a square number as its digit; false when it is not a single digit.
-    bool AppendNumber(double number) { return Append(runtime::DigitFromNumber(number)); }
-    // Replaces `locator` with the text. Six characters fit the string's own small buffer, so
-    // no memory is allocated.
-    void CopyTo(std::string& locator) const { locator.assign(text_.data(), size_); }
+// The whole part of a value the locator rounds. Every such value is non-negative and far
+// inside int's range (see CalcLocator), and for those truncation is the floor; the whole
+// number converts back to the same double the floor would give.
+constexpr int WholePart(double x) {
+    return static_cast<int>(x);
+}
 
-  private:
-    bool Append(std::optional<char> c) {
-        if (!c || size_ == text_.size()) {
-            return false;  // GCOVR_EXCL_LINE: see above
-        }
-        text_[size_++] = *c;
-        return true;
-    }
-    std::array<char, kLocatorLength> text_{};
-    std::size_t size_ = 0;
-};
+// 1 when 0 <= value < count, else 0.
+constexpr unsigned IsBelow(int value, int count) {
+    return static_cast<unsigned>(static_cast<unsigned>(value) < static_cast<unsigned>(count));
+}
 
 }  // namespace
 
@@ -210,25 +195,36 @@ void CalcLocator(double latitude, double longitude, std::string& locator) {
     if (la == kLatitudeTop)
         la = kLatitudeClamp;
 
-    const double fLo = runtime::Floor(lo / kFieldLonDeg);
-    const double fLa = runtime::Floor(la / kFieldLatDeg);
-    const double sqLo = runtime::Floor((lo - fLo * kFieldLonDeg) / kSquareLonDeg);
-    const double sqLa = runtime::Floor(la - fLa * kFieldLatDeg);
-    const double subLo = runtime::Floor((lo - runtime::Floor(lo / kSquareLonDeg) * kSquareLonDeg) *
-                                            kSubsquaresPerSquareLon +
-                                        kCodeOfA);
-    const double subLa =
-        runtime::Floor((la - runtime::Floor(la)) * kSubsquaresPerDegreeLat + kCodeOfA);
+    // la and lo are non-negative now, and so is every value rounded below: each remainder
+    // subtracts a whole part that cannot exceed its quotient (a quotient by 10 or 20 that is
+    // not whole rounds to no less than 0.8 of a unit in the last place below the next whole
+    // number, so never up to it), and the subsquare codes are at least the code of "A".
+    const int fLo = WholePart(lo / kFieldLonDeg);
+    const int fLa = WholePart(la / kFieldLatDeg);
+    const int sqLo = WholePart((lo - fLo * kFieldLonDeg) / kSquareLonDeg);
+    const int sqLa = WholePart(la - fLa * kFieldLatDeg);
+    const int subLo = WholePart(
+        (lo - WholePart(lo / kSquareLonDeg) * kSquareLonDeg) * kSubsquaresPerSquareLon + kCodeOfA);
+    const int subLa = WholePart((la - WholePart(la)) * kSubsquaresPerDegreeLat + kCodeOfA);
 
-    // With the range checked above every code is a letter and every number a digit; the
-    // checks keep it so.
-    LocatorText text;
-    if (!text.AppendChar(kCodeOfA + fLo) || !text.AppendChar(kCodeOfA + fLa) ||
-        !text.AppendNumber(sqLo) || !text.AppendNumber(sqLa) || !text.AppendChar(subLo) ||
-        !text.AppendChar(subLa)) {
+    // Within the range checked above the fields are "A" to "R", the squares the digits of
+    // 0 to 9 (the number's text without its sign column) and the subsquares "A" to "X";
+    // one test, with no branch per character, keeps it so.
+    if ((IsBelow(fLo, kFieldsEachWay) & IsBelow(fLa, kFieldsEachWay) &
+         IsBelow(sqLo, kSquaresEachWay) & IsBelow(sqLa, kSquaresEachWay) &
+         IsBelow(subLo - kCodeOfA, kSubsquaresEachWay) &
+         IsBelow(subLa - kCodeOfA, kSubsquaresEachWay)) == 0) {
         return;  // GCOVR_EXCL_LINE: every in-range locator is letters and digits
     }
-    text.CopyTo(locator);
+    // Six characters fit the string's own small buffer, so no memory is allocated; writing
+    // them at once spares each character waiting on the string's length from the last.
+    const std::array<char, kLocatorLength> text{static_cast<char>(kCodeOfA + fLo),
+                                                static_cast<char>(kCodeOfA + fLa),
+                                                static_cast<char>(kCodeOfZero + sqLo),
+                                                static_cast<char>(kCodeOfZero + sqLa),
+                                                static_cast<char>(subLo),
+                                                static_cast<char>(subLa)};
+    locator.assign(text.data(), text.size());
 }
 
 }  // namespace Module1

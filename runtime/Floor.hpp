@@ -15,18 +15,13 @@ namespace runtime {
     // From 2^52 on every double is a whole number, and the int64 round trip below is exact
     // for everything smaller.
     constexpr double kAllWhole = 4503599627370496.0;  // 2^52
-    if (!(std::fabs(x) < kAllWhole)) {
+    if (!(x > -kAllWhole && x < kAllWhole)) {
         return std::floor(x);
     }
-    // Truncation rounds towards zero, which is the floor of a non-negative number. The
-    // locator rounds only non-negative values, so the test of the sign always goes the same
-    // way there and costs nothing; testing the sign bit sends -0.0 the long way too.
+    // Truncation rounds towards zero; one less for negative non-whole values. No branch: the
+    // conversions round values that vary from call to call, which a predictor cannot learn.
+    // copysign gives -0.0 its sign back (floor keeps the sign of zero).
     const auto truncated = static_cast<double>(static_cast<std::int64_t>(x));
-    if (!std::signbit(x)) {
-        return truncated;
-    }
-    // One less for negative non-whole values, without a branch, since such values vary in
-    // no pattern; copysign gives -0.0 its sign back (floor keeps the sign of zero).
     return std::copysign(truncated - (truncated > x ? 1.0 : 0.0), x);
 }
 

@@ -18,11 +18,6 @@ constexpr double kWholeNumberLimit = 1e15;
 }  // namespace
 
 std::string_view NumberToText(double value, NumberBuffer& buffer) noexcept {
-    if (const auto digit = DigitFromNumber(value)) {
-        buffer[0] = ' ';
-        buffer[1] = *digit;
-        return {buffer.data(), 2};
-    }
     const char sign = std::signbit(value) && value != 0 ? '-' : ' ';
     if (std::isnan(value)) {
         return " NaN";

@@ -144,10 +144,6 @@ std::string UpperCase(std::string_view text) {
 }
 
 std::optional<std::string_view> CharFromCode(double code, CharBuffer& buffer) noexcept {
-    if (const auto ascii = AsciiFromCode(code)) {
-        buffer[0] = *ascii;
-        return std::string_view(buffer.data(), 1);
-    }
     // Out of range or not finite; the bounds are the halves that still round into 0..255.
     if (!(code > -0.5 && code < kMaxCode + 0.5)) {
         return std::nullopt;

@@ -85,19 +85,6 @@ inline constexpr int kMaxAsciiCode = 0x7F;
 // Room for the UTF-8 text of one character of the code page.
 using CharBuffer = std::array<char, 2>;
 
-// The character whose code is `code` when that is a whole ASCII code (0 to 127), as a
-// single byte; none for any other code. Where it gives a character, CharFromCode gives the
-// same one.
-[[nodiscard]] constexpr std::optional<char> AsciiFromCode(double code) noexcept {
-    if (code >= 0 && code <= kMaxAsciiCode) {
-        const auto value = static_cast<int>(code);
-        if (value == code) {
-            return static_cast<char>(value);
-        }
-    }
-    return std::nullopt;
-}
-
 // The one-character text whose code is `code`, after rounding it to a whole number (halves
 // to even), written into `buffer` and viewed from there. Codes 0 to 255 have a character
 // (128 to 255 in their two-byte UTF-8 form); any other code, and a value that is not

@@ -2,9 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <limits>
 #include <regex>
+#include <string>
 
 namespace {
 
@@ -12,6 +15,25 @@ std::string Locator(double latitude, double longitude) {
     std::string locator = "stale";
     Module1::CalcLocator(latitude, longitude, locator);
     return locator;
+}
+
+// The locator by the formula with the library's floor and the number's decimal text: what
+// the conversion's own whole-part arithmetic must give on either side of every boundary.
+std::string LocatorByFloors(double latitude, double longitude) {
+    double la = latitude + 90;
+    double lo = longitude + 180;
+    if (lo == 360)
+        lo = 0;
+    if (la == 180)
+        la = 179.9999;
+    const double fLo = std::floor(lo / 20);
+    const double fLa = std::floor(la / 10);
+    const auto letter = [](double code) { return std::string(1, static_cast<char>(code)); };
+    const auto number = [](double n) { return std::to_string(static_cast<int>(n)); };
+    return letter(65 + fLo) + letter(65 + fLa) + number(std::floor((lo - fLo * 20) / 2)) +
+           number(std::floor(la - fLa * 10)) +
+           letter(std::floor((lo - std::floor(lo / 2) * 2) * 12 + 65)) +
+           letter(std::floor((la - std::floor(la)) * 24 + 65));
 }
 
 std::string LocatorOf(std::string_view ngr) {
@@ -99,6 +121,33 @@ TEST(CalcLocatorEdges, EveryInRangePointIsWellFormed) {
     for (int deg = -90; deg < 90; ++deg) {
         const double below = std::nextafter(static_cast<double>(deg + 1), -1000.0);
         ASSERT_TRUE(std::regex_match(Locator(below, below * 2), wellFormed)) << below;
+    }
+}
+
+TEST(CalcLocatorEdges, AgreesWithTheFloorsAroundEveryBoundary) {
+    // Every subsquare boundary of latitude (1/24 degree) and of longitude (1/12 degree), and
+    // the values up to three steps of the last binary place either side of it.
+    constexpr int kUlps = 3;
+    const auto around = [](double edge, int steps) {
+        double x = edge;
+        for (int i = 0; i < std::abs(steps); ++i) {
+            x = std::nextafter(x, steps < 0 ? -1000.0 : 1000.0);
+        }
+        return x;
+    };
+    for (int i = 0; i <= 180 * 24; ++i) {
+        for (int steps = -kUlps; steps <= kUlps; ++steps) {
+            const double lat = std::clamp(around(-90 + i / 24.0, steps), -90.0, 90.0);
+            const double lon = -179.5 + i / 12.5;  // crosses a longitude edge now and then
+            ASSERT_EQ(Locator(lat, lon), LocatorByFloors(lat, lon)) << lat << ' ' << lon;
+        }
+    }
+    for (int j = 0; j <= 360 * 12; ++j) {
+        for (int steps = -kUlps; steps <= kUlps; ++steps) {
+            const double lon = std::clamp(around(-180 + j / 12.0, steps), -180.0, 180.0);
+            const double lat = -89.7 + j / 24.5;
+            ASSERT_EQ(Locator(lat, lon), LocatorByFloors(lat, lon)) << lat << ' ' << lon;
+        }
     }
 }
 

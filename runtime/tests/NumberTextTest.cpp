@@ -32,22 +32,6 @@ TEST(NumberToText, FractionsAndLargeValues) {
     EXPECT_EQ(NumberToText(std::numeric_limits<double>::quiet_NaN()), " NaN");
 }
 
-TEST(DigitFromNumber, TheDigitNumberToTextWritesForWholeNumbersUpToNine) {
-    for (int digit = 0; digit <= 9; ++digit) {
-        const auto fromNumber = runtime::DigitFromNumber(digit);
-        ASSERT_TRUE(fromNumber.has_value()) << digit;
-        EXPECT_EQ(std::string(1, *fromNumber), runtime::TrimLeft(NumberToText(digit)));
-    }
-    EXPECT_EQ(runtime::DigitFromNumber(-0.0), '0');
-    for (const double other :
-         {-1.0, 0.5, 8.999999999999998, 9.5, 10.0, std::numeric_limits<double>::quiet_NaN(),
-          std::numeric_limits<double>::infinity()}) {
-        EXPECT_EQ(runtime::DigitFromNumber(other), std::nullopt) << other;
-    }
-    // Just past the digits the general conversion takes over.
-    EXPECT_EQ(NumberToText(9.5), " 9.5");
-}
-
 TEST(TrimLeft, RemovesLeadingSpacesOnly) {
     EXPECT_EQ(runtime::TrimLeft(" 9"), "9");
     EXPECT_EQ(runtime::TrimLeft("   "), "");

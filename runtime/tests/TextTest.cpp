@@ -104,19 +104,6 @@ TEST(TextCharFromCode, OtherCodesHaveNoCharacter) {
     }
 }
 
-TEST(TextAsciiFromCode, WholeAsciiCodesAsCharFromCodeGivesThem) {
-    for (double code = -2; code <= 260; code += 0.25) {
-        const auto ascii = runtime::AsciiFromCode(code);
-        const bool wholeAscii = code >= 0 && code <= 127 && code == static_cast<int>(code);
-        ASSERT_EQ(ascii.has_value(), wholeAscii) << code;
-        if (ascii) {
-            EXPECT_EQ(FromCode(code), std::string(1, *ascii)) << code;
-        }
-    }
-    EXPECT_EQ(runtime::AsciiFromCode(-0.0), '\0');
-    EXPECT_EQ(runtime::AsciiFromCode(std::numeric_limits<double>::quiet_NaN()), std::nullopt);
-}
-
 TEST(TextUpperCaseCode, AgreesWithUpperCase) {
     for (int code = 0; code <= 255; ++code) {
         runtime::CharBuffer buffer{};
