@@ -133,16 +133,18 @@ constexpr unsigned IsBelow(int value, int count) {
 
 void ConvertNGR(std::string_view ngr, double& latitude, double& longitude, std::int16_t& result) {
     result = kValid;
-    // The characters' codes, numbered from 1 as positions in the reference; only a text of
-    // exactly eight characters has them.
-    std::array<int, kGridReferenceLength + 1> c;
-    if (!runtime::CharCodes(ngr, std::span(c).subspan(1))) {
+    // The characters' codes; only a text of exactly eight characters has them.
+    std::array<unsigned char, kGridReferenceLength> storage;
+    const auto codes = runtime::CharCodes(ngr, storage);
+    if (!codes) {
         result = kWrongLength;
         return;
     }
+    // The code of the character at `position`, numbered from 1 as in the reference.
+    const auto c = [&codes](std::size_t position) -> int { return (*codes)[position - 1]; };
 
-    int L1 = LetterIndex(c[1]);
-    int L2 = LetterIndex(c[2]);
+    int L1 = LetterIndex(c(1));
+    int L2 = LetterIndex(c(2));
     if ((InLetterSet(kFirstLetters, L1) & InLetterSet(kSecondLetters, L2)) == 0) {
         result = kBadGridLetter;
         return;
@@ -153,7 +155,7 @@ void ConvertNGR(std::string_view ngr, double& latitude, double& longitude, std::
         L2 = L2 - 1;
 
     for (std::size_t position = 3; position <= kGridReferenceLength; ++position) {
-        if (c[position] > kCodeOfNine || c[position] < kCodeOfZero) {
+        if (c(position) > kCodeOfNine || c(position) < kCodeOfZero) {
             result = kBadDigit;
             return;
         }
@@ -167,9 +169,9 @@ void ConvertNGR(std::string_view ngr, double& latitude, double& longitude, std::
     const int B = kLettersPerGridRow * (L2 / kLettersPerGridRow);
 
     const double E = (L1 - A) * kLargeSquareKm + kEastingOffsetKm + (L2 - B) * kSmallSquareKm +
-                     DigitsValue(c[3], c[4], c[5]) / kDigitsPerKm;
+                     DigitsValue(c(3), c(4), c(5)) / kDigitsPerKm;
     const double N = kTopRowNorthingKm - A * kLargeRowStepKm - B * kSmallRowStepKm +
-                     DigitsValue(c[6], c[7], c[8]) / kDigitsPerKm;
+                     DigitsValue(c(6), c(7), c(8)) / kDigitsPerKm;
 
     const double phi = (N + kEquatorToOriginKm) / kNorthingRadiusKm;
     const double lambda = 2 * std::atan(std::exp((E - kCentralEastingKm) / kEastingRadiusKm));

@@ -96,14 +96,14 @@ std::size_t Length(std::string_view text) noexcept {
     return count;
 }
 
-bool CharCodesDecoded(std::string_view text, std::span<int> codes) noexcept {
+bool DecodeCharCodes(std::string_view text, std::span<unsigned char> codes) noexcept {
     std::size_t pos = 0;
-    for (int& code : codes) {
+    for (unsigned char& code : codes) {
         if (pos == text.size()) {
             return false;
         }
         const std::size_t width = WidthAt(text, pos);
-        code = CharCode(text.substr(pos, width));
+        code = static_cast<unsigned char>(CharCode(text.substr(pos, width)));
         pos += width;
     }
     return pos == text.size();

@@ -13,6 +13,8 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
+#include <cstring>
 #include <optional>
 #include <span>
 #include <string>
@@ -30,9 +32,6 @@ inline constexpr int kUnmappableCode = '?';
 // end gives the empty text. The result views `text`.
 [[nodiscard]] std::string_view Mid(std::string_view text, std::size_t start,
                                    std::size_t count) noexcept;
-
-// CharCodes of a text that may hold characters beyond ASCII.
-[[nodiscard]] bool CharCodesDecoded(std::string_view text, std::span<int> codes) noexcept;
 
 // The first `count` characters of `text` (all of them if it is shorter).
 [[nodiscard]] std::string_view Left(std::string_view text, std::size_t count) noexcept;
@@ -53,24 +52,47 @@ inline constexpr int kMaxAsciiCode = 0x7F;
     return CharCodeBeyondAscii(text);
 }
 
-// The code (as CharCode gives it) of each character of `text` when it has exactly
-// `codes.size()` characters, and true; false when it has any other number (the codes are
-// then unspecified). Reads no further than one character past the expected count, so a long
-// text costs no more than a short one. Inline for the reason CharCode is: an ASCII text of
-// the expected size, the usual grid reference, is its bytes, checked without a branch each.
-[[nodiscard]] inline bool CharCodes(std::string_view text, std::span<int> codes) noexcept {
-    if (text.size() == codes.size()) {
-        bool ascii = true;
-        for (std::size_t i = 0; i < text.size(); ++i) {
-            const auto byte = static_cast<unsigned char>(text[i]);
-            ascii &= byte <= kMaxAsciiCode;
-            codes[i] = byte;
-        }
-        if (ascii) {
-            return true;
-        }
+// Whether every byte of `text` is ASCII, so that each byte is a character and its code.
+// Eight bytes are tested at once: a grid reference is a single such word.
+[[nodiscard]] inline bool IsAscii(std::string_view text) noexcept {
+    constexpr std::uint64_t kHighBits = 0x8080808080808080U;
+    std::uint64_t bits = 0;
+    std::size_t i = 0;
+    for (; text.size() - i >= sizeof bits; i += sizeof bits) {
+        std::uint64_t word = 0;
+        std::memcpy(&word, text.data() + i, sizeof word);
+        bits |= word;
     }
-    return CharCodesDecoded(text, codes);
+    for (; i < text.size(); ++i) {
+        bits |= static_cast<unsigned char>(text[i]);
+    }
+    return (bits & kHighBits) == 0;
+}
+
+// Codes of characters, each 0 to 255 (see CharCode).
+using CharCodeSpan = std::span<const unsigned char>;
+
+// CharCodes of a text that is not ASCII of the expected length: decodes the codes into
+// `codes`, and is false when `text` has any other number of characters than it holds.
+[[nodiscard]] bool DecodeCharCodes(std::string_view text, std::span<unsigned char> codes) noexcept;
+
+// The code (as CharCode gives it) of each character of `text` when it has exactly N
+// characters; none when it has any other number. ASCII text, the usual grid reference, is
+// its own codes and is viewed in place, with no copy; any other text is decoded into
+// `storage`, reading no further than one character past the N-th, so a long text costs no
+// more than a short one. Inline for the reason CharCode is.
+template <std::size_t N>
+[[nodiscard]] std::optional<std::span<const unsigned char, N>> CharCodes(
+    std::string_view text, std::array<unsigned char, N>& storage) noexcept {
+    if (text.size() == N && IsAscii(text)) {
+        // unsigned char may view the bytes of any object.
+        return std::span<const unsigned char, N>(
+            reinterpret_cast<const unsigned char*>(text.data()), N);
+    }
+    if (!DecodeCharCodes(text, storage)) {
+        return std::nullopt;
+    }
+    return std::span<const unsigned char, N>(storage);
 }
 
 // `text` with a to z made A to Z; every other byte is left as it is.

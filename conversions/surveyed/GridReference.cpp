@@ -54,7 +54,7 @@ int DigitValue(int code) {
     return code - '0';
 }
 
-int TripleValue(std::span<const int, 3> digits) {
+int TripleValue(std::span<const unsigned char, 3> digits) {
     return 100 * DigitValue(digits[0]) + 10 * DigitValue(digits[1]) + DigitValue(digits[2]);
 }
 
@@ -63,11 +63,13 @@ int TripleValue(std::span<const int, 3> digits) {
 GridReading ReadGridReference(std::string_view ngr) noexcept {
     GridReading reading{};
     // The characters' codes.
-    std::array<int, kGridReferenceLength> c{};
-    if (!runtime::CharCodes(ngr, c)) {
+    std::array<unsigned char, kGridReferenceLength> storage{};
+    const auto codes = runtime::CharCodes(ngr, storage);
+    if (!codes) {
         reading.result = Module1::kWrongLength;
         return reading;
     }
+    const std::span<const unsigned char, kGridReferenceLength> c = *codes;
 
     const int first = LetterIndex(c[0]);
     const int second = LetterIndex(c[1]);
@@ -87,12 +89,10 @@ GridReading ReadGridReference(std::string_view ngr) noexcept {
     // Whole metres far inside int's range: the sums are exact.
     const int easting = (large % kLettersPerRow - kOriginColumn) * kLargeSquareMetres +
                         (small % kLettersPerRow) * kSmallSquareMetres +
-                        TripleValue(std::span(c).subspan<2, 3>()) * kDigitStepMetres +
-                        kHalfDigitStepMetres;
+                        TripleValue(c.subspan<2, 3>()) * kDigitStepMetres + kHalfDigitStepMetres;
     const int northing = (kOriginRow - large / kLettersPerRow) * kLargeSquareMetres +
                          (kBottomRow - small / kLettersPerRow) * kSmallSquareMetres +
-                         TripleValue(std::span(c).subspan<5, 3>()) * kDigitStepMetres +
-                         kHalfDigitStepMetres;
+                         TripleValue(c.subspan<5, 3>()) * kDigitStepMetres + kHalfDigitStepMetres;
     reading.result = Module1::kValid;
     reading.centre = {static_cast<double>(easting), static_cast<double>(northing)};
     return reading;

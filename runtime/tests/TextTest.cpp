@@ -4,7 +4,9 @@
 
 #include <array>
 #include <limits>
+#include <optional>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -113,17 +115,34 @@ TEST(TextUpperCaseCode, AgreesWithUpperCase) {
 }
 
 TEST(TextCharCodes, OnlyTheExactCount) {
-    std::array<int, 3> codes{};
-    EXPECT_TRUE(runtime::CharCodes("a\xC3\xA9\xFF", codes));
-    EXPECT_EQ(codes, (std::array<int, 3>{'a', 0xE9, runtime::kUnmappableCode}));
-    EXPECT_TRUE(runtime::CharCodes("x\xE2\x82\xACz", codes));  // the euro sign
-    EXPECT_EQ(codes, (std::array<int, 3>{'x', runtime::kUnmappableCode, 'z'}));
+    std::array<unsigned char, 3> storage{};
+    const auto codes = [&storage](std::string_view text) -> std::optional<std::vector<int>> {
+        const auto viewed = runtime::CharCodes(text, storage);
+        if (!viewed) {
+            return std::nullopt;
+        }
+        return std::vector<int>(viewed->begin(), viewed->end());
+    };
+    EXPECT_EQ(codes("a\xC3\xA9\xFF"), (std::vector<int>{'a', 0xE9, runtime::kUnmappableCode}));
+    // The euro sign, beyond the code page.
+    EXPECT_EQ(codes("x\xE2\x82\xACz"), (std::vector<int>{'x', runtime::kUnmappableCode, 'z'}));
+    EXPECT_EQ(codes("Az~"), (std::vector<int>{'A', 'z', '~'}));
     // Three bytes, but not three characters.
-    EXPECT_FALSE(runtime::CharCodes("\xE2\x82\xAC", codes));
-    EXPECT_FALSE(runtime::CharCodes("ab", codes));
-    EXPECT_FALSE(runtime::CharCodes("abcd", codes));
-    EXPECT_FALSE(runtime::CharCodes("", codes));
-    EXPECT_TRUE(runtime::CharCodes("", std::span<int>{}));
+    EXPECT_EQ(codes("\xE2\x82\xAC"), std::nullopt);
+    EXPECT_EQ(codes("ab"), std::nullopt);
+    EXPECT_EQ(codes("abcd"), std::nullopt);
+    EXPECT_EQ(codes(""), std::nullopt);
+}
+
+TEST(TextIsAscii, EveryByteIsTested) {
+    EXPECT_TRUE(runtime::IsAscii(""));
+    EXPECT_TRUE(runtime::IsAscii("TQ300800 and more than a word\x7F"));
+    // A byte beyond ASCII in each place of a word and of the tail after it.
+    for (std::size_t at = 0; at < 11; ++at) {
+        std::string text(11, 'x');
+        text[at] = '\x80';
+        EXPECT_FALSE(runtime::IsAscii(text)) << at;
+    }
 }
 
 }  // namespace
