@@ -197,10 +197,10 @@ void CalcLocator(double latitude, double longitude, std::string& locator) {
     if (la == kLatitudeTop)
         la = kLatitudeClamp;
 
-    // la and lo are non-negative now, and so is every value rounded below: each remainder
-    // subtracts a whole part that cannot exceed its quotient (a quotient by 10 or 20 that is
-    // not whole rounds to no less than 0.8 of a unit in the last place below the next whole
-    // number, so never up to it), and the subsquare codes are at least the code of "A".
+    // la and lo are non-negative now, and so is every value rounded below. Each remainder
+    // subtracts a whole part that cannot exceed its quotient: a quotient by 10 or 20 that
+    // falls short of a whole number does so by at least 0.8 of a unit in its last place, so
+    // it never rounds up to it. The subsquare codes are at least the code of "A".
     const int fLo = WholePart(lo / kFieldLonDeg);
     const int fLa = WholePart(la / kFieldLatDeg);
     const int sqLo = WholePart((lo - fLo * kFieldLonDeg) / kSquareLonDeg);

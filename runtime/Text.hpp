@@ -69,9 +69,6 @@ inline constexpr int kMaxAsciiCode = 0x7F;
     return (bits & kHighBits) == 0;
 }
 
-// Codes of characters, each 0 to 255 (see CharCode).
-using CharCodeSpan = std::span<const unsigned char>;
-
 // CharCodes of a text that is not ASCII of the expected length: decodes the codes into
 // `codes`, and is false when `text` has any other number of characters than it holds.
 [[nodiscard]] bool DecodeCharCodes(std::string_view text, std::span<unsigned char> codes) noexcept;
