@@ -21,19 +21,42 @@
 #include <vector>
 
 #include "conversions/Module1.hpp"
+#include "conversions/Sphere.hpp"
 
 namespace {
 
 constexpr std::size_t kReferences = 1 << 16;
 constexpr unsigned kSeed = 20261208;
 
-// The formula's constants, as ConvertNGR and CalcLocator use them.
-constexpr double kEquatorToOriginKm = 5548.79;
-constexpr double kNorthingRadiusKm = 6371.28;
-constexpr double kEastingRadiusKm = 6389.7;
-constexpr double kCentralEastingKm = 400;
-constexpr double kCentralMeridianDeg = 2;
-constexpr double kDegreesPerRadian = 57.295780490442965;
+// Easting and northing in kilometres of a reference, from its letters' indices (I skipped)
+// and its two three-digit numbers, by ConvertNGR's grid arithmetic.
+struct GridKm {
+    double easting;
+    double northing;
+};
+GridKm GridKilometres(int L1, int L2, int e, int n) {
+    const int A = 5 * (L1 / 5);
+    const int B = 5 * (L2 / 5);
+    return {(L1 - A) * 500 + -1000 + (L2 - B) * 100 + e / 10.0, 1900 - A * 100 - B * 20 + n / 10.0};
+}
+
+struct Position {
+    double latitude;
+    double longitude;
+};
+// ConvertNGR's trigonometry, from the easting and northing. Always inlined, so that the
+// floor is timed without a call of its own.
+[[gnu::always_inline]] inline Position Trigonometry(GridKm grid) {
+    const double phi = (grid.northing + Sphere::kEquatorToOriginKm) / Sphere::kNorthingRadiusKm;
+    const double lambda =
+        2 *
+        std::atan(std::exp((grid.easting - Sphere::kCentralEastingKm) / Sphere::kEastingRadiusKm));
+    const double lon =
+        std::atan(-1 / std::tan(lambda) / std::cos(phi)) * Sphere::kDegreesPerRadian -
+        Sphere::kCentralMeridianDeg;
+    const double s = std::sin(phi) * std::sin(lambda);
+    return {std::atan(s / std::sqrt(1 - s * s)) * Sphere::kDegreesPerRadian, lon};
+}
 
 // Random valid references, the easting and northing in kilometres each stands for, and the
 // position ConvertNGR gives for it.
@@ -62,14 +85,12 @@ const Workload& GetWorkload() {
             char text[16];
             std::snprintf(text, sizeof text, "%c%c%03d%03d", first[l1], second[l2], e, n);
             w.references.emplace_back(text);
-            // Same grid arithmetic as ConvertNGR: indices of N, S, T after skipping I are
-            // 12, 17, 18; the second letter's index is its place in `second`.
-            const double L1 = std::array{12.0, 17.0, 18.0}[l1];
-            const auto L2 = static_cast<double>(l2);
-            const double A = 5 * std::floor(L1 / 5);
-            const double B = 5 * std::floor(L2 / 5);
-            w.eastings.push_back((L1 - A) * 500 + -1000 + (L2 - B) * 100 + e / 10.0);
-            w.northings.push_back(1900 - A * 100 - B * 20 + n / 10.0);
+            // Indices of N, S, T after skipping I are 12, 17, 18; the second letter's index
+            // is its place in `second`.
+            const GridKm grid =
+                GridKilometres(std::array{12, 17, 18}[l1], static_cast<int>(l2), e, n);
+            w.eastings.push_back(grid.easting);
+            w.northings.push_back(grid.northing);
             double latitude = 0;
             double longitude = 0;
             std::int16_t result = 0;
@@ -104,15 +125,9 @@ void BM_TrigonometryFloor(benchmark::State& state) {
     const Workload& w = GetWorkload();
     std::size_t i = 0;
     for (auto _ : state) {
-        const double phi = (w.northings[i] + kEquatorToOriginKm) / kNorthingRadiusKm;
-        const double lambda =
-            2 * std::atan(std::exp((w.eastings[i] - kCentralEastingKm) / kEastingRadiusKm));
-        double lon = std::atan(-1 / std::tan(lambda) / std::cos(phi)) * kDegreesPerRadian -
-                     kCentralMeridianDeg;
-        const double s = std::sin(phi) * std::sin(lambda);
-        double lat = std::atan(s / std::sqrt(1 - s * s)) * kDegreesPerRadian;
-        benchmark::DoNotOptimize(lat);
-        benchmark::DoNotOptimize(lon);
+        Position position = Trigonometry({w.eastings[i], w.northings[i]});
+        benchmark::DoNotOptimize(position.latitude);
+        benchmark::DoNotOptimize(position.longitude);
         i = (i + 1) % kReferences;
     }
 }
@@ -138,18 +153,8 @@ void FormulaWithoutChecks(const std::string& reference, std::array<char, 6>& loc
         return 100 * (reference[at] - '0') + 10 * (reference[at + 1] - '0') +
                (reference[at + 2] - '0');
     };
-    const int L1 = letter(reference[0]);
-    const int L2 = letter(reference[1]);
-    const int A = 5 * (L1 / 5);
-    const int B = 5 * (L2 / 5);
-    const double E = (L1 - A) * 500 + -1000 + (L2 - B) * 100 + digits(2) / 10.0;
-    const double N = 1900 - A * 100 - B * 20 + digits(5) / 10.0;
-    const double phi = (N + kEquatorToOriginKm) / kNorthingRadiusKm;
-    const double lambda = 2 * std::atan(std::exp((E - kCentralEastingKm) / kEastingRadiusKm));
-    const double lon =
-        std::atan(-1 / std::tan(lambda) / std::cos(phi)) * kDegreesPerRadian - kCentralMeridianDeg;
-    const double s = std::sin(phi) * std::sin(lambda);
-    const double lat = std::atan(s / std::sqrt(1 - s * s)) * kDegreesPerRadian;
+    const auto [lat, lon] = Trigonometry(
+        GridKilometres(letter(reference[0]), letter(reference[1]), digits(2), digits(5)));
 
     const double la = lat + 90;
     const double lo = lon + 180;

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <span>
 
+#include "conversions/Sphere.hpp"
 #include "runtime/Text.hpp"
 
 // Compiled with -ffp-contract=off and without -ffast-math (see CMakeLists.txt): the formulas
@@ -57,20 +58,13 @@ constexpr int kSmallRowStepKm = 20;   // per letter index of the second letter's
 // Three digits give hundreds of metres: divided by this they are kilometres.
 constexpr double kDigitsPerKm = 10;
 
-// The program's own sphere: the distance in kilometres of the grid's origin from the
-// equator along the meridian, the radius that turns northings into arc, the radius that
-// turns eastings into the Mercator argument, and the easting of the central meridian.
-constexpr double kEquatorToOriginKm = 5548.79;
-constexpr double kNorthingRadiusKm = 6371.28;
-constexpr double kEastingRadiusKm = 6389.7;
-constexpr double kCentralEastingKm = 400;
-// Longitude of the central meridian: 2 degrees west.
-constexpr double kCentralMeridianDeg = 2;
-
-// Degrees per radian with pi cut to 3.1415926, the factor the answers were always
-// computed with (not 180 / pi = 57.29577951308232).
-constexpr double kDegreesPerRadian = 57.295780490442965;
-static_assert(kDegreesPerRadian == 180 / 3.1415926);
+// The sphere the formula is evaluated on (see Sphere.hpp).
+using Sphere::kCentralEastingKm;
+using Sphere::kCentralMeridianDeg;
+using Sphere::kDegreesPerRadian;
+using Sphere::kEastingRadiusKm;
+using Sphere::kEquatorToOriginKm;
+using Sphere::kNorthingRadiusKm;
 
 // Code of the digit "0"; a digit's value is its code's distance from it.
 constexpr int kCodeOfZero = '0';
