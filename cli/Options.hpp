@@ -7,20 +7,28 @@
 #include <string_view>
 #include <vector>
 
+#include "cli/Record.hpp"
+
 namespace cli {
 
 enum class Format { kText, kCsv, kJson };
+
+// What the inputs are: grid references, or latitude and longitude pairs (--latlon).
+enum class From { kGridReference, kLatLon };
 
 // How each input line is read and its output line written.
 struct Options {
     Format format = Format::kText;
     // Decimals of the latitude and longitude columns.
     int decimals = 6;
-    // Inputs are latitude and longitude pairs instead of grid references.
-    bool latlon = false;
+    From from = From::kGridReference;
     // The surveyed answer (Surveyed::Convert) follows the window's in four more columns.
-    // Grid references only: never set together with `latlon`.
+    // Grid references only.
     bool surveyed = false;
+
+    [[nodiscard]] std::span<const Column> Columns() const noexcept {
+        return surveyed ? kSurveyedColumns : kWindowColumns;
+    }
 };
 
 // Bounds of --decimals: 15 decimals are all a double's digits can carry.

@@ -1,15 +1,18 @@
 // quorvane-convert: converts grid references (or latitude and longitude pairs) given as
 // arguments or read from standard input, one output line per input.
 
-#include <unistd.h>
-
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <span>
 #include <string>
+#include <vector>
 
-#include "cli/BinaryStandardStreams.hpp"
-#include "cli/BlockWriter.hpp"
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
+
 #include "cli/LineConversion.hpp"
 #include "cli/Options.hpp"
 #include "cli/RecordWriter.hpp"
@@ -27,50 +30,56 @@ int Fail(std::string_view message) {
     return kExitUsageOrIoError;
 }
 
-int WriteAll(std::string_view text) {
-    cli::BlockWriter output(STDOUT_FILENO);
-    output.Buffer().append(text);
-    if (!output.Flush())
-        return Fail(std::string("write error: ") + std::strerror(output.Error()));
-    return kExitAllConverted;
+// Writes `text` to standard output and flushes it; false after a write error.
+bool Write(std::string_view text) {
+    return std::fwrite(text.data(), 1, text.size(), stdout) == text.size() &&
+           std::fflush(stdout) == 0;
+}
+
+int WriteError() {
+    return Fail(std::string("write error: ") + std::strerror(errno));
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    cli::UseBinaryStandardStreams();
+#ifdef _WIN32
+    // Windows opens standard input and output in text mode, which writes every "\n" as
+    // "\r\n" and ends input at the first Ctrl-Z byte: bytes must pass unchanged.
+    _setmode(_fileno(stdin), _O_BINARY);
+    _setmode(_fileno(stdout), _O_BINARY);
+#endif
     const cli::Command command = cli::ParseArguments(
         std::span<const char* const>(argv + 1, static_cast<std::size_t>(argc - 1)));
     switch (command.action) {
         case cli::Action::kUsageError:
             return Fail(command.error);
         case cli::Action::kHelp:
-            return WriteAll(cli::UsageText());
+            return Write(cli::UsageText()) ? kExitAllConverted : WriteError();
         case cli::Action::kVersion:
-            return WriteAll(cli::VersionText());
+            return Write(cli::VersionText()) ? kExitAllConverted : WriteError();
         case cli::Action::kConvert:
             break;
     }
 
     const cli::Options& options = command.options;
-    cli::BlockWriter output(STDOUT_FILENO);
-    cli::AppendHeader(options.format, cli::ColumnCount(options), output.Buffer());
-    bool allConverted = true;
-    if (!command.inputs.empty()) {
-        for (const std::string_view input : command.inputs) {
-            allConverted &= cli::ConvertLine(input, options, output.Buffer());
-            if (!output.FlushIfFull())
-                break;
-        }
+    std::string header;
+    cli::AppendHeader(options.Columns(), options.format, header);
+    std::fwrite(header.data(), 1, header.size(), stdout);
+    cli::StreamResult result;
+    if (command.inputs.empty()) {
+        result = cli::ConvertStream(stdin, stdout, options);
     } else {
-        const cli::StreamResult result = cli::ConvertStream(STDIN_FILENO, output, options);
-        if (!result.error.empty()) {
-            output.Flush();
-            return Fail(result.error);
-        }
-        allConverted = result.allConverted;
+        std::vector<cli::Input> inputs;
+        for (const std::string_view argument : command.inputs)
+            inputs.push_back({cli::TrimInput(argument), false});
+        result = cli::ConvertInputs(inputs, options, stdout);
     }
-    if (!output.Flush())
-        return Fail(std::string("write error: ") + std::strerror(output.Error()));
-    return allConverted ? kExitAllConverted : kExitSomeFailed;
+    if (!result.error.empty()) {
+        std::fflush(stdout);
+        return Fail(result.error);
+    }
+    if (std::fflush(stdout) != 0)
+        return WriteError();
+    return result.allConverted ? kExitAllConverted : kExitSomeFailed;
 }
