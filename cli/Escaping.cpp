@@ -19,7 +19,7 @@ void AppendUtf8(std::string_view text, std::string& out, Escape escape) {
         std::string_view replacement;
         while (run < text.size()) {
             const auto c = static_cast<unsigned char>(text[run]);
-            const std::size_t length = runtime::Utf8SequenceLength(text.substr(run));
+            const std::size_t length = c < 0x80 ? 1 : runtime::Utf8SequenceLength(text.substr(run));
             replacement = length == 0 ? kReplacement : c < 0x80 ? escape(c) : std::string_view();
             if (!replacement.empty())
                 break;

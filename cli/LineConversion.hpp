@@ -43,9 +43,16 @@ void CompactPartialLine(std::string& partial, std::size_t limit = kMaxLineBytes)
 // surveyed one gave.
 bool ConvertInput(std::string_view input, bool truncated, const Options& options, std::string& out);
 
-// ConvertInput(TrimInput(line), false, options, out). `line` holds no line feed.
+// ConvertInput(TrimInput(line), false, options, out): an input given whole, as an argument.
+// `line` holds no line feed.
 inline bool ConvertLine(std::string_view line, const Options& options, std::string& out) {
     return ConvertInput(TrimInput(line), false, options, out);
+}
+
+// ConvertInput of TrimLine(line): a line of a stream, cut when it is too long.
+inline bool ConvertStreamLine(std::string_view line, const Options& options, std::string& out) {
+    const Input input = TrimLine(line);
+    return ConvertInput(input.text, input.truncated, options, out);
 }
 
 }  // namespace cli

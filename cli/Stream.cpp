@@ -3,9 +3,10 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
-#include <string_view>
 #include <thread>
 #include <vector>
+
+#include "cli/LineConversion.hpp"
 
 namespace cli {
 namespace {
@@ -15,39 +16,53 @@ namespace {
 // empty lines, whose output is many times their size.
 constexpr std::size_t kReadBytes = std::size_t{1} << 20;
 constexpr std::size_t kBatchLines = std::size_t{1} << 14;
-// A batch is cut into this many parts per core, taken by whichever thread is free, so that a
-// core busy with other work holds the batch up little.
-constexpr std::size_t kPartsPerCore = 4;
+// Fewer lines than this cost less to convert than starting a thread for them.
+constexpr std::size_t kMinPartLines = 1024;
 
 std::string ErrorText(std::string_view what) {
     return std::string(what) + ": " + std::strerror(errno);
 }
 
-// The output of a batch's parts, each in its own buffer, kept from batch to batch.
-using Parts = std::vector<std::string>;
+using LineConverter = bool (*)(std::string_view, const Options&, std::string&);
+
+// The output lines of a run of consecutive inputs, and whether all of them converted.
+struct Part {
+    std::string lines;
+    bool allConverted = true;
+};
+// A batch's parts, one per core, kept from batch to batch with the room their buffers have
+// grown to.
+using Parts = std::vector<Part>;
 Parts MakeParts() {
-    return Parts(kPartsPerCore * std::max(1U, std::thread::hardware_concurrency()));
+    return Parts(std::max(1U, std::thread::hardware_concurrency()));
 }
 
-// Converts `inputs` on every core, each part into its own buffer, then writes the buffers in
-// input order. Adds to `result`; false after a write error.
-bool ConvertBatch(std::span<const Input> inputs, const Options& options, Parts& parts,
-                  std::FILE* out, StreamResult& result) {
-    const std::size_t count = parts.size();
-    bool allConverted = true;
-#pragma omp parallel for schedule(dynamic) reduction(&& : allConverted)
-    for (std::size_t p = 0; p < count; ++p) {
-        parts[p].clear();
+// Converts `inputs` with `convert` in consecutive parts, each into its own buffer, the first
+// on this thread and each other on a thread of its own, then writes the buffers in input
+// order. Adds to `result`; false after a write error. Threads that wait block rather than
+// spin, so a core that other programs keep busy costs no more than its share.
+bool ConvertBatch(std::span<const std::string_view> inputs, LineConverter convert,
+                  const Options& options, Parts& parts, std::FILE* out, StreamResult& result) {
+    const std::size_t count =
+        std::clamp<std::size_t>(inputs.size() / kMinPartLines, 1, parts.size());
+    const auto convertPart = [&](std::size_t p) {
         const std::size_t first = inputs.size() * p / count;
         const std::size_t end = inputs.size() * (p + 1) / count;
-        for (const Input& input : inputs.subspan(first, end - first)) {
-            allConverted =
-                ConvertInput(input.text, input.truncated, options, parts[p]) && allConverted;
-        }
-    }
-    result.allConverted = result.allConverted && allConverted;
-    for (const std::string& part : parts) {
-        if (std::fwrite(part.data(), 1, part.size(), out) != part.size()) {
+        Part& part = parts[p];
+        part.lines.clear();
+        part.allConverted = true;
+        for (const std::string_view input : inputs.subspan(first, end - first))
+            part.allConverted = convert(input, options, part.lines) && part.allConverted;
+    };
+    {
+        std::vector<std::jthread> helpers;
+        for (std::size_t p = 1; p < count; ++p)
+            helpers.emplace_back(convertPart, p);
+        convertPart(0);
+    }  // the helpers are joined here
+    for (const Part& part : std::span(parts).first(count)) {
+        result.allConverted = result.allConverted && part.allConverted;
+        if (std::fwrite(part.lines.data(), 1, part.lines.size(), out) != part.lines.size()) {
             result.error = ErrorText("write error");
             return false;
         }
@@ -57,20 +72,21 @@ bool ConvertBatch(std::span<const Input> inputs, const Options& options, Parts& 
 
 }  // namespace
 
-StreamResult ConvertInputs(std::span<const Input> inputs, const Options& options, std::FILE* out) {
+StreamResult ConvertInputs(std::span<const std::string_view> inputs, const Options& options,
+                           std::FILE* out) {
     StreamResult result;
     Parts parts = MakeParts();
-    ConvertBatch(inputs, options, parts, out, result);
+    ConvertBatch(inputs, ConvertLine, options, parts, out, result);
     return result;
 }
 
 StreamResult ConvertStream(std::FILE* in, std::FILE* out, const Options& options) {
     StreamResult result;
     std::string buffer;  // the start of a line, then what the last read added
-    std::vector<Input> lines;
+    std::vector<std::string_view> lines;
     Parts parts = MakeParts();
     const auto convert = [&] {
-        const bool written = ConvertBatch(lines, options, parts, out, result);
+        const bool written = ConvertBatch(lines, ConvertStreamLine, options, parts, out, result);
         lines.clear();
         return written;
     };
@@ -88,7 +104,7 @@ StreamResult ConvertStream(std::FILE* in, std::FILE* out, const Options& options
         }
         std::string_view data = buffer;
         for (std::size_t end; (end = data.find('\n')) != std::string_view::npos;) {
-            lines.push_back(TrimLine(data.substr(0, end)));
+            lines.push_back(data.substr(0, end));
             data.remove_prefix(end + 1);
             if (lines.size() == kBatchLines && !convert())
                 return result;
@@ -99,7 +115,7 @@ StreamResult ConvertStream(std::FILE* in, std::FILE* out, const Options& options
         CompactPartialLine(buffer);
     }
     if (!buffer.empty()) {
-        lines.push_back(TrimLine(buffer));
+        lines.push_back(buffer);
         convert();
     }
     return result;

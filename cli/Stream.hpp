@@ -5,8 +5,8 @@
 #include <cstdio>
 #include <span>
 #include <string>
+#include <string_view>
 
-#include "cli/LineConversion.hpp"
 #include "cli/Options.hpp"
 
 namespace cli {
@@ -17,13 +17,15 @@ struct StreamResult {
     std::string error;
 };
 
-// Converts `inputs` and writes their output lines to `out`, in input order.
-[[nodiscard]] StreamResult ConvertInputs(std::span<const Input> inputs, const Options& options,
-                                         std::FILE* out);
+// Converts each of `inputs` as ConvertLine does and writes their output lines to `out`, in
+// input order.
+[[nodiscard]] StreamResult ConvertInputs(std::span<const std::string_view> inputs,
+                                         const Options& options, std::FILE* out);
 
 // Reads `in` to its end and writes one output line per input line to `out`, in input order.
 // A line is ended by a line feed; a last line without one counts too, and an empty input has
-// no lines. Memory stays bounded whatever the input's size or line lengths.
+// no lines. Each is converted as ConvertStreamLine does. Memory stays bounded whatever the
+// input's size or line lengths.
 [[nodiscard]] StreamResult ConvertStream(std::FILE* in, std::FILE* out, const Options& options);
 
 }  // namespace cli

@@ -6,14 +6,12 @@
 #include <cstring>
 #include <span>
 #include <string>
-#include <vector>
 
 #ifdef _WIN32
 #include <fcntl.h>
 #include <io.h>
 #endif
 
-#include "cli/LineConversion.hpp"
 #include "cli/Options.hpp"
 #include "cli/RecordWriter.hpp"
 #include "cli/Stream.hpp"
@@ -70,10 +68,7 @@ int main(int argc, char** argv) {
     if (command.inputs.empty()) {
         result = cli::ConvertStream(stdin, stdout, options);
     } else {
-        std::vector<cli::Input> inputs;
-        for (const std::string_view argument : command.inputs)
-            inputs.push_back({cli::TrimInput(argument), false});
-        result = cli::ConvertInputs(inputs, options, stdout);
+        result = cli::ConvertInputs(command.inputs, options, stdout);
     }
     if (!result.error.empty()) {
         std::fflush(stdout);

@@ -52,8 +52,7 @@ std::string LineByLine(std::string_view input, const Options& options = {}) {
     std::string out;
     while (!input.empty()) {
         const std::size_t end = std::min(input.find('\n'), input.size());
-        const cli::Input line = cli::TrimLine(input.substr(0, end));
-        cli::ConvertInput(line.text, line.truncated, options, out);
+        cli::ConvertStreamLine(input.substr(0, end), options, out);
         input.remove_prefix(std::min(end + 1, input.size()));
     }
     return out;
