@@ -11,7 +11,8 @@ namespace {
 constexpr std::string_view kReplacement = "\xEF\xBF\xBD";
 
 // Appends `text`, each malformed byte as U+FFFD and each ASCII byte for which `escape` gives
-// a text as that text; runs of other bytes are copied whole.
+// a text as that text; runs of other bytes are copied whole. `escape` is a lambda, which is
+// inlined, as a function pointer would not be.
 template <typename Escape>
 void AppendUtf8(std::string_view text, std::string& out, Escape escape) {
     while (!text.empty()) {
@@ -83,7 +84,7 @@ std::string_view JsonEscape(unsigned char c) {
 }  // namespace
 
 void AppendTextField(std::string_view text, std::string& out) {
-    AppendUtf8(text, out, TextEscape);
+    AppendUtf8(text, out, [](unsigned char c) { return TextEscape(c); });
 }
 
 void AppendCsvField(std::string_view text, std::string& out) {
@@ -98,7 +99,7 @@ void AppendCsvField(std::string_view text, std::string& out) {
 
 void AppendJsonString(std::string_view text, std::string& out) {
     out += '"';
-    AppendUtf8(text, out, JsonEscape);
+    AppendUtf8(text, out, [](unsigned char c) { return JsonEscape(c); });
     out += '"';
 }
 

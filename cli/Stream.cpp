@@ -25,8 +25,10 @@ std::string ErrorText(std::string_view what) {
 
 using LineConverter = bool (*)(std::string_view, const Options&, std::string&);
 
-// The output lines of a run of consecutive inputs, and whether all of them converted.
-struct Part {
+// The output lines of a run of consecutive inputs, and whether all of them converted; on a
+// cache line of its own, as each thread writes to its own part all the time.
+constexpr std::size_t kCacheLineBytes = 64;
+struct alignas(kCacheLineBytes) Part {
     std::string lines;
     bool allConverted = true;
 };
