@@ -28,16 +28,6 @@ int Fail(std::string_view message) {
     return kExitUsageOrIoError;
 }
 
-// Writes `text` to standard output and flushes it; false after a write error.
-bool Write(std::string_view text) {
-    return std::fwrite(text.data(), 1, text.size(), stdout) == text.size() &&
-           std::fflush(stdout) == 0;
-}
-
-int WriteError() {
-    return Fail(std::string("write error: ") + std::strerror(errno));
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -49,32 +39,33 @@ int main(int argc, char** argv) {
 #endif
     const cli::Command command = cli::ParseArguments(
         std::span<const char* const>(argv + 1, static_cast<std::size_t>(argc - 1)));
+    const cli::Options& options = command.options;
+    std::string first;  // what comes before any converted line
     switch (command.action) {
         case cli::Action::kUsageError:
             return Fail(command.error);
         case cli::Action::kHelp:
-            return Write(cli::UsageText()) ? kExitAllConverted : WriteError();
+            first = cli::UsageText();
+            break;
         case cli::Action::kVersion:
-            return Write(cli::VersionText()) ? kExitAllConverted : WriteError();
+            first = cli::VersionText();
+            break;
         case cli::Action::kConvert:
+            cli::AppendHeader(options.Columns(), options.format, first);
             break;
     }
+    std::fwrite(first.data(), 1, first.size(), stdout);
 
-    const cli::Options& options = command.options;
-    std::string header;
-    cli::AppendHeader(options.Columns(), options.format, header);
-    std::fwrite(header.data(), 1, header.size(), stdout);
     cli::StreamResult result;
-    if (command.inputs.empty()) {
-        result = cli::ConvertStream(stdin, stdout, options);
-    } else {
-        result = cli::ConvertInputs(command.inputs, options, stdout);
+    if (command.action == cli::Action::kConvert) {
+        result = command.inputs.empty() ? cli::ConvertStream(stdin, stdout, options)
+                                        : cli::ConvertInputs(command.inputs, options, stdout);
     }
     if (!result.error.empty()) {
         std::fflush(stdout);
         return Fail(result.error);
     }
     if (std::fflush(stdout) != 0)
-        return WriteError();
+        return Fail(std::string("write error: ") + std::strerror(errno));
     return result.allConverted ? kExitAllConverted : kExitSomeFailed;
 }
