@@ -82,13 +82,14 @@ constexpr int Floor(double x) {
 
 void ConvertNGR(std::string_view ngr, double& latitude, double& longitude, std::int16_t& result) {
     result = kValid;
-    std::array<unsigned char, kGridReferenceLength> codes{};
-    if (!runtime::DecodeCharCodes(ngr, codes)) {
+    std::array<unsigned char, kGridReferenceLength> storage{};
+    const auto codes = runtime::CharCodes(ngr, storage);
+    if (!codes) {
         result = kWrongLength;
         return;
     }
     // The code of the character at `position`, numbered from 1 as in the reference.
-    const auto c = [&codes](std::size_t position) -> int { return codes[position - 1]; };
+    const auto c = [&codes](std::size_t position) -> int { return (*codes)[position - 1]; };
 
     int L1 = runtime::UpperCaseCode(c(1)) - kCodeOfA;
     int L2 = runtime::UpperCaseCode(c(2)) - kCodeOfA;

@@ -30,9 +30,9 @@ inline constexpr int kUnmappableCode = '?';
 // Number of characters in `text`.
 [[nodiscard]] std::size_t Length(std::string_view text) noexcept;
 
-// Writes the code of each character of `text` into `codes`; false when `text` has any other
-// number of characters than `codes` holds. Reads no further than one character past the
-// last code, so a long text costs no more than a short one.
+// Writes the code of each character of `text` into `codes` (see CharCodes); false when
+// `text` has any other number of characters than `codes` holds. Reads no further than one
+// character past the last code, so a long text costs no more than a short one.
 [[nodiscard]] bool DecodeCharCodes(std::string_view text, std::span<unsigned char> codes) noexcept;
 
 // The code of each character of `text` when it has exactly N characters, written into
