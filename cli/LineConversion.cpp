@@ -36,25 +36,18 @@ std::optional<Position> ReadPosition(std::string_view text) {
     return Position{*latitude, *longitude};
 }
 
-// The window's answers for a grid reference, and with `surveyed` the surveyed one.
-void FromGridReference(bool truncated, bool surveyed, Answer& answer) {
-    if (truncated) {
-        answer.code = Module1::kWrongLength;
-    } else {
-        Module1::ConvertNGR(answer.input, answer.latitude, answer.longitude, answer.code);
-        if (answer.Converted())
-            Module1::CalcLocator(answer.latitude, answer.longitude, answer.locator);
-    }
-    if (surveyed) {
-        answer.surveyed = truncated ? Surveyed::Answer{Module1::kWrongLength, 0, 0, {}}
-                                    : Surveyed::Convert(answer.input);
-    }
+// The window's answer for a grid reference, and with `surveyed` the surveyed one.
+void FromGridReference(std::string_view text, bool surveyed, Answer& answer) {
+    Module1::ConvertNGR(text, answer.latitude, answer.longitude, answer.code);
+    if (answer.Converted())
+        Module1::CalcLocator(answer.latitude, answer.longitude, answer.locator);
+    if (surveyed)
+        answer.surveyed = Surveyed::Convert(text);
 }
 
 // The locator of a latitude and longitude pair; a pair out of range has none.
-void FromLatLon(bool truncated, Answer& answer) {
-    const auto position = truncated ? std::nullopt : ReadPosition(answer.input);
-    if (position) {
+void FromLatLon(std::string_view text, Answer& answer) {
+    if (const auto position = ReadPosition(text)) {
         answer.latitude = position->latitude;
         answer.longitude = position->longitude;
         Module1::CalcLocator(answer.latitude, answer.longitude, answer.locator);
@@ -102,12 +95,15 @@ bool ConvertInput(std::string_view input, bool truncated, const Options& options
                   std::string& out) {
     Answer answer;
     answer.input = input;
+    // An input cut short is too long for any kind: it is read as the empty text, which none
+    // accepts.
+    const std::string_view text = truncated ? std::string_view() : input;
     switch (options.from) {
         case From::kGridReference:
-            FromGridReference(truncated, options.surveyed, answer);
+            FromGridReference(text, options.surveyed, answer);
             break;
         case From::kLatLon:
-            FromLatLon(truncated, answer);
+            FromLatLon(text, answer);
             break;
     }
     AppendRecord(answer, options.Columns(), options.format, options.decimals, out);
