@@ -16,6 +16,10 @@ enum class Format { kText, kCsv, kJson };
 // What the inputs are: grid references, or latitude and longitude pairs (--latlon).
 enum class From { kGridReference, kLatLon };
 
+// Bounds of --decimals: 15 decimals are all a double's digits can carry.
+inline constexpr int kMinDecimals = 0;
+inline constexpr int kMaxDecimals = 15;
+
 // How each input line is read and its output line written.
 struct Options {
     Format format = Format::kText;
@@ -30,11 +34,6 @@ struct Options {
         return surveyed ? kSurveyedColumns : kWindowColumns;
     }
 };
-
-// Bounds of --decimals: 15 decimals are all a double's digits can carry.
-inline constexpr int kMinDecimals = 0;
-inline constexpr int kMaxDecimals = 15;
-inline constexpr int kDefaultDecimals = 6;
 
 enum class Action { kConvert, kHelp, kVersion, kUsageError };
 
