@@ -15,7 +15,7 @@ namespace {
 // the threads costs little, small enough that the output of a batch stays small, even for
 // empty lines, whose output is many times their size.
 constexpr std::size_t kReadBytes = std::size_t{1} << 20;
-constexpr std::size_t kBatchLines = std::size_t{1} << 14;
+constexpr std::size_t kBatchLines = std::size_t{1} << 15;
 // Fewer lines than this cost less to convert than starting a thread for them.
 constexpr std::size_t kMinPartLines = 1024;
 
