@@ -100,7 +100,8 @@ inline constexpr std::array<Column, 10> kColumns = {{
      }},
 }};
 
-// The window's answer alone, and with --surveyed the surveyed answer after it.
+// The window's answer alone (the first six columns), and with --surveyed the surveyed answer
+// after it.
 inline constexpr std::span<const Column> kWindowColumns(kColumns.data(), 6);
 inline constexpr std::span<const Column> kSurveyedColumns(kColumns);
 
