@@ -1,5 +1,6 @@
 #include "Escaping.hpp"
 
+#include <algorithm>
 #include <array>
 
 #include "runtime/Text.hpp"
