@@ -2,6 +2,7 @@
 
 // One input line in, one output line out: the whole work of quorvane-convert for one line.
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -9,25 +10,49 @@
 
 namespace cli {
 
+// Longest input held whole: a line whose trimmed text is longer is reported from its first
+// kMaxLineBytes bytes, as too long for what it should be.
+inline constexpr std::size_t kMaxLineBytes = std::size_t{1} << 16;
+
 // `line` without one trailing carriage return (files from Windows), then without the blanks
 // (spaces and tabs) around it. Nothing else is changed.
 [[nodiscard]] std::string_view TrimInput(std::string_view line) noexcept;
 
+// What a line of input is converted as: TrimInput(line), or when that is longer than `limit`
+// bytes its first `limit` bytes without trailing blanks, marked truncated.
+struct Input {
+    std::string_view text;
+    bool truncated = false;
+};
+[[nodiscard]] Input TrimLine(std::string_view line, std::size_t limit = kMaxLineBytes) noexcept;
+
+// Cuts the start of a line still being read, when it is longer than `limit` bytes, down to at
+// most limit + 1 bytes that TrimLine reads the same way, whatever the rest of the line: so a
+// line of any length is read in bounded memory.
+void CompactPartialLine(std::string& partial, std::size_t limit = kMaxLineBytes);
+
 // Converts `input`, already trimmed, and appends exactly one output line for it to `out`
-// (see RecordWriter.hpp for the formats). `input` is a grid reference, or with
-// `options.latlon` a latitude and longitude pair ("52 -2", "52,-2", "52, -2", read with '.'
-// as the decimal point; latitude -90 to 90 and longitude -180 to 180, or the line is a bad
-// number). `truncated` says that `input` is only the start of a longer text: it is then
-// reported as too long for what it should be (wrong length, or bad number), with what is
-// here in the input column. With `options.surveyed` the line also holds Surveyed::Convert's
-// answer (empty columns when it fails) and whether the two locators differ (empty unless both
-// conversions succeeded). Returns true when the input converted by the window's conversion,
-// whatever the surveyed one gave.
+// (see RecordWriter.hpp for the formats). `input` is a grid reference, or with From::kLatLon
+// a latitude and longitude pair ("52 -2", "52,-2", "52, -2", read with '.' as the decimal
+// point; latitude -90 to 90 and longitude -180 to 180, or the line is a bad number).
+// `truncated` says that `input` is only the start of a longer text: it is then reported as
+// too long for what it should be (wrong length, or bad number), with what is here in the
+// input column. With `options.surveyed` the line also holds Surveyed::Convert's answer (empty
+// columns when it fails) and whether the two locators differ (empty unless both conversions
+// succeeded). Returns true when the input converted by the window's conversion, whatever the
+// surveyed one gave.
 bool ConvertInput(std::string_view input, bool truncated, const Options& options, std::string& out);
 
-// ConvertInput(TrimInput(line), false, options, out). `line` holds no line feed.
+// ConvertInput(TrimInput(line), false, options, out): an input given whole, as an argument.
+// `line` holds no line feed.
 inline bool ConvertLine(std::string_view line, const Options& options, std::string& out) {
     return ConvertInput(TrimInput(line), false, options, out);
+}
+
+// ConvertInput of TrimLine(line): a line of a stream, cut when it is too long.
+inline bool ConvertStreamLine(std::string_view line, const Options& options, std::string& out) {
+    const Input input = TrimLine(line);
+    return ConvertInput(input.text, input.truncated, options, out);
 }
 
 }  // namespace cli

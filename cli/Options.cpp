@@ -4,6 +4,8 @@
 #include <optional>
 #include <system_error>
 
+#include "conversions/surveyed/Surveyed.hpp"
+
 namespace cli {
 namespace {
 
@@ -114,7 +116,7 @@ Command ParseArguments(std::span<const char* const> arguments) {
             return command;
         }
         if (name == "--latlon") {
-            command.options.latlon = true;
+            command.options.from = From::kLatLon;
         } else if (name == "--surveyed") {
             command.options.surveyed = true;
         } else if (name == "--format") {
@@ -139,10 +141,12 @@ Command ParseArguments(std::span<const char* const> arguments) {
     }
     // The surveyed conversion starts from a grid reference's square; a latitude and longitude
     // has no square to start from.
-    if (command.options.surveyed && command.options.latlon)
+    if (command.options.surveyed && command.options.from != From::kGridReference)
         return UsageError("--surveyed converts grid references: it cannot go with --latlon");
-    if (command.options.surveyed && !QUORVANE_SURVEYED)
-        return UsageError("--surveyed is not available in this build");
+    if (const std::string_view why = Surveyed::WhyUnavailable();
+        command.options.surveyed && !why.empty()) {
+        return UsageError("--surveyed is " + std::string(why));
+    }
     return command;
 }
 

@@ -7,26 +7,33 @@
 #include <string_view>
 #include <vector>
 
+#include "cli/Record.hpp"
+
 namespace cli {
 
 enum class Format { kText, kCsv, kJson };
+
+// What the inputs are: grid references, or latitude and longitude pairs (--latlon).
+enum class From { kGridReference, kLatLon };
+
+// Bounds of --decimals: 15 decimals are all a double's digits can carry.
+inline constexpr int kMinDecimals = 0;
+inline constexpr int kMaxDecimals = 15;
 
 // How each input line is read and its output line written.
 struct Options {
     Format format = Format::kText;
     // Decimals of the latitude and longitude columns.
     int decimals = 6;
-    // Inputs are latitude and longitude pairs instead of grid references.
-    bool latlon = false;
+    From from = From::kGridReference;
     // The surveyed answer (Surveyed::Convert) follows the window's in four more columns.
-    // Grid references only: never set together with `latlon`.
+    // Grid references only.
     bool surveyed = false;
-};
 
-// Bounds of --decimals: 15 decimals are all a double's digits can carry.
-inline constexpr int kMinDecimals = 0;
-inline constexpr int kMaxDecimals = 15;
-inline constexpr int kDefaultDecimals = 6;
+    [[nodiscard]] std::span<const Column> Columns() const noexcept {
+        return surveyed ? kSurveyedColumns : kWindowColumns;
+    }
+};
 
 enum class Action { kConvert, kHelp, kVersion, kUsageError };
 

@@ -1,46 +1,23 @@
 #pragma once
 
-// One output line of quorvane-convert, column by column.
+// One output line of quorvane-convert: the answers for one input, and the columns that show
+// them.
 //
-// The columns, their header names and their order are set here alone: the writers of every
-// format walk this list, so a new column is a new name here and a new field where records
-// are filled.
+// Each column is a name and the cell it takes from the answers; the writers of every format
+// walk a list of columns, so a new column is one more entry in kColumns.
 
 #include <array>
+#include <cmath>
 #include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
 #include <string_view>
 
+#include "conversions/Module1.hpp"
+#include "conversions/surveyed/Surveyed.hpp"
+
 namespace cli {
-
-inline constexpr std::array<std::string_view, 10> kColumnNames = {
-    "input",
-    "code",
-    "status",
-    "latitude",
-    "longitude",
-    "locator",
-    "surveyed_latitude",
-    "surveyed_longitude",
-    "surveyed_locator",
-    "locator_differs",
-};
-enum Column : std::size_t {
-    kInput,
-    kCode,
-    kStatus,
-    kLatitude,
-    kLongitude,
-    kLocator,
-    kSurveyedLatitude,
-    kSurveyedLongitude,
-    kSurveyedLocator,
-    kLocatorDiffers,
-};
-
-// How many columns a line has: the window's answer alone, or with --surveyed the surveyed
-// answer after it.
-inline constexpr std::size_t kWindowColumns = kSurveyedLatitude;
-inline constexpr std::size_t kSurveyedColumns = kColumnNames.size();
 
 // Result code of a latitude and longitude pair that is not two readable numbers in range;
 // codes 0 to 3 are those of the grid reference conversion.
@@ -51,26 +28,81 @@ inline constexpr std::array<std::string_view, 5> kStatusTexts = {
     "ok", "wrong length", "bad grid letter", "bad digit", "bad number",
 };
 
-// A cell: text (any bytes), plain text (known to hold only letters, digits and spaces, so
-// that no format escapes it), a whole number, a real number (written with the chosen
-// decimals) or nothing (an empty cell in text and CSV, null in JSON).
-struct Field {
-    enum class Kind { kEmpty, kText, kPlainText, kInteger, kNumber };
-    Kind kind = Kind::kEmpty;
-    std::string_view text;
-    long long integer = 0;
-    double number = 0;
+// What the conversions answered for one input.
+struct Answer {
+    std::string_view input;
+    // A result code of Module1::ConvertNGR, or kBadNumber.
+    std::int16_t code = Module1::kValid;
+    // Degrees, and the six-character locator; meaningful when `code` is kValid.
+    double latitude = 0;
+    double longitude = 0;
+    std::string locator;
+    // Surveyed::Convert's answer, when it was asked for.
+    std::optional<Surveyed::Answer> surveyed;
 
-    static constexpr Field Text(std::string_view value) { return {Kind::kText, value, 0, 0}; }
-    static constexpr Field PlainText(std::string_view value) {
-        return {Kind::kPlainText, value, 0, 0};
+    [[nodiscard]] bool Converted() const noexcept { return code == Module1::kValid; }
+    [[nodiscard]] bool SurveyedConverted() const noexcept {
+        return surveyed && surveyed->result == Module1::kValid;
     }
-    static constexpr Field Integer(long long value) { return {Kind::kInteger, {}, value, 0}; }
-    static constexpr Field Number(double value) { return {Kind::kNumber, {}, 0, value}; }
-    static constexpr Field Empty() { return {}; }
 };
 
-// Every column; a line without the surveyed answer leaves the surveyed ones unwritten.
-using Record = std::array<Field, kColumnNames.size()>;
+// A cell: text (any bytes, escaped as the format needs), a whole number, a real number
+// (written with the chosen decimals) or nothing (an empty cell in text and CSV, null in
+// JSON). A real number that is not finite is nothing.
+struct Cell {
+    enum class Kind { kEmpty, kText, kInteger, kNumber };
+    Kind kind = Kind::kEmpty;
+    std::string_view text;
+    double number = 0;
+
+    static Cell Text(std::string_view value) { return {Kind::kText, value, 0}; }
+    static Cell Integer(std::int16_t value) {
+        return {Kind::kInteger, {}, static_cast<double>(value)};
+    }
+    static Cell Number(double value) {
+        return std::isfinite(value) ? Cell{Kind::kNumber, {}, value} : Cell{};
+    }
+};
+
+struct Column {
+    std::string_view name;
+    Cell (*cell)(const Answer&);
+};
+
+// Every column, in the order the lines show them: the window's answer, then the surveyed one.
+inline constexpr std::array<Column, 10> kColumns = {{
+    {"input", [](const Answer& a) { return Cell::Text(a.input); }},
+    {"code", [](const Answer& a) { return Cell::Integer(a.code); }},
+    {"status",
+     [](const Answer& a) { return Cell::Text(kStatusTexts[static_cast<std::size_t>(a.code)]); }},
+    {"latitude", [](const Answer& a) { return a.Converted() ? Cell::Number(a.latitude) : Cell{}; }},
+    {"longitude",
+     [](const Answer& a) { return a.Converted() ? Cell::Number(a.longitude) : Cell{}; }},
+    {"locator", [](const Answer& a) { return a.Converted() ? Cell::Text(a.locator) : Cell{}; }},
+    {"surveyed_latitude",
+     [](const Answer& a) {
+         return a.SurveyedConverted() ? Cell::Number(a.surveyed->latitude) : Cell{};
+     }},
+    {"surveyed_longitude",
+     [](const Answer& a) {
+         return a.SurveyedConverted() ? Cell::Number(a.surveyed->longitude) : Cell{};
+     }},
+    {"surveyed_locator",
+     [](const Answer& a) {
+         return a.SurveyedConverted() ? Cell::Text(a.surveyed->locator) : Cell{};
+     }},
+    // Whether the two locators differ, when both conversions answered.
+    {"locator_differs",
+     [](const Answer& a) {
+         if (!a.Converted() || !a.SurveyedConverted())
+             return Cell{};
+         return Cell::Text(a.locator == a.surveyed->locator ? "no" : "yes");
+     }},
+}};
+
+// The window's answer alone (the first six columns), and with --surveyed the surveyed answer
+// after it.
+inline constexpr std::span<const Column> kWindowColumns(kColumns.data(), 6);
+inline constexpr std::span<const Column> kSurveyedColumns(kColumns);
 
 }  // namespace cli

@@ -2,7 +2,7 @@
 
 // Writing records as lines of text, CSV or JSON Lines.
 
-#include <cstddef>
+#include <span>
 #include <string>
 
 #include "cli/Options.hpp"
@@ -10,23 +10,17 @@
 
 namespace cli {
 
-// How many of a record's columns the lines hold, the first ones: kWindowColumns, or
-// kSurveyedColumns with --surveyed.
-constexpr std::size_t ColumnCount(const Options& options) noexcept {
-    return options.surveyed ? kSurveyedColumns : kWindowColumns;
-}
-
 // Appends the header line the format starts with: the column names for CSV, nothing for
 // text and JSON Lines.
-void AppendHeader(Format format, std::size_t columns, std::string& out);
+void AppendHeader(std::span<const Column> columns, Format format, std::string& out);
 
-// Appends `record` as exactly one line:
-//  - text: the fields separated by tabs (escaped as AppendTextField says), empty fields empty;
+// Appends the cells of `columns` for `answer` as exactly one line:
+//  - text: the cells separated by tabs (escaped as AppendTextField says), empty cells empty;
 //  - CSV: RFC 4180 fields separated by commas, the line ended by CR LF as RFC 4180 has it;
-//  - JSON: one object per line, keys the column names, empty fields null.
-// Numbers are written with `decimals` decimals and '.' as the decimal point whatever the
-// locale; a number that is not finite is written as an empty field.
-void AppendRecord(const Record& record, std::size_t columns, Format format, int decimals,
-                  std::string& out);
+//  - JSON: one object per line, keys the column names, empty cells null.
+// Numbers are written in fixed notation with `decimals` decimals and '.' as the decimal
+// point whatever the locale, rounded to nearest from their exact binary value.
+void AppendRecord(const Answer& answer, std::span<const Column> columns, Format format,
+                  int decimals, std::string& out);
 
 }  // namespace cli

@@ -1,18 +1,15 @@
 #pragma once
 
-// Converting a whole stream, line by line, in constant memory.
+// Converting many inputs at once, on every core, and whole streams in bounded memory.
 
+#include <cstdio>
+#include <span>
 #include <string>
+#include <string_view>
 
-#include "cli/BlockWriter.hpp"
 #include "cli/Options.hpp"
 
 namespace cli {
-
-// Longest line held whole in memory: lines longer than this are trimmed as they arrive
-// (LineTrimmer), and one whose trimmed text is longer still is reported from its first
-// kMaxLineBytes bytes (see ConvertInput's `truncated`).
-inline constexpr std::size_t kMaxLineBytes = std::size_t{1} << 16;
 
 struct StreamResult {
     bool allConverted = true;
@@ -20,10 +17,15 @@ struct StreamResult {
     std::string error;
 };
 
-// Reads `inputFd` to its end in large blocks and appends one output line per input line to
-// `output`, in input order, flushing it block by block. A line is ended by a line feed; a
-// last line without one counts too, and an empty input has no lines. Memory stays bounded
-// whatever the input's size or line lengths.
-[[nodiscard]] StreamResult ConvertStream(int inputFd, BlockWriter& output, const Options& options);
+// Converts each of `inputs` as ConvertLine does and writes their output lines to `out`, in
+// input order.
+[[nodiscard]] StreamResult ConvertInputs(std::span<const std::string_view> inputs,
+                                         const Options& options, std::FILE* out);
+
+// Reads `in` to its end and writes one output line per input line to `out`, in input order.
+// A line is ended by a line feed; a last line without one counts too, and an empty input has
+// no lines. Each is converted as ConvertStreamLine does. Memory stays bounded whatever the
+// input's size or line lengths.
+[[nodiscard]] StreamResult ConvertStream(std::FILE* in, std::FILE* out, const Options& options);
 
 }  // namespace cli

@@ -1,16 +1,17 @@
 // quorvane-convert: converts grid references (or latitude and longitude pairs) given as
 // arguments or read from standard input, one output line per input.
 
-#include <unistd.h>
-
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <span>
 #include <string>
 
-#include "cli/BinaryStandardStreams.hpp"
-#include "cli/BlockWriter.hpp"
-#include "cli/LineConversion.hpp"
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
+
 #include "cli/Options.hpp"
 #include "cli/RecordWriter.hpp"
 #include "cli/Stream.hpp"
@@ -27,50 +28,44 @@ int Fail(std::string_view message) {
     return kExitUsageOrIoError;
 }
 
-int WriteAll(std::string_view text) {
-    cli::BlockWriter output(STDOUT_FILENO);
-    output.Buffer().append(text);
-    if (!output.Flush())
-        return Fail(std::string("write error: ") + std::strerror(output.Error()));
-    return kExitAllConverted;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
-    cli::UseBinaryStandardStreams();
+#ifdef _WIN32
+    // Windows opens standard input and output in text mode, which writes every "\n" as
+    // "\r\n" and ends input at the first Ctrl-Z byte: bytes must pass unchanged.
+    _setmode(_fileno(stdin), _O_BINARY);
+    _setmode(_fileno(stdout), _O_BINARY);
+#endif
     const cli::Command command = cli::ParseArguments(
         std::span<const char* const>(argv + 1, static_cast<std::size_t>(argc - 1)));
+    const cli::Options& options = command.options;
+    std::string first;  // what comes before any converted line
     switch (command.action) {
         case cli::Action::kUsageError:
             return Fail(command.error);
         case cli::Action::kHelp:
-            return WriteAll(cli::UsageText());
+            first = cli::UsageText();
+            break;
         case cli::Action::kVersion:
-            return WriteAll(cli::VersionText());
+            first = cli::VersionText();
+            break;
         case cli::Action::kConvert:
+            cli::AppendHeader(options.Columns(), options.format, first);
             break;
     }
+    std::fwrite(first.data(), 1, first.size(), stdout);
 
-    const cli::Options& options = command.options;
-    cli::BlockWriter output(STDOUT_FILENO);
-    cli::AppendHeader(options.format, cli::ColumnCount(options), output.Buffer());
-    bool allConverted = true;
-    if (!command.inputs.empty()) {
-        for (const std::string_view input : command.inputs) {
-            allConverted &= cli::ConvertLine(input, options, output.Buffer());
-            if (!output.FlushIfFull())
-                break;
-        }
-    } else {
-        const cli::StreamResult result = cli::ConvertStream(STDIN_FILENO, output, options);
-        if (!result.error.empty()) {
-            output.Flush();
-            return Fail(result.error);
-        }
-        allConverted = result.allConverted;
+    cli::StreamResult result;
+    if (command.action == cli::Action::kConvert) {
+        result = command.inputs.empty() ? cli::ConvertStream(stdin, stdout, options)
+                                        : cli::ConvertInputs(command.inputs, options, stdout);
     }
-    if (!output.Flush())
-        return Fail(std::string("write error: ") + std::strerror(output.Error()));
-    return allConverted ? kExitAllConverted : kExitSomeFailed;
+    if (!result.error.empty()) {
+        std::fflush(stdout);
+        return Fail(result.error);
+    }
+    if (std::fflush(stdout) != 0)
+        return Fail(std::string("write error: ") + std::strerror(errno));
+    return result.allConverted ? kExitAllConverted : kExitSomeFailed;
 }

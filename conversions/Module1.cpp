@@ -3,7 +3,6 @@
 #include <array>
 #include <cmath>
 #include <cstdint>
-#include <span>
 
 #include "conversions/Sphere.hpp"
 #include "runtime/Text.hpp"
@@ -17,8 +16,6 @@ namespace {
 
 // ---- Grid reference -------------------------------------------------------------------
 
-constexpr std::size_t kGridReferenceLength = 8;
-
 // Letter indices (code minus the code of "A") of the acceptable first letters N, S and T.
 // H and O, which also hold parts of the National Grid, lie outside the approximation's area.
 constexpr int kFirstLetterN = 13;
@@ -29,22 +26,6 @@ constexpr int kFirstLetterT = 19;
 constexpr int kLetterI = 8;
 constexpr int kLastLetter = 25;  // Z
 constexpr int kLettersPerGridRow = 5;
-
-// The acceptable letters as sets of letter indices, one bit each. Testing membership takes no
-// branch: in a run of references the letters vary in no pattern a branch predictor could
-// learn, and a wrong guess costs more than the whole test.
-constexpr int kLetterSetBits = 32;
-constexpr std::uint32_t LetterBit(int index) {
-    return std::uint32_t{1} << index;
-}
-constexpr std::uint32_t kFirstLetters =
-    LetterBit(kFirstLetterN) | LetterBit(kFirstLetterS) | LetterBit(kFirstLetterT);
-constexpr std::uint32_t kSecondLetters = (LetterBit(kLastLetter + 1) - 1) & ~LetterBit(kLetterI);
-// 1 when `index` is in `set`, else 0; an index below 0 or past the last bit is in no set.
-constexpr std::uint32_t InLetterSet(std::uint32_t set, int index) {
-    const auto bit = static_cast<std::uint32_t>(index);
-    return static_cast<std::uint32_t>(bit < kLetterSetBits) & (set >> (bit % kLetterSetBits));
-}
 
 // Kilometres per 500 km square and per 100 km square, and the false origin's offset that
 // puts square SV at easting 0.
@@ -66,21 +47,13 @@ using Sphere::kEastingRadiusKm;
 using Sphere::kEquatorToOriginKm;
 using Sphere::kNorthingRadiusKm;
 
-// Code of the digit "0"; a digit's value is its code's distance from it.
-constexpr int kCodeOfZero = '0';
-constexpr int kCodeOfNine = '9';
 // Code of "A": a grid letter's index counts from it, and it is the locator's first field
 // and subsquare letter.
 constexpr int kCodeOfA = 'A';
 
 // The number written by three characters, given by their codes, known to be digits.
 constexpr int DigitsValue(int hundreds, int tens, int units) {
-    return 100 * (hundreds - kCodeOfZero) + 10 * (tens - kCodeOfZero) + (units - kCodeOfZero);
-}
-
-// Index of a grid letter, given by its code, upper-cased, counted from "A".
-constexpr int LetterIndex(int code) {
-    return runtime::UpperCaseCode(code) - kCodeOfA;
+    return 100 * (hundreds - '0') + 10 * (tens - '0') + (units - '0');
 }
 
 // ---- Locator ---------------------------------------------------------------------------
@@ -98,37 +71,18 @@ constexpr double kFieldLatDeg = 10;
 constexpr double kSquareLonDeg = 2;
 constexpr double kSubsquaresPerSquareLon = 12;  // per degree of the 2-degree square
 constexpr double kSubsquaresPerDegreeLat = 24;
-constexpr double kMinLatitude = -90;
-constexpr double kMaxLatitude = 90;
-constexpr double kMinLongitude = -180;
-constexpr double kMaxLongitude = 180;
 
-// Whole fields in 360 degrees of longitude (18 of 20 degrees) and in 180 of latitude (18 of
-// 10), squares per field each way, subsquares per square each way.
-constexpr int kFieldsEachWay = 18;
-constexpr int kSquaresEachWay = 10;
-constexpr int kSubsquaresEachWay = 24;
-// Six characters: field, square and subsquare, each a longitude and a latitude part.
-constexpr std::size_t kLocatorLength = 6;
-
-// The whole part of a value the locator rounds. Every such value is non-negative and far
-// inside int's range (see CalcLocator), and for those truncation is the floor; the whole
-// number converts back to the same double the floor would give.
-constexpr int WholePart(double x) {
+// The whole part of a value the locator rounds: every such value is non-negative and far
+// inside int's range, and for those truncation is the floor.
+constexpr int Floor(double x) {
     return static_cast<int>(x);
-}
-
-// 1 when 0 <= value < count, else 0.
-constexpr unsigned IsBelow(int value, int count) {
-    return static_cast<unsigned>(static_cast<unsigned>(value) < static_cast<unsigned>(count));
 }
 
 }  // namespace
 
 void ConvertNGR(std::string_view ngr, double& latitude, double& longitude, std::int16_t& result) {
     result = kValid;
-    // The characters' codes; only a text of exactly eight characters has them.
-    std::array<unsigned char, kGridReferenceLength> storage;
+    std::array<unsigned char, kGridReferenceLength> storage{};
     const auto codes = runtime::CharCodes(ngr, storage);
     if (!codes) {
         result = kWrongLength;
@@ -137,9 +91,10 @@ void ConvertNGR(std::string_view ngr, double& latitude, double& longitude, std::
     // The code of the character at `position`, numbered from 1 as in the reference.
     const auto c = [&codes](std::size_t position) -> int { return (*codes)[position - 1]; };
 
-    int L1 = LetterIndex(c(1));
-    int L2 = LetterIndex(c(2));
-    if ((InLetterSet(kFirstLetters, L1) & InLetterSet(kSecondLetters, L2)) == 0) {
+    int L1 = runtime::UpperCaseCode(c(1)) - kCodeOfA;
+    int L2 = runtime::UpperCaseCode(c(2)) - kCodeOfA;
+    if ((L1 != kFirstLetterN && L1 != kFirstLetterS && L1 != kFirstLetterT) || L2 < 0 ||
+        L2 > kLastLetter || L2 == kLetterI) {
         result = kBadGridLetter;
         return;
     }
@@ -149,16 +104,14 @@ void ConvertNGR(std::string_view ngr, double& latitude, double& longitude, std::
         L2 = L2 - 1;
 
     for (std::size_t position = 3; position <= kGridReferenceLength; ++position) {
-        if (c(position) > kCodeOfNine || c(position) < kCodeOfZero) {
+        if (c(position) > '9' || c(position) < '0') {
             result = kBadDigit;
             return;
         }
     }
 
-    // The row starts and the square offsets are whole kilometres far inside int's range:
-    // integer arithmetic yields exactly the doubles the real-number form gives (the floor of
-    // a non-negative L / 5 is the integer quotient), and keeps a division off the path to the
-    // trigonometry. Only the last addition, of the digits' tenths, rounds.
+    // L1 and L2 are not negative: the integer quotient is the floor of the real one, and the
+    // whole kilometres below are exactly the doubles the real-number form gives.
     const int A = kLettersPerGridRow * (L1 / kLettersPerGridRow);
     const int B = kLettersPerGridRow * (L2 / kLettersPerGridRow);
 
@@ -179,7 +132,7 @@ void ConvertNGR(std::string_view ngr, double& latitude, double& longitude, std::
 void CalcLocator(double latitude, double longitude, std::string& locator) {
     locator.clear();
     // Written so that NaN fails too.
-    if (!(latitude >= kMinLatitude && latitude <= kMaxLatitude && longitude >= kMinLongitude &&
+    if (!(latitude >= -kMaxLatitude && latitude <= kMaxLatitude && longitude >= -kMaxLongitude &&
           longitude <= kMaxLongitude)) {
         return;
     }
@@ -191,36 +144,24 @@ void CalcLocator(double latitude, double longitude, std::string& locator) {
     if (la == kLatitudeTop)
         la = kLatitudeClamp;
 
-    // la and lo are non-negative now, and so is every value rounded below. Each remainder
-    // subtracts a whole part that cannot exceed its quotient: a quotient by 10 or 20 that
-    // falls short of a whole number does so by at least 0.8 of a unit in its last place, so
-    // it never rounds up to it. The subsquare codes are at least the code of "A".
-    const int fLo = WholePart(lo / kFieldLonDeg);
-    const int fLa = WholePart(la / kFieldLatDeg);
-    const int sqLo = WholePart((lo - fLo * kFieldLonDeg) / kSquareLonDeg);
-    const int sqLa = WholePart(la - fLa * kFieldLatDeg);
-    const int subLo = WholePart(
-        (lo - WholePart(lo / kSquareLonDeg) * kSquareLonDeg) * kSubsquaresPerSquareLon + kCodeOfA);
-    const int subLa = WholePart((la - WholePart(la)) * kSubsquaresPerDegreeLat + kCodeOfA);
+    // With la and lo in range the fields are A to R, the squares 0 to 9 and the subsquares A
+    // to X: a quotient by 10 or 20 that falls short of a whole number does so by at least 0.8
+    // of a unit in its last place, so it never rounds up to it.
+    const int fLo = Floor(lo / kFieldLonDeg);
+    const int fLa = Floor(la / kFieldLatDeg);
+    const int sqLo = Floor((lo - fLo * kFieldLonDeg) / kSquareLonDeg);
+    const int sqLa = Floor(la - fLa * kFieldLatDeg);
+    const int subLo = Floor(
+        (lo - Floor(lo / kSquareLonDeg) * kSquareLonDeg) * kSubsquaresPerSquareLon + kCodeOfA);
+    const int subLa = Floor((la - Floor(la)) * kSubsquaresPerDegreeLat + kCodeOfA);
 
-    // Within the range checked above the fields are "A" to "R", the squares the digits of
-    // 0 to 9 (the number's text without its sign column) and the subsquares "A" to "X";
-    // one test, with no branch per character, keeps it so.
-    if ((IsBelow(fLo, kFieldsEachWay) & IsBelow(fLa, kFieldsEachWay) &
-         IsBelow(sqLo, kSquaresEachWay) & IsBelow(sqLa, kSquaresEachWay) &
-         IsBelow(subLo - kCodeOfA, kSubsquaresEachWay) &
-         IsBelow(subLa - kCodeOfA, kSubsquaresEachWay)) == 0) {
-        return;  // GCOVR_EXCL_LINE: every in-range locator is letters and digits
-    }
-    // Six characters fit the string's own small buffer, so no memory is allocated; writing
-    // them at once spares each character waiting on the string's length from the last.
-    const std::array<char, kLocatorLength> text{static_cast<char>(kCodeOfA + fLo),
-                                                static_cast<char>(kCodeOfA + fLa),
-                                                static_cast<char>(kCodeOfZero + sqLo),
-                                                static_cast<char>(kCodeOfZero + sqLa),
-                                                static_cast<char>(subLo),
-                                                static_cast<char>(subLa)};
-    locator.assign(text.data(), text.size());
+    // A square number 0 to 9 is written as its one digit.
+    locator += static_cast<char>(kCodeOfA + fLo);
+    locator += static_cast<char>(kCodeOfA + fLa);
+    locator += static_cast<char>('0' + sqLo);
+    locator += static_cast<char>('0' + sqLa);
+    locator += static_cast<char>(subLo);
+    locator += static_cast<char>(subLa);
 }
 
 }  // namespace Module1

@@ -9,11 +9,19 @@
 // in Module1.cpp are written, in double precision without fused multiply-add, so that the
 // answers agree to the last bit with those our users already rely on.
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
 
 namespace Module1 {
+
+// Characters of a grid reference: two letters and two three-digit numbers, a 100 m square.
+inline constexpr std::size_t kGridReferenceLength = 8;
+
+// The positions that have a locator: latitude -90 to 90, longitude -180 to 180.
+inline constexpr double kMaxLatitude = 90;
+inline constexpr double kMaxLongitude = 180;
 
 // Result codes of ConvertNGR.
 inline constexpr std::int16_t kValid = 0;

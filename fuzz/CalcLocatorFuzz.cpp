@@ -16,8 +16,8 @@ namespace {
 
 using fuzz::Require;
 
-constexpr double kMaxLatitude = 90;
-constexpr double kMaxLongitude = 180;
+using Module1::kMaxLatitude;
+using Module1::kMaxLongitude;
 // Cell sizes of the locator in degrees: field 20 x 10, square 2 x 1, subsquare 5' x 2.5'.
 constexpr double kFieldLon = 20;
 constexpr double kFieldLat = 10;

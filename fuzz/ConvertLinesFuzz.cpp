@@ -11,17 +11,17 @@
 // settings, both picked by a hash of the input so that a finding replays.
 
 #include <sys/mman.h>
-#include <unistd.h>
 
 #include <array>
 #include <charconv>
 #include <cstdint>
+#include <cstdio>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "cli/BlockWriter.hpp"
 #include "cli/LineConversion.hpp"
 #include "cli/Options.hpp"
 #include "cli/Record.hpp"
@@ -39,13 +39,16 @@ using fuzz::Require;
 
 constexpr std::array<cli::Format, 3> kFormats = {cli::Format::kText, cli::Format::kCsv,
                                                  cli::Format::kJson};
-// The target runs without --surveyed: the window's columns only.
-constexpr std::size_t kColumns = cli::kWindowColumns;
-constexpr double kMaxLatitude = 90;
+// The target runs without --surveyed: the window's columns only, as the manual names them.
+constexpr std::array<std::string_view, 6> kColumnNames = {"input",    "code",      "status",
+                                                          "latitude", "longitude", "locator"};
+enum Column : std::size_t { kInput, kCode, kStatus, kLatitude, kLongitude, kLocator };
+constexpr std::size_t kColumns = kColumnNames.size();
+using Module1::kMaxLatitude;
+using Module1::kMaxLongitude;
 // The streaming driver is checked for one input in this many (see the top of the file).
 constexpr std::size_t kStreamEvery = 16;
 constexpr std::size_t kNoSetting = ~std::size_t{0};
-constexpr double kMaxLongitude = 180;
 
 // FNV-1a, 64 bits: offset basis and prime from the algorithm's definition.
 std::size_t Hash(std::string_view bytes) {
@@ -103,14 +106,33 @@ bool IsLocator(std::string_view text) {
            in(text[5], 'A', 'X');
 }
 
-// A number as the program writes one: optional minus, digits, and then a point and exactly
-// `decimals` digits unless there are none; within -limit..limit.
-bool IsFixedNumber(std::string_view text, int decimals, double limit) {
+// The value of a number's text, or NaN when the text is not one number.
+double ValueOf(std::string_view text) {
     double value = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc() || end != text.data() + text.size() || value < -limit ||
-        value > limit) {
+    return error == std::errc() && end == text.data() + text.size() ? value : std::nan("");
+}
+
+// Whether `cell` shows the number `text` writes: in text and CSV that very text, in JSON a
+// number of its value (the JSON reader keeps values, not texts).
+bool ShowsNumber(const Cell& cell, std::string_view text) {
+    if (cell.kind == Cell::Kind::kNumber) {
+        return cell.number == ValueOf(text);
+    }
+    return cell.text == text;
+}
+
+// A number as the program writes one: optional minus, digits, and then a point and exactly
+// `decimals` digits unless there are none; within -limit..limit. In JSON only its value is
+// known, and checked.
+bool IsFixedNumber(const Cell& cell, int decimals, double limit) {
+    const std::string_view text = cell.text;
+    const double value = cell.kind == Cell::Kind::kNumber ? cell.number : ValueOf(text);
+    if (!(value >= -limit && value <= limit)) {
         return false;
+    }
+    if (cell.kind == Cell::Kind::kNumber) {
+        return true;
     }
     const std::size_t point = text.find('.');
     return decimals == 0 ? point == std::string_view::npos
@@ -131,14 +153,21 @@ Cells ReadRecord(std::string_view out, cli::Format format, std::string_view line
             Require(cells.has_value(), "a CSV line is one RFC 4180 record", line);
             break;
         case cli::Format::kJson: {
-            const auto members = fuzz::JsonReader::ReadLine(out);
-            Require(members.has_value(), "a JSON line is one valid JSON object", line);
-            Require(members->size() == kColumns, "a JSON object has a member per column", line);
+            const auto json = fuzz::ReadJsonRecord(out);
+            Require(json.has_value(), "a JSON line is one valid JSON object", line);
+            Require(json->size() == kColumns, "a JSON object has a member per column", line);
             cells.emplace();
-            for (std::size_t i = 0; i < kColumns; ++i) {
-                Require((*members)[i].first == cli::kColumnNames[i],
+            for (const auto& [key, value] : json->items()) {
+                Require(key == kColumnNames[cells->size()],
                         "JSON keys are the column names, in order", line);
-                cells->push_back((*members)[i].second);
+                Cell& cell = cells->emplace_back();
+                if (value.is_string()) {
+                    cell = {Cell::Kind::kString, value.get<std::string>()};
+                } else if (value.is_number()) {
+                    cell = {Cell::Kind::kNumber, value.dump(), value.get<double>()};
+                } else {
+                    cell.kind = value.is_null() ? Cell::Kind::kNull : Cell::Kind::kOther;
+                }
             }
             break;
         }
@@ -150,13 +179,13 @@ Cells ReadRecord(std::string_view out, cli::Format format, std::string_view line
 // In JSON the empty cells are null, the numbers numbers, the texts strings.
 void CheckJsonKinds(const Cells& cells, bool ok, std::string_view line) {
     using Kind = Cell::Kind;
-    Require(cells[cli::kInput].kind == Kind::kString && cells[cli::kStatus].kind == Kind::kString,
+    Require(cells[kInput].kind == Kind::kString && cells[kStatus].kind == Kind::kString,
             "input and status are JSON strings", line);
-    Require(cells[cli::kCode].kind == Kind::kNumber, "the code is a JSON number", line);
+    Require(cells[kCode].kind == Kind::kNumber, "the code is a JSON number", line);
     const Kind number = ok ? Kind::kNumber : Kind::kNull;
     const Kind locator = ok ? Kind::kString : Kind::kNull;
-    Require(cells[cli::kLatitude].kind == number && cells[cli::kLongitude].kind == number &&
-                cells[cli::kLocator].kind == locator,
+    Require(cells[kLatitude].kind == number && cells[kLongitude].kind == number &&
+                cells[kLocator].kind == locator,
             "the position is given exactly when the line converted, null otherwise", line);
 }
 
@@ -169,32 +198,31 @@ Cells CheckOutput(std::string_view line, const cli::Options& options, std::strin
     const Cells cells = ReadRecord(out, options.format, line);
 
     const std::string_view input = Trimmed(line);
-    Require(cells[cli::kInput].text == fuzz::Repaired(input),
+    Require(cells[kInput].text == fuzz::Repaired(input),
             "the input cell is the trimmed line, malformed bytes as U+FFFD", line);
 
-    const std::string& code = cells[cli::kCode].text;
+    const std::string& code = cells[kCode].text;
     Require(code.size() == 1 && code[0] >= '0' &&
                 static_cast<std::size_t>(code[0] - '0') < cli::kStatusTexts.size(),
             "the code is one of the result codes", line);
     const auto codeValue = static_cast<std::size_t>(code[0] - '0');
-    Require(cells[cli::kStatus].text == cli::kStatusTexts[codeValue], "the status names the code",
-            line);
+    Require(cells[kStatus].text == cli::kStatusTexts[codeValue], "the status names the code", line);
     const bool ok = codeValue == 0;
     Require(ok == converted, "the line reports converted exactly for code 0", line);
     if (!ok) {
-        Require(cells[cli::kLatitude].text.empty() && cells[cli::kLongitude].text.empty() &&
-                    cells[cli::kLocator].text.empty(),
+        Require(cells[kLatitude].text.empty() && cells[kLongitude].text.empty() &&
+                    cells[kLocator].text.empty(),
                 "a line that did not convert shows no position", line);
     }
 
-    if (options.latlon) {
+    if (options.from == cli::From::kLatLon) {
         Require(codeValue == 0 || codeValue == cli::kBadNumber,
                 "a latitude and longitude line is ok or a bad number", line);
         if (ok) {
-            Require(IsFixedNumber(cells[cli::kLatitude].text, options.decimals, kMaxLatitude) &&
-                        IsFixedNumber(cells[cli::kLongitude].text, options.decimals, kMaxLongitude),
+            Require(IsFixedNumber(cells[kLatitude], options.decimals, kMaxLatitude) &&
+                        IsFixedNumber(cells[kLongitude], options.decimals, kMaxLongitude),
                     "a converted pair shows two numbers in range with the chosen decimals", line);
-            Require(IsLocator(cells[cli::kLocator].text), "a converted pair has a locator", line);
+            Require(IsLocator(cells[kLocator].text), "a converted pair has a locator", line);
         }
     } else {
         double latitude = 0;
@@ -206,10 +234,10 @@ Cells CheckOutput(std::string_view line, const cli::Options& options, std::strin
         if (ok) {
             std::string locator;
             Module1::CalcLocator(latitude, longitude, locator);
-            Require(cells[cli::kLatitude].text == Fixed(latitude, options.decimals) &&
-                        cells[cli::kLongitude].text == Fixed(longitude, options.decimals),
+            Require(ShowsNumber(cells[kLatitude], Fixed(latitude, options.decimals)) &&
+                        ShowsNumber(cells[kLongitude], Fixed(longitude, options.decimals)),
                     "latitude and longitude are the conversion's, with the chosen decimals", line);
-            Require(cells[cli::kLocator].text == locator, "the locator is the conversion's", line);
+            Require(cells[kLocator].text == locator, "the locator is the conversion's", line);
         }
     }
     if (options.format == cli::Format::kJson) {
@@ -221,31 +249,29 @@ Cells CheckOutput(std::string_view line, const cli::Options& options, std::strin
 // A file in memory holding `content`, read from its start.
 class MemoryFile {
   public:
-    explicit MemoryFile(std::string_view content) : fd_(::memfd_create("fuzz", 0)) {
-        Require(fd_ >= 0, "a memory file can be made");
-        Require(
-            ::write(fd_, content.data(), content.size()) == static_cast<ssize_t>(content.size()),
-            "a memory file takes the input");
-        ::lseek(fd_, 0, SEEK_SET);
+    explicit MemoryFile(std::string_view content)
+        : file_(::fdopen(::memfd_create("fuzz", 0), "w+"), std::fclose) {
+        Require(file_ != nullptr, "a memory file can be made");
+        Require(std::fwrite(content.data(), 1, content.size(), Get()) == content.size(),
+                "a memory file takes the input");
+        std::rewind(Get());
     }
-    MemoryFile(const MemoryFile&) = delete;
-    MemoryFile& operator=(const MemoryFile&) = delete;
-    ~MemoryFile() { ::close(fd_); }
 
-    [[nodiscard]] int Fd() const { return fd_; }
+    [[nodiscard]] std::FILE* Get() const { return file_.get(); }
 
     [[nodiscard]] std::string Content() const {
         std::string all;
         std::array<char, 1 << 16> block{};
-        ::lseek(fd_, 0, SEEK_SET);
-        for (ssize_t n; (n = ::read(fd_, block.data(), block.size())) > 0;) {
-            all.append(block.data(), static_cast<std::size_t>(n));
+        std::fflush(Get());
+        std::rewind(Get());
+        for (std::size_t n; (n = std::fread(block.data(), 1, block.size(), Get())) > 0;) {
+            all.append(block.data(), n);
         }
         return all;
     }
 
   private:
-    int fd_;
+    std::unique_ptr<std::FILE, int (*)(std::FILE*)> file_;
 };
 
 // The streaming driver on the whole input writes what the lines gave one by one.
@@ -253,9 +279,8 @@ void CheckStream(std::string_view data, const cli::Options& options, std::string
                  bool allConverted) {
     const MemoryFile input(data);
     const MemoryFile output("");
-    cli::BlockWriter writer(output.Fd());
-    const cli::StreamResult result = cli::ConvertStream(input.Fd(), writer, options);
-    Require(result.error.empty() && writer.Flush(), "the stream is read and written");
+    const cli::StreamResult result = cli::ConvertStream(input.Get(), output.Get(), options);
+    Require(result.error.empty(), "the stream is read and written");
     Require(output.Content() == expected,
             "the stream gives the lines' outputs, one per line, in order", data);
     Require(result.allConverted == allConverted,
@@ -279,7 +304,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             cli::Options options;
             options.format = kFormats[f];
             options.decimals = decimals;
-            options.latlon = latlon;
+            options.from = latlon ? cli::From::kLatLon : cli::From::kGridReference;
             std::string all;
             bool allConverted = true;
             for (const std::string_view line : lines) {
@@ -296,9 +321,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         for (std::size_t l = 0; l < lines.size(); ++l) {
             for (std::size_t c = 0; c < kColumns; ++c) {
                 const std::string& shown = cellsByFormat[0][l][c].text;
-                Require(
-                    cellsByFormat[1][l][c].text == shown && cellsByFormat[2][l][c].text == shown,
-                    "the three formats show the same cells", lines[l]);
+                Require(cellsByFormat[1][l][c].text == shown &&
+                            (cellsByFormat[2][l][c].kind == Cell::Kind::kNumber
+                                 ? ShowsNumber(cellsByFormat[2][l][c], shown)
+                                 : cellsByFormat[2][l][c].text == shown),
+                        "the three formats show the same cells", lines[l]);
             }
         }
     }

@@ -24,7 +24,7 @@ constexpr double kMaxLongitude = 7.18;
 
 // A UTF-8 character takes at most this many bytes, so eight characters at most 32 bytes.
 constexpr std::size_t kMaxBytesPerCharacter = 4;
-constexpr std::size_t kReferenceLength = 8;
+using Module1::kGridReferenceLength;
 
 // Values no conversion writes: any change to them shows.
 constexpr double kUntouchedLatitude = -1234.5;
@@ -52,10 +52,10 @@ bool AreGridLetters(std::string_view text) {
 // Written independently of the conversion: every acceptable character is ASCII, so a grid
 // reference is exactly eight bytes.
 bool IsGridReference(std::string_view text) {
-    if (text.size() != kReferenceLength || !AreGridLetters(text)) {
+    if (text.size() != kGridReferenceLength || !AreGridLetters(text)) {
         return false;
     }
-    for (std::size_t i = 2; i < kReferenceLength; ++i) {
+    for (std::size_t i = 2; i < kGridReferenceLength; ++i) {
         if (!IsDigit(text[i])) {
             return false;
         }
@@ -123,11 +123,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 "outputs untouched unless the result is 0", text);
     }
     if (c.result == Module1::kWrongLength) {
-        Require(!(text.size() == kReferenceLength && AllAscii(text)),
+        Require(!(text.size() == kGridReferenceLength && AllAscii(text)),
                 "eight ASCII bytes are eight characters", text);
     } else {
-        Require(text.size() >= kReferenceLength &&
-                    text.size() <= kReferenceLength * kMaxBytesPerCharacter,
+        Require(text.size() >= kGridReferenceLength &&
+                    text.size() <= kGridReferenceLength * kMaxBytesPerCharacter,
                 "a text of the wrong length is rejected for its length", text);
     }
     if (c.result == Module1::kBadGridLetter) {

@@ -84,24 +84,4 @@ inline std::string Repaired(std::string_view text) {
     return repaired;
 }
 
-// Appends the UTF-8 form of `codePoint` (at most U+10FFFF).
-inline void AppendUtf8(std::uint32_t codePoint, std::string& out) {
-    const auto byte = [&](std::uint32_t value) { out += static_cast<char>(value); };
-    if (codePoint < 0x80) {
-        byte(codePoint);
-    } else if (codePoint < 0x800) {
-        byte(0xC0 | (codePoint >> 6));
-        byte(0x80 | (codePoint & 0x3F));
-    } else if (codePoint < 0x10000) {
-        byte(0xE0 | (codePoint >> 12));
-        byte(0x80 | ((codePoint >> 6) & 0x3F));
-        byte(0x80 | (codePoint & 0x3F));
-    } else {
-        byte(0xF0 | (codePoint >> 18));
-        byte(0x80 | ((codePoint >> 12) & 0x3F));
-        byte(0x80 | ((codePoint >> 6) & 0x3F));
-        byte(0x80 | (codePoint & 0x3F));
-    }
-}
-
 }  // namespace fuzz

@@ -5,12 +5,11 @@
 #include <string>
 #include <system_error>
 
+#include "runtime/Text.hpp"
+
 namespace runtime {
 namespace {
 
-constexpr bool IsBlank(char c) noexcept {
-    return c == ' ' || c == '\t';
-}
 constexpr bool IsDigit(char c) noexcept {
     return c >= '0' && c <= '9';
 }
@@ -19,14 +18,6 @@ constexpr bool IsDigit(char c) noexcept {
 // beyond any double's range even after the digits shift it (0.000...1e400000 with 300,000
 // zeros is still 10^99999), yet safe from overflow of the integer holding them.
 constexpr long kExponentClamp = 100'000;
-
-std::string_view TrimBlanks(std::string_view text) noexcept {
-    while (!text.empty() && IsBlank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && IsBlank(text.back()))
-        text.remove_suffix(1);
-    return text;
-}
 
 // Takes the leading run of digits off `text`.
 std::string_view TakeDigits(std::string_view& text) noexcept {

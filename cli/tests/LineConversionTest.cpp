@@ -25,7 +25,7 @@ Converted Convert(std::string_view line, Options options = {}) {
 
 Options LatLon(Format format = Format::kText) {
     Options options;
-    options.latlon = true;
+    options.from = cli::From::kLatLon;
     options.format = format;
     return options;
 }
@@ -39,6 +39,58 @@ TEST(TrimInput, RemovesOneTrailingReturnThenSurroundingBlanks) {
     EXPECT_EQ(TrimInput(" \r"), "");
     EXPECT_EQ(TrimInput(""), "");
     EXPECT_EQ(TrimInput("\v\fx"), "\v\fx");  // only spaces and tabs are blanks
+}
+
+// Feeds `line` in pieces cut at random places, the start cut down between pieces as the
+// stream does; the result must be what the whole line gives, in little memory.
+cli::Input FedInPieces(std::string_view line, std::size_t limit, std::string& partial,
+                       std::mt19937& rng) {
+    partial.clear();
+    while (!line.empty()) {
+        const std::size_t piece = std::uniform_int_distribution<std::size_t>(0, line.size())(rng);
+        partial += line.substr(0, piece);
+        line.remove_prefix(piece);
+        cli::CompactPartialLine(partial, limit);
+        EXPECT_LE(partial.size(), limit + 1);
+    }
+    return cli::TrimLine(partial, limit);
+}
+
+TEST(TrimLine, LinesInPiecesGiveWhatTheWholeLineGives) {
+    std::mt19937 rng(5);
+    constexpr std::size_t kLimit = 16;
+    // Few kinds of bytes, so that blanks and carriage returns meet in every order.
+    const std::string alphabet = "  \t\t\r\rab";
+    std::string partial;
+    for (int round = 0; round < 20000; ++round) {
+        std::string line(std::uniform_int_distribution<std::size_t>(0, 40)(rng), ' ');
+        for (char& c : line)
+            c = alphabet[std::uniform_int_distribution<std::size_t>(0, 7)(rng)];
+        const cli::Input whole = cli::TrimLine(line, kLimit);
+        const cli::Input pieces = FedInPieces(line, kLimit, partial, rng);
+        ASSERT_EQ(pieces.text, whole.text) << '"' << line << '"';
+        ASSERT_EQ(pieces.truncated, whole.truncated) << '"' << line << '"';
+        ASSERT_EQ(whole.truncated, TrimInput(line).size() > kLimit) << '"' << line << '"';
+        ASSERT_TRUE(TrimInput(line).starts_with(whole.text)) << '"' << line << '"';
+    }
+}
+
+TEST(TrimLine, KeepsOnlyTheLimitOfAHugeLine) {
+    std::mt19937 rng(9);
+    constexpr std::size_t kLimit = 16;
+    std::string partial;
+    const std::string blanks(100000, ' ');
+    cli::Input input = FedInPieces(blanks + "TQ300800" + blanks + "\r", kLimit, partial, rng);
+    EXPECT_FALSE(input.truncated);
+    EXPECT_EQ(input.text, "TQ300800");
+
+    input = FedInPieces("TQ300800" + blanks + "x", kLimit, partial, rng);
+    EXPECT_TRUE(input.truncated);
+    EXPECT_EQ(input.text, "TQ300800");
+
+    input = FedInPieces(std::string(100000, 'x'), kLimit, partial, rng);
+    EXPECT_TRUE(input.truncated);
+    EXPECT_EQ(input.text, std::string(kLimit, 'x'));
 }
 
 TEST(ConvertLine, GridReferencesInEveryFormat) {
@@ -188,7 +240,8 @@ TEST(ConvertLine, AnyBytesGiveExactlyOneLine) {
         for (const int road : {0, 1, 2}) {
             Options options;
             options.format = format;
-            options.latlon = road == 1;
+            if (road == 1)
+                options.from = cli::From::kLatLon;
             options.surveyed = road == 2;
             for (int round = 0; round < 2000; ++round) {
                 std::string input(static_cast<std::size_t>(length(rng)), '\0');

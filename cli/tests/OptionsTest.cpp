@@ -18,7 +18,7 @@ TEST(ParseArguments, Defaults) {
     EXPECT_EQ(c.action, Action::kConvert);
     EXPECT_EQ(c.options.format, Format::kText);
     EXPECT_EQ(c.options.decimals, 6);
-    EXPECT_FALSE(c.options.latlon);
+    EXPECT_EQ(c.options.from, cli::From::kGridReference);
     EXPECT_FALSE(c.options.surveyed);
     EXPECT_TRUE(c.inputs.empty());
 }
@@ -29,7 +29,7 @@ TEST(ParseArguments, OptionsAndInputsInAnyOrder) {
     EXPECT_EQ(c.action, Action::kConvert);
     EXPECT_EQ(c.options.format, Format::kCsv);
     EXPECT_EQ(c.options.decimals, 3);
-    EXPECT_TRUE(c.options.latlon);
+    EXPECT_EQ(c.options.from, cli::From::kLatLon);
     EXPECT_EQ(c.inputs, (std::vector<std::string_view>{"TQ300800", "-33.9 18.4", "-.5,1"}));
 
     EXPECT_EQ(Parse({"--format=json"}).options.format, Format::kJson);
@@ -52,7 +52,7 @@ TEST(ParseArguments, SurveyedOnlyForGridReferences) {
 
 TEST(ParseArguments, DoubleDashEndsTheOptions) {
     const cli::Command c = Parse({"--", "--latlon", "-x"});
-    EXPECT_FALSE(c.options.latlon);
+    EXPECT_EQ(c.options.from, cli::From::kGridReference);
     EXPECT_EQ(c.inputs, (std::vector<std::string_view>{"--latlon", "-x"}));
 }
 

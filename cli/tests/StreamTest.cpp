@@ -1,8 +1,5 @@
 #include "cli/Stream.hpp"
 
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -17,27 +14,23 @@ namespace {
 
 using cli::Options;
 
-// An unnamed temporary file holding `content`, read from its start.
-struct TempFile {
-    std::unique_ptr<std::FILE, int (*)(std::FILE*)> file{std::tmpfile(), std::fclose};
-    int Fd() const { return fileno(file.get()); }
-};
+using File = std::unique_ptr<std::FILE, int (*)(std::FILE*)>;
 
-TempFile WithContent(std::string_view content) {
-    TempFile temp;
-    std::fwrite(content.data(), 1, content.size(), temp.file.get());
-    std::fflush(temp.file.get());
-    ::lseek(temp.Fd(), 0, SEEK_SET);
-    return temp;
+// An unnamed temporary file holding `content`, read from its start.
+File WithContent(std::string_view content) {
+    File file(std::tmpfile(), std::fclose);
+    std::fwrite(content.data(), 1, content.size(), file.get());
+    std::rewind(file.get());
+    return file;
 }
 
-std::string ReadAll(int fd) {
-    ::lseek(fd, 0, SEEK_SET);
+std::string ReadAll(std::FILE* file) {
+    std::fflush(file);
+    std::rewind(file);
     std::string all;
     char block[1 << 16];
-    for (ssize_t n; (n = ::read(fd, block, sizeof block)) > 0;) {
-        all.append(block, static_cast<std::size_t>(n));
-    }
+    for (std::size_t n; (n = std::fread(block, 1, sizeof block, file)) > 0;)
+        all.append(block, n);
     return all;
 }
 
@@ -47,12 +40,10 @@ struct Converted {
 };
 
 Converted ConvertAll(std::string_view input, const Options& options = {}) {
-    const TempFile in = WithContent(input);
-    const TempFile out;
-    cli::BlockWriter writer(out.Fd());
-    Converted run{cli::ConvertStream(in.Fd(), writer, options), {}};
-    EXPECT_TRUE(writer.Flush());
-    run.output = ReadAll(out.Fd());
+    const File in = WithContent(input);
+    const File out = WithContent("");
+    Converted run{cli::ConvertStream(in.get(), out.get(), options), {}};
+    run.output = ReadAll(out.get());
     return run;
 }
 
@@ -61,7 +52,7 @@ std::string LineByLine(std::string_view input, const Options& options = {}) {
     std::string out;
     while (!input.empty()) {
         const std::size_t end = std::min(input.find('\n'), input.size());
-        cli::ConvertLine(input.substr(0, end), options, out);
+        cli::ConvertStreamLine(input.substr(0, end), options, out);
         input.remove_prefix(std::min(end + 1, input.size()));
     }
     return out;
@@ -112,19 +103,21 @@ TEST(ConvertStream, LinesLongerThanTheBufferStillGiveOneLineEach) {
                               "52 -2\t1\twrong length\t\t\t\n");
 
     Options latlon;
-    latlon.latlon = true;
+    latlon.from = cli::From::kLatLon;
     const Converted pairs = ConvertAll(blanks + "52 -2" + blanks + "\n" + huge, latlon);
     EXPECT_EQ(pairs.output, LineByLine("52 -2", latlon) + std::string(cli::kMaxLineBytes, 'x') +
                                 "\t4\tbad number\t\t\t\n");
+
+    // However the line arrives: here whole in one read.
+    EXPECT_EQ(ConvertAll(std::string(100'000, 'x') + "\n").output,
+              std::string(cli::kMaxLineBytes, 'x') + "\t1\twrong length\t\t\t\n");
 }
 
 TEST(ConvertStream, ReadErrorsAreReported) {
-    const int directory = ::open("/", O_RDONLY | O_DIRECTORY);
-    ASSERT_GE(directory, 0);
-    const TempFile out;
-    cli::BlockWriter writer(out.Fd());
-    const cli::StreamResult result = cli::ConvertStream(directory, writer, Options{});
-    ::close(directory);
+    const File directory(std::fopen("/", "r"), std::fclose);
+    ASSERT_NE(directory, nullptr);
+    const File out = WithContent("");
+    const cli::StreamResult result = cli::ConvertStream(directory.get(), out.get(), Options{});
     EXPECT_TRUE(result.error.starts_with("read error: ")) << result.error;
 }
 

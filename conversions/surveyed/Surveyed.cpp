@@ -21,4 +21,8 @@ Answer Convert(std::string_view ngr) {
     return answer;
 }
 
+std::string_view WhyUnavailable() noexcept {
+    return {};
+}
+
 }  // namespace Surveyed

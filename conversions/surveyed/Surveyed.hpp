@@ -28,4 +28,9 @@ struct Answer {
 // allocates nothing (the locator fits the string's own buffer).
 [[nodiscard]] Answer Convert(std::string_view ngr);
 
+// Empty where this build has the surveyed conversion. A build without GeographicLib links a
+// stand-in instead, whose WhyUnavailable() says "not available in this build" and whose
+// Convert reads no reference (result kBadGridLetter).
+[[nodiscard]] std::string_view WhyUnavailable() noexcept;
+
 }  // namespace Surveyed

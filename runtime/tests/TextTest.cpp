@@ -3,17 +3,37 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <limits>
 #include <optional>
 #include <string>
 #include <vector>
 
 namespace {
 
-using runtime::CharCode;
-using runtime::CharFromCode;
 using runtime::Length;
-using runtime::Mid;
+using runtime::Utf8SequenceLength;
+
+TEST(Utf8SequenceLength, AcceptsExactlyTheWellFormedSequences) {
+    EXPECT_EQ(Utf8SequenceLength("A"), 1u);
+    EXPECT_EQ(Utf8SequenceLength("\xC3\xA9"), 2u);          // é
+    EXPECT_EQ(Utf8SequenceLength("\xE2\x82\xAC"), 3u);      // €
+    EXPECT_EQ(Utf8SequenceLength("\xF0\x9F\x93\xA1"), 4u);  // satellite antenna
+    EXPECT_EQ(Utf8SequenceLength("\xF4\x8F\xBF\xBF"), 4u);  // U+10FFFF
+    EXPECT_EQ(Utf8SequenceLength("\xED\x9F\xBF"), 3u);      // U+D7FF, just below surrogates
+
+    EXPECT_EQ(Utf8SequenceLength(""), 0u);
+    EXPECT_EQ(Utf8SequenceLength("\x80"), 0u);              // lone continuation
+    EXPECT_EQ(Utf8SequenceLength("\xC0\xAF"), 0u);          // overlong "/"
+    EXPECT_EQ(Utf8SequenceLength("\xC1\xBF"), 0u);          // overlong
+    EXPECT_EQ(Utf8SequenceLength("\xE0\x80\xAF"), 0u);      // overlong
+    EXPECT_EQ(Utf8SequenceLength("\xF0\x80\x80\xAF"), 0u);  // overlong
+    EXPECT_EQ(Utf8SequenceLength("\xED\xA0\x80"), 0u);      // surrogate U+D800
+    EXPECT_EQ(Utf8SequenceLength("\xF4\x90\x80\x80"), 0u);  // above U+10FFFF
+    EXPECT_EQ(Utf8SequenceLength("\xF5\x80\x80\x80"), 0u);
+    EXPECT_EQ(Utf8SequenceLength("\xFF"), 0u);
+    EXPECT_EQ(Utf8SequenceLength("\xE2\x82"), 0u);   // cut short by the end
+    EXPECT_EQ(Utf8SequenceLength("\xE2\x82X"), 0u);  // cut short by ASCII
+    EXPECT_EQ(Utf8SequenceLength("\xC3"), 0u);
+}
 
 TEST(TextLength, CountsCharactersNotBytes) {
     EXPECT_EQ(Length(""), 0U);
@@ -39,110 +59,56 @@ TEST(TextLength, EachMalformedByteIsOneCharacter) {
               3U);  // truncation does not swallow the "A"
 }
 
-TEST(TextMid, CutsByCharacterPosition) {
-    EXPECT_EQ(Mid("TQ300800", 3, 3), "300");
-    EXPECT_EQ(Mid("TQ300800", 8, 1), "0");
-    EXPECT_EQ(Mid("TQ300800", 9, 1), "");
-    EXPECT_EQ(Mid("TQ300800", 6, 100), "800");
-    EXPECT_EQ(Mid("\xC3\xA9"
-                  "a\xF0\x9F\x93\xA1"
-                  "b",
-                  2, 2),
-              "a\xF0\x9F\x93\xA1");
-    EXPECT_EQ(Mid("\xFF\xFE"
-                  "x",
-                  2, 1),
-              "\xFE");
-    EXPECT_EQ(runtime::Left("\xC3\xA9\xC3\xA9\xC3\xA9", 2), "\xC3\xA9\xC3\xA9");
-}
-
-TEST(TextCharCode, AsciiKeepsItsCode) {
-    EXPECT_EQ(CharCode("A"), 65);
-    EXPECT_EQ(CharCode("0"), 48);
-    EXPECT_EQ(CharCode("9"), 57);
-    EXPECT_EQ(CharCode("z..."), 122);
-    EXPECT_EQ(CharCode(""), 0);
-}
-
-TEST(TextCharCode, NonAsciiIsNeverADigitOrCapitalLetter) {
-    EXPECT_EQ(CharCode("\xC3\xA9"), 0xE9);                          // é, Latin-1
-    EXPECT_EQ(CharCode("\xEF\xBC\x91"), runtime::kUnmappableCode);  // fullwidth digit one
-    EXPECT_EQ(CharCode("\xD0\x90"), runtime::kUnmappableCode);      // Cyrillic A
-    EXPECT_EQ(CharCode("\xFF"), runtime::kUnmappableCode);
-    EXPECT_EQ(CharCode("\xC3"), runtime::kUnmappableCode);  // truncated é
-}
-
-TEST(TextUpperCase, OnlyAsciiLettersChange) {
-    EXPECT_EQ(runtime::UpperCase("sk123456"), "SK123456");
-    EXPECT_EQ(runtime::UpperCase("\xC3\xA9z{"), "\xC3\xA9Z{");  // é stays, { is not a letter
-}
-
-std::optional<std::string> FromCode(double code) {
-    runtime::CharBuffer buffer{};
-    const auto text = CharFromCode(code, buffer);
-    return text ? std::optional<std::string>(*text) : std::nullopt;
-}
-
-TEST(TextCharFromCode, CodesOfTheSingleByteCodePage) {
-    EXPECT_EQ(FromCode(65), "A");
-    EXPECT_EQ(FromCode(0), std::string(1, '\0'));
-    EXPECT_EQ(FromCode(0xE9), "\xC3\xA9");
-    EXPECT_EQ(FromCode(255), "\xC3\xBF");
-    EXPECT_EQ(FromCode(65.5), "B");  // halves to even
-    EXPECT_EQ(FromCode(66.5), "B");
-    EXPECT_EQ(FromCode(65.4), "A");
-    EXPECT_EQ(FromCode(-0.4), std::string(1, '\0'));
-    EXPECT_EQ(FromCode(255.4), "\xC3\xBF");
-    for (int code = 0; code <= 255; ++code) {
-        EXPECT_EQ(CharCode(*FromCode(code)), code) << code;
+// The codes of the characters of `text` when it has N of them.
+template <std::size_t N>
+std::optional<std::vector<int>> Codes(std::string_view text) {
+    std::array<unsigned char, N> storage{};
+    const auto codes = runtime::CharCodes(text, storage);
+    if (!codes) {
+        return std::nullopt;
     }
+    return std::vector<int>(codes->begin(), codes->end());
 }
 
-TEST(TextCharFromCode, OtherCodesHaveNoCharacter) {
-    for (const double code :
-         {-1.0, -0.5, 255.5, 256.0, 1e300, -1e300, std::numeric_limits<double>::quiet_NaN(),
-          -std::numeric_limits<double>::infinity()}) {
-        EXPECT_EQ(FromCode(code), std::nullopt) << code;
-    }
+TEST(TextCharCodes, AsciiKeepsItsCode) {
+    EXPECT_EQ(Codes<4>("A09z"), (std::vector<int>{65, 48, 57, 122}));
+    EXPECT_EQ(Codes<1>(std::string(1, '\0')), std::vector<int>{0});
 }
 
-TEST(TextUpperCaseCode, AgreesWithUpperCase) {
-    for (int code = 0; code <= 255; ++code) {
-        runtime::CharBuffer buffer{};
-        const std::string_view text = *CharFromCode(code, buffer);
-        EXPECT_EQ(runtime::UpperCaseCode(code), CharCode(runtime::UpperCase(text))) << code;
-    }
+TEST(TextCharCodes, NonAsciiIsNeverADigitOrCapitalLetter) {
+    constexpr int kUnmappable = runtime::kUnmappableCode;
+    EXPECT_EQ(Codes<1>("\xC3\xA9"), std::vector<int>{0xE9});             // é, Latin-1
+    EXPECT_EQ(Codes<1>("\xC3\xBF"), std::vector<int>{0xFF});             // ÿ, the last
+    EXPECT_EQ(Codes<1>("\xC4\x80"), std::vector<int>{kUnmappable});      // Ā, the first beyond
+    EXPECT_EQ(Codes<1>("\xEF\xBC\x91"), std::vector<int>{kUnmappable});  // fullwidth digit one
+    EXPECT_EQ(Codes<1>("\xD0\x90"), std::vector<int>{kUnmappable});      // Cyrillic A
+    EXPECT_EQ(Codes<1>("\xFF"), std::vector<int>{kUnmappable});
+    EXPECT_EQ(Codes<1>("\xC3"), std::vector<int>{kUnmappable});  // truncated é
 }
 
 TEST(TextCharCodes, OnlyTheExactCount) {
-    std::array<unsigned char, 3> storage{};
-    const auto codes = [&storage](std::string_view text) -> std::optional<std::vector<int>> {
-        const auto viewed = runtime::CharCodes(text, storage);
-        if (!viewed) {
-            return std::nullopt;
-        }
-        return std::vector<int>(viewed->begin(), viewed->end());
-    };
-    EXPECT_EQ(codes("a\xC3\xA9\xFF"), (std::vector<int>{'a', 0xE9, runtime::kUnmappableCode}));
+    EXPECT_EQ(Codes<3>("a\xC3\xA9\xFF"), (std::vector<int>{'a', 0xE9, runtime::kUnmappableCode}));
     // The euro sign, beyond the code page.
-    EXPECT_EQ(codes("x\xE2\x82\xACz"), (std::vector<int>{'x', runtime::kUnmappableCode, 'z'}));
-    EXPECT_EQ(codes("Az~"), (std::vector<int>{'A', 'z', '~'}));
+    EXPECT_EQ(Codes<3>("x\xE2\x82\xACz"), (std::vector<int>{'x', runtime::kUnmappableCode, 'z'}));
+    EXPECT_EQ(Codes<3>("Az~"), (std::vector<int>{'A', 'z', '~'}));
     // Three bytes, but not three characters.
-    EXPECT_EQ(codes("\xE2\x82\xAC"), std::nullopt);
-    EXPECT_EQ(codes("ab"), std::nullopt);
-    EXPECT_EQ(codes("abcd"), std::nullopt);
-    EXPECT_EQ(codes(""), std::nullopt);
+    EXPECT_EQ(Codes<3>("\xE2\x82\xAC"), std::nullopt);
+    EXPECT_EQ(Codes<3>("ab"), std::nullopt);
+    EXPECT_EQ(Codes<3>("abcd"), std::nullopt);
+    EXPECT_EQ(Codes<3>(""), std::nullopt);
 }
 
-TEST(TextIsAscii, EveryByteIsTested) {
-    EXPECT_TRUE(runtime::IsAscii(""));
-    EXPECT_TRUE(runtime::IsAscii("TQ300800 and more than a word\x7F"));
-    // A byte beyond ASCII in each place of a word and of the tail after it.
-    for (std::size_t at = 0; at < 11; ++at) {
-        std::string text(11, 'x');
-        text[at] = '\x80';
-        EXPECT_FALSE(runtime::IsAscii(text)) << at;
+TEST(TextUpperCaseCode, OnlyAsciiLettersChange) {
+    for (int code = 0; code <= 255; ++code) {
+        const bool lower = code >= 'a' && code <= 'z';
+        EXPECT_EQ(runtime::UpperCaseCode(code), lower ? code - 32 : code) << code;
     }
+}
+
+TEST(TextTrimBlanks, OnlySpacesAndTabsAroundTheText) {
+    EXPECT_EQ(runtime::TrimBlanks(" \t52 -2\t "), "52 -2");
+    EXPECT_EQ(runtime::TrimBlanks(" \t "), "");
+    EXPECT_EQ(runtime::TrimBlanks("\r x\v"), "\r x\v");
 }
 
 }  // namespace
