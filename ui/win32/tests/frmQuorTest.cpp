@@ -5,18 +5,21 @@
 // Usage: frmQuorTest [GoogleTest options] [PATH-OF-quorvane.exe]
 // With the program's path it also checks the program's own icon, version block and manifest.
 
-#include <commctrl.h>
 #include <windows.h>
+// After windows.h, which it needs.
+#include <commctrl.h>
 
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cmath>
 #include <cstdio>
 #include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
 
+#include "Dpi.hpp"
 #include "Text.hpp"
 #include "frmQuor.hpp"
 #include "ui/layout/Layout.hpp"
@@ -308,12 +311,13 @@ TEST(Behaviour, AMessageIsAnnouncedToScreenReaders) {
 
 TEST(Layout, WindowIsFixedTitledAndIconed) {
     Window w;
-    ASSERT_EQ(w.form.Dpi(), 96U) << "these places are for 96 dpi";
     EXPECT_EQ(WindowText(w.form.Handle()), L"Quorvane NGR by Q9ZXQ");
-    RECT client{};
-    GetClientRect(w.form.Handle(), &client);
-    EXPECT_EQ(client.right, 269);
-    EXPECT_EQ(client.bottom, 200);
+    if (w.form.Dpi() == 96) {  // other sizes: Scaling
+        RECT client{};
+        GetClientRect(w.form.Handle(), &client);
+        EXPECT_EQ(client.right, 269);
+        EXPECT_EQ(client.bottom, 200);
+    }
     const auto style = static_cast<DWORD>(GetWindowLongPtrW(w.form.Handle(), GWL_STYLE));
     EXPECT_EQ(style & WS_THICKFRAME, 0U) << "resizable";
     EXPECT_EQ(style & WS_MAXIMIZEBOX, 0U) << "maximisable";
@@ -346,7 +350,9 @@ TEST(Layout, EveryControlInItsPlaceAtNinetySixDpi) {
         {ControlId::latlon, true, {144, 48, 144 + 57, 48 + 17}},
     }};
     Window w;
-    ASSERT_EQ(w.form.Dpi(), 96U);
+    if (w.form.Dpi() != 96) {
+        GTEST_SKIP() << "these places are for 96 dpi; the display has " << w.form.Dpi();
+    }
     const auto placeOf = [&w](ControlId id) {
         RECT r{};
         GetWindowRect(w[id], &r);
@@ -544,6 +550,7 @@ TEST(Keyboard, EnterAndEscapeDoNothing) {
 // Fails the running test, with the reason, when any caption or the longest text of a box is
 // cut off in the font its control actually draws with.
 void ExpectEveryTextWhole(const Window& w) {
+    const UINT dpi = w.form.Dpi();
     HDC context = CreateCompatibleDC(nullptr);
     const auto measure = [context](HWND control, std::wstring_view text) {
         const auto font = reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0));
@@ -562,9 +569,9 @@ void ExpectEveryTextWhole(const Window& w) {
     };
     // Room a push button's border and focus rectangle take on each side, and a group box
     // before and after its title (pixels at 96 dpi).
-    constexpr int kButtonSide = 3;
-    constexpr int kButtonEdge = 2;
-    constexpr int kFrameSide = 8;
+    const int kButtonSide = MulDiv(3, static_cast<int>(dpi), 96);
+    const int kButtonEdge = MulDiv(2, static_cast<int>(dpi), 96);
+    const int kFrameSide = MulDiv(8, static_cast<int>(dpi), 96);
     // The longest text each control shows.
     struct Text {
         ControlId id;
@@ -605,6 +612,11 @@ void ExpectEveryTextWhole(const Window& w) {
     DeleteDC(context);
 }
 
+// The height GDI is asked for, in pixels, for 8 points at `dpi` (-11 at 96 dpi).
+LONG EightPoints(UINT dpi) {
+    return -std::lround(8.0 * dpi / 72);
+}
+
 LOGFONTW FontOf(HWND control) {
     LOGFONTW font{};
     GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), sizeof(font),
@@ -637,7 +649,7 @@ TEST(Fonts, AnInstalledFamilyIsTakenAtEightPointsWhenTheCaptionsFit) {
         Window w(".", family);
         if (w.form.Fonts().family == family) {
             EXPECT_EQ(w.form.Fonts().pointSize, 8.0);
-            EXPECT_EQ(FontOf(w[ControlId::Label3]).lfHeight, -11);  // 8 points at 96 dpi
+            EXPECT_EQ(FontOf(w[ControlId::Label3]).lfHeight, EightPoints(w.form.Dpi()));
         }
         ExpectEveryTextWhole(w);
         return;
@@ -650,6 +662,93 @@ TEST(Fonts, EveryTextFitsWithTheFallbackFont) {
     EXPECT_EQ(w.form.Fonts().family, ui::win32::MessageFontFamily());
     EXPECT_FALSE(ui::win32::IsInstalled(L"No Such Family"));
     ExpectEveryTextWhole(w);
+}
+
+// --- Scaling -----------------------------------------------------------------------------
+
+// Every control at the design's place converted with `dpi`, relative to Frame1 inside it,
+// and the fonts at 8 points for `dpi`.
+void ExpectTheDesignAt(const Window& w, UINT dpi) {
+    namespace layout = ui::layout;
+    struct Design {
+        ControlId id;
+        const layout::ControlDesign& design;
+        bool inFrame;
+    };
+    const int dots = static_cast<int>(dpi);
+    const layout::PixelRect frame = layout::Pixels(layout::kFrame1.place, dots);
+    for (const Design& d : {
+             Design{ControlId::Label1, layout::kLabel1, false},
+             Design{ControlId::txtNGR, layout::kTxtNGR, false},
+             Design{ControlId::labError, layout::kLabError, false},
+             Design{ControlId::Label2, layout::kLabel2, false},
+             Design{ControlId::txtLoc, layout::kTxtLoc, false},
+             Design{ControlId::cmdQuit, layout::kCmdQuit, false},
+             Design{ControlId::Frame1, layout::kFrame1, false},
+             Design{ControlId::Label3, layout::kLabel3, true},
+             Design{ControlId::latin, layout::kLatin, true},
+             Design{ControlId::Label4, layout::kLabel4, true},
+             Design{ControlId::lonin, layout::kLonin, true},
+             Design{ControlId::latlon, layout::kLatlon, true},
+         }) {
+        layout::PixelRect expected = layout::Pixels(d.design.place, dots);
+        if (d.inFrame) {
+            expected.left += frame.left;
+            expected.top += frame.top;
+        }
+        RECT r{};
+        GetWindowRect(w[d.id], &r);
+        MapWindowPoints(HWND_DESKTOP, w.form.Handle(), reinterpret_cast<POINT*>(&r), 2);
+        EXPECT_EQ((layout::PixelRect{r.left, r.top, r.right - r.left, r.bottom - r.top}), expected)
+            << w.NameOf(w[d.id]) << " at " << dpi << " dpi";
+        EXPECT_EQ(FontOf(w[d.id]).lfHeight, -std::lround(w.form.Fonts().pointSize * dpi / 72))
+            << w.NameOf(w[d.id]);
+    }
+}
+
+TEST(Scaling, WholeAtTheDisplaysDpi) {
+    Window w;
+    const UINT dpi = w.form.Dpi();
+    std::printf("The display has %u dpi\n", dpi);
+    const ui::layout::PixelRect area =
+        ui::layout::Pixels(ui::layout::kClientArea, static_cast<int>(dpi));
+    RECT client{};
+    GetClientRect(w.form.Handle(), &client);
+    EXPECT_EQ(client.right, area.width);
+    EXPECT_EQ(client.bottom, area.height);
+    ExpectTheDesignAt(w, dpi);
+    ExpectEveryTextWhole(w);
+    // The title bar's icon drawn for this dpi, not scaled from the 96 dpi one.
+    const auto icon =
+        reinterpret_cast<HICON>(SendMessageW(w.form.Handle(), WM_GETICON, ICON_SMALL, 0));
+    ICONINFO info{};
+    ASSERT_TRUE(GetIconInfo(icon, &info));
+    BITMAP bitmap{};
+    GetObjectW(info.hbmColor, sizeof(bitmap), &bitmap);
+    DeleteObject(info.hbmColor);
+    DeleteObject(info.hbmMask);
+    EXPECT_EQ(bitmap.bmWidth, MulDiv(16, static_cast<int>(dpi), 96));
+}
+
+TEST(Scaling, FollowsTheWindowToAMonitorOfAnotherDpi) {
+    Window w;
+    const UINT dpi = w.form.Dpi() * 3 / 2;
+    // What Windows asks first, then tells, when the window moves onto such a monitor.
+    SIZE size{};
+    EXPECT_TRUE(SendMessageW(w.form.Handle(), ui::win32::kWmGetDpiScaledSize, dpi,
+                             reinterpret_cast<LPARAM>(&size)));
+    RECT suggested{};
+    GetWindowRect(w.form.Handle(), &suggested);
+    suggested.right = suggested.left + size.cx;
+    suggested.bottom = suggested.top + size.cy;
+    SendMessageW(w.form.Handle(), ui::win32::kWmDpiChanged, MAKEWPARAM(dpi, dpi),
+                 reinterpret_cast<LPARAM>(&suggested));
+    EXPECT_EQ(w.form.Dpi(), dpi);
+    ExpectTheDesignAt(w, dpi);
+    ExpectEveryTextWhole(w);
+    // And the window still works.
+    w.Type(ControlId::txtNGR, L"TQ300800");
+    EXPECT_EQ(w.Text(ControlId::txtLoc), L"IO91WM");
 }
 
 // --- Ending ------------------------------------------------------------------------------
