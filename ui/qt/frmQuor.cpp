@@ -5,7 +5,7 @@
 #include <limits>
 
 #include "ApplicationFont.hpp"
-#include "Layout.hpp"
+#include "Geometry.hpp"
 
 namespace {
 
@@ -15,20 +15,31 @@ const QColor kMessageColour(255, 0, 0);
 // A text box takes text of any length (Qt's default stops at 32767 characters).
 constexpr int kUnlimitedLength = std::numeric_limits<int>::max();
 
-void Place(QWidget& control, const char* name, ui::layout::TwipRect place) {
-    control.setObjectName(QLatin1String(name));
-    control.setGeometry(ui::layout::Pixels(place));
+namespace layout = ui::layout;
+
+void Place(QWidget& control, const layout::ControlDesign& design) {
+    control.setObjectName(layout::ToQString(design.name));
+    control.setGeometry(layout::ToQRect(design.place));
 }
 
-void SetUpLabel(QLabel& label, const QString& caption, Qt::Alignment alignment) {
+void SetUpLabel(QLabel& label, const layout::ControlDesign& design, Qt::Alignment alignment) {
+    Place(label, design);
     label.setTextFormat(Qt::PlainText);
-    label.setText(caption);
+    label.setText(layout::ToQString(design.caption));
     label.setAlignment(alignment | Qt::AlignVCenter);
 }
 
-void SetUpTextBox(QLineEdit& box, const QString& accessibleName) {
+// A text box, named for screen readers by the caption of the label beside it.
+void SetUpTextBox(QLineEdit& box, const layout::ControlDesign& design,
+                  const layout::ControlDesign& label) {
+    Place(box, design);
     box.setMaxLength(kUnlimitedLength);
-    box.setAccessibleName(accessibleName);
+    box.setAccessibleName(layout::ToQString(label.caption));
+}
+
+// The control of `window` that `design` names; every control of the design exists.
+QWidget& Child(const QWidget& window, const layout::ControlDesign& design) {
+    return *window.findChild<QWidget*>(layout::ToQString(design.name));
 }
 
 }  // namespace
@@ -36,60 +47,42 @@ void SetUpTextBox(QLineEdit& box, const QString& accessibleName) {
 frmQuor::frmQuor(const QLocale& locale, QWidget* parent)
     : QWidget(parent),
       handlers_(fields_, locale.decimalPoint().toStdString(), [this] { close(); }) {
-    namespace layout = ui::layout;
     setObjectName(QStringLiteral("frmQuor"));
-    setWindowTitle(layout::kTitle);
-    setFixedSize(layout::Pixels(layout::kClientArea).size());
+    setWindowTitle(layout::ToQString(layout::kTitle));
+    setFixedSize(layout::ToQRect(layout::kClientArea).size());
 
-    Place(Label1, "Label1", layout::kLabel1);
-    SetUpLabel(Label1, layout::kLabel1Caption, Qt::AlignRight);
+    SetUpLabel(Label1, layout::kLabel1, Qt::AlignRight);
     Label1.setFont(ui::Bold(font()));
+    SetUpTextBox(txtNGR, layout::kTxtNGR, layout::kLabel1);
+    txtNGR.setToolTip(layout::ToQString(layout::kTxtNGRToolTip));
 
-    Place(txtNGR, "txtNGR", layout::kTxtNGR);
-    SetUpTextBox(txtNGR, layout::kLabel1Caption);
-    txtNGR.setToolTip(layout::kTxtNGRToolTip);
-
-    Place(labError, "labError", layout::kLabError);
-    SetUpLabel(labError, QString(), Qt::AlignHCenter);
+    SetUpLabel(labError, layout::kLabError, Qt::AlignHCenter);
     QPalette red = labError.palette();
     red.setColor(QPalette::WindowText, kMessageColour);
     labError.setPalette(red);
 
-    Place(Label2, "Label2", layout::kLabel2);
-    SetUpLabel(Label2, layout::kLabel2Caption, Qt::AlignRight);
+    SetUpLabel(Label2, layout::kLabel2, Qt::AlignRight);
     Label2.setFont(ui::Bold(font()));
+    SetUpTextBox(txtLoc, layout::kTxtLoc, layout::kLabel2);
 
-    Place(txtLoc, "txtLoc", layout::kTxtLoc);
-    SetUpTextBox(txtLoc, layout::kLabel2Caption);
+    Place(cmdQuit, layout::kCmdQuit);
+    cmdQuit.setText(layout::ToQString(layout::kCmdQuit.caption));
 
-    Place(cmdQuit, "cmdQuit", layout::kCmdQuit);
-    cmdQuit.setText(layout::kCmdQuitCaption);
+    Place(Frame1, layout::kFrame1);
+    Frame1.setTitle(layout::ToQString(layout::kFrame1.caption));
+    SetUpLabel(Label3, layout::kLabel3, Qt::AlignLeft);
+    SetUpTextBox(latin, layout::kLatin, layout::kLabel3);
+    SetUpLabel(Label4, layout::kLabel4, Qt::AlignLeft);
+    SetUpTextBox(lonin, layout::kLonin, layout::kLabel4);
+    Place(latlon, layout::kLatlon);
+    latlon.setText(layout::ToQString(layout::kLatlon.caption));
 
-    Place(Frame1, "Frame1", layout::kFrame1);
-    Frame1.setTitle(layout::kFrame1Caption);
-
-    Place(Label3, "Label3", layout::kLabel3);
-    SetUpLabel(Label3, layout::kLabel3Caption, Qt::AlignLeft);
-
-    Place(latin, "latin", layout::kLatin);
-    SetUpTextBox(latin, layout::kLabel3Caption);
-
-    Place(Label4, "Label4", layout::kLabel4);
-    SetUpLabel(Label4, layout::kLabel4Caption, Qt::AlignLeft);
-
-    Place(lonin, "lonin", layout::kLonin);
-    SetUpTextBox(lonin, layout::kLabel4Caption);
-
-    Place(latlon, "latlon", layout::kLatlon);
-    latlon.setText(layout::kLatlonCaption);
-
-    // Keyboard order: the longitude box comes before the latitude box, as it always has.
-    setTabOrder(&txtNGR, &txtLoc);
-    setTabOrder(&txtLoc, &cmdQuit);
-    setTabOrder(&cmdQuit, &latlon);
-    setTabOrder(&latlon, &lonin);
-    setTabOrder(&lonin, &latin);
-    txtNGR.setFocus();
+    // The keyboard order of the design, each control after the one before it.
+    for (std::size_t i = 1; i < layout::kFocusOrder.size(); ++i) {
+        setTabOrder(&Child(*this, *layout::kFocusOrder.at(i - 1)),
+                    &Child(*this, *layout::kFocusOrder.at(i)));
+    }
+    Child(*this, *layout::kFocusOrder.front()).setFocus();
 
     connect(&txtNGR, &QLineEdit::textChanged, this, [this] { handlers_.ChangeTxtNGR(); });
     connect(&latlon, &QPushButton::clicked, this, [this] { handlers_.ClickLatlon(); });
