@@ -6,11 +6,11 @@
 //
 // Two geodesy libraries implement it, with the same Krueger series to sixth order in the
 // third flattening: GeographicLib, and Boost.Geometry's header-only projections (its "etmerc"),
-// which builds without GeographicLib (the Windows cross-builds) use. The build links one of
-// them and names it `Geodesy`; callers write Geodesy::Project. The two agree to nanometres
-// over the whole shift grid.
+// which builds without GeographicLib (the Windows cross-builds) use. Callers write
+// Geodesy::Project (see Geodesy.hpp). The two agree to nanometres over the whole shift grid.
 
 #include "conversions/surveyed/Coordinates.hpp"
+#include "conversions/surveyed/Geodesy.hpp"
 
 namespace Surveyed {
 
@@ -22,7 +22,7 @@ inline constexpr double kGrs80InverseFlattening = 298.257'222'101;
 // The National Grid's projection (the same guide, annexe A): scale on the central meridian,
 // true origin 49 degrees north 2 degrees west, and the false origin's offsets from it in
 // metres.
-inline constexpr double kCentralScale = 0.999'601'2717;
+inline constexpr double kCentralScale = 0.9996012717;
 inline constexpr double kTrueOriginLatitude = 49;
 inline constexpr double kTrueOriginLongitude = -2;
 inline constexpr double kFalseEasting = 400'000;
@@ -41,12 +41,5 @@ namespace BoostBackend {
 [[nodiscard]] GridPoint Project(GeodeticPosition etrs89) noexcept;
 [[nodiscard]] GeodeticPosition Unproject(GridPoint etrs89) noexcept;
 }  // namespace BoostBackend
-
-// The geodesy library this build links (QUORVANE_GEODESY in CMake).
-#if QUORVANE_GEODESY_BOOST
-namespace Geodesy = BoostBackend;
-#else
-namespace Geodesy = GeographicLibBackend;
-#endif
 
 }  // namespace Surveyed
