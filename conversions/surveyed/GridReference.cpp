@@ -1,101 +1,273 @@
 #include "conversions/surveyed/GridReference.hpp"
 
+#include <algorithm>
 #include <array>
-#include <span>
-
-#include "conversions/Module1.hpp"
-#include "runtime/Text.hpp"
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <system_error>
 
 namespace Surveyed {
 namespace {
 
-constexpr std::size_t kGridReferenceLength = 8;
-
-// Grid letters index a 5 x 5 grid of squares, A to Z without I, row by row from the north-west
-// corner. The National Grid's false origin is the south-west corner of the 500 km square S,
-// which sits in column 2 and row 3 of that grid.
+// Grid letters index a 5 x 5 grid of squares, A to Z without I, row by row from the
+// north-west corner. The false origin is the south-west corner of the 500 km square S, which
+// sits in column 2 and row 3 of that grid, and of its 100 km square V, column 0 and row 4.
 constexpr int kLetterI = 'I' - 'A';
-constexpr int kLastLetter = 'Z' - 'A';
 constexpr int kLettersPerRow = 5;
 constexpr int kOriginColumn = 2;
 constexpr int kOriginRow = 3;
-// The bottom row of a 500 km square holds its southernmost 100 km squares.
 constexpr int kBottomRow = 4;
-constexpr int kLargeSquareMetres = 500'000;
-constexpr int kSmallSquareMetres = 100'000;
-// Three digits count hundreds of metres; the square's centre is half a step further.
-constexpr int kDigitStepMetres = 100;
-constexpr int kHalfDigitStepMetres = kDigitStepMetres / 2;
+constexpr std::int64_t kLargeSquareMetres = 500'000;
+constexpr std::int64_t kSmallSquareMetres = 100'000;
+// The 500 km squares of the grid: H (Shetland, Orkney) and J (the sea east of them), N and O
+// (Scotland and the north of England), S and T (the rest).
+constexpr std::string_view kFirstLetters = "HJNOST";
+// Digits of one half of the most precise reference.
+constexpr int kMaxHalfDigits = kMaxReferenceDigits / 2;
 
-// The 500 km squares of the National Grid: H (Shetland, Orkney) and J (the sea east of
-// them), N and O (Scotland and the north of England), S and T (the rest).
-constexpr std::array kFirstLetters{'H', 'J', 'N', 'O', 'S', 'T'};
-
-// Index of a grid letter, given by its code, upper-cased, counted from "A".
-int LetterIndex(int code) {
-    return runtime::UpperCaseCode(code) - 'A';
+constexpr bool IsBlank(char c) noexcept {
+    return c == ' ' || c == '\t';
+}
+constexpr bool IsDigit(char c) noexcept {
+    return c >= '0' && c <= '9';
+}
+constexpr char UpperCase(char c) noexcept {
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
+constexpr bool IsLetter(char c) noexcept {
+    return UpperCase(c) >= 'A' && UpperCase(c) <= 'Z';
 }
 
-bool IsFirstLetter(int index) {
-    for (const char letter : kFirstLetters) {
-        if (index == letter - 'A') {
-            return true;
-        }
-    }
-    return false;
+std::string_view TrimBlanks(std::string_view text) noexcept {
+    while (!text.empty() && IsBlank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && IsBlank(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
+
+// Takes the leading run of characters that pass `test` off `text`.
+std::string_view TakeWhile(std::string_view& text, bool (*test)(char)) noexcept {
+    std::size_t n = 0;
+    while (n < text.size() && test(text[n]))
+        ++n;
+    const std::string_view run = text.substr(0, n);
+    text.remove_prefix(n);
+    return run;
+}
+
+// The character that starts `text` (whole, if it takes several UTF-8 bytes), to be quoted.
+std::string_view FirstCharacter(std::string_view text) noexcept {
+    std::size_t n = 1;
+    while (n < text.size() && (static_cast<unsigned char>(text[n]) & 0xC0) == 0x80)
+        ++n;
+    return text.substr(0, n);
+}
+
+GridReading Fault(ReadingFault fault, std::string_view culprit) noexcept {
+    return {fault, culprit, {}};
 }
 
 // Position of a letter in the 5 x 5 grid once I is skipped.
-int GridIndex(int letterIndex) {
-    return letterIndex > kLetterI ? letterIndex - 1 : letterIndex;
+int GridIndex(char letter) noexcept {
+    const int index = UpperCase(letter) - 'A';
+    return index > kLetterI ? index - 1 : index;
 }
 
-int DigitValue(int code) {
-    return code - '0';
+// The value of 0 to 5 digits as metres within the 100 km square, at the centre of the step
+// the last digit counts.
+double HalfPosition(std::string_view digits) noexcept {
+    double step = static_cast<double>(kSmallSquareMetres);
+    double metres = 0;
+    for (const char c : digits) {
+        step /= 10;
+        metres += (c - '0') * step;
+    }
+    return metres + step / 2;
 }
 
-int TripleValue(std::span<const unsigned char, 3> digits) {
-    return 100 * DigitValue(digits[0]) + 10 * DigitValue(digits[1]) + DigitValue(digits[2]);
+GridReading ReadReference(std::string_view text) noexcept {
+    if (kFirstLetters.find(UpperCase(text[0])) == std::string_view::npos)
+        return Fault(ReadingFault::kBadFirstLetter, FirstCharacter(text));
+    if (text.size() < 2)
+        return Fault(ReadingFault::kBadSecondLetter, {});
+    if (!IsLetter(text[1]) || UpperCase(text[1]) == 'I')
+        return Fault(ReadingFault::kBadSecondLetter, FirstCharacter(text.substr(1)));
+
+    // One run of digits, or two separated by blanks.
+    std::string_view rest = text.substr(2);
+    TakeWhile(rest, IsBlank);
+    const char* const digitsStart = rest.data();
+    std::string_view easting = TakeWhile(rest, IsDigit);
+    std::string_view northing;
+    if (!TakeWhile(rest, IsBlank).empty())
+        northing = TakeWhile(rest, IsDigit);
+    const std::string_view digits(digitsStart, static_cast<std::size_t>(rest.data() - digitsStart));
+    if (!rest.empty()) {
+        if (IsBlank(rest.front()) || IsDigit(rest.front()))
+            return Fault(ReadingFault::kTooManyGroups, TrimBlanks(rest));
+        return Fault(ReadingFault::kNotADigit, FirstCharacter(rest));
+    }
+    if (northing.empty()) {
+        if (easting.size() > kMaxReferenceDigits)
+            return Fault(ReadingFault::kTooManyDigits, digits);
+        if (easting.size() % 2 != 0)
+            return Fault(ReadingFault::kOddDigits, digits);
+        northing = easting.substr(easting.size() / 2);
+        easting = easting.substr(0, easting.size() / 2);
+    } else if (easting.size() != northing.size()) {
+        return Fault(ReadingFault::kUnevenHalves, digits);
+    } else if (easting.size() > kMaxHalfDigits) {
+        return Fault(ReadingFault::kTooManyDigits, digits);
+    }
+
+    const int large = GridIndex(text[0]);
+    const int small = GridIndex(text[1]);
+    const std::int64_t squareEasting =
+        (large % kLettersPerRow - kOriginColumn) * kLargeSquareMetres +
+        (small % kLettersPerRow) * kSmallSquareMetres;
+    const std::int64_t squareNorthing = (kOriginRow - large / kLettersPerRow) * kLargeSquareMetres +
+                                        (kBottomRow - small / kLettersPerRow) * kSmallSquareMetres;
+    return {ReadingFault::kNone,
+            {},
+            {static_cast<double>(squareEasting) + HalfPosition(easting),
+             static_cast<double>(squareNorthing) + HalfPosition(northing)}};
+}
+
+// [-]digits[.digits], or none.
+bool ReadMetres(std::string_view text, double& metres) noexcept {
+    std::string_view rest = text;
+    if (rest.starts_with('-'))
+        rest.remove_prefix(1);
+    if (TakeWhile(rest, IsDigit).empty())
+        return false;
+    if (rest.starts_with('.')) {
+        rest.remove_prefix(1);
+        if (TakeWhile(rest, IsDigit).empty())
+            return false;
+    }
+    if (!rest.empty())
+        return false;
+    const auto [end, error] =
+        std::from_chars(text.data(), text.data() + text.size(), metres, std::chars_format::fixed);
+    return error == std::errc{} && end == text.data() + text.size();
+}
+
+GridReading ReadEastingNorthing(std::string_view text) noexcept {
+    std::size_t split = text.find(',');
+    std::size_t skip = 1;
+    if (split == std::string_view::npos) {
+        split = text.find_first_of(" \t");
+        skip = 0;
+    }
+    if (split == std::string_view::npos)
+        return Fault(ReadingFault::kOneNumber, text);
+    const std::string_view easting = TrimBlanks(text.substr(0, split));
+    const std::string_view northing = TrimBlanks(text.substr(split + skip));
+    if (northing.empty())
+        return Fault(ReadingFault::kOneNumber, easting);
+    GridReading reading{};
+    if (!ReadMetres(easting, reading.position.easting))
+        return Fault(ReadingFault::kBadNumber, easting);
+    if (!ReadMetres(northing, reading.position.northing))
+        return Fault(ReadingFault::kBadNumber, northing);
+    return reading;
+}
+
+std::size_t DigitCount(std::string_view text) noexcept {
+    return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), IsDigit));
+}
+
+std::string Quoted(std::string_view text) {
+    // Appended piece by piece: GCC 12 misreads "'" + std::string(text) at -O3 (-Wrestrict).
+    std::string quoted(1, '\'');
+    quoted.append(text).push_back('\'');
+    return quoted;
 }
 
 }  // namespace
 
-GridReading ReadGridReference(std::string_view ngr) noexcept {
-    GridReading reading{};
-    // The characters' codes.
-    std::array<unsigned char, kGridReferenceLength> storage{};
-    const auto codes = runtime::CharCodes(ngr, storage);
-    if (!codes) {
-        reading.result = Module1::kWrongLength;
-        return reading;
-    }
-    const std::span<const unsigned char, kGridReferenceLength> c = *codes;
+GridReading ReadGridPosition(std::string_view text) noexcept {
+    text = TrimBlanks(text);
+    if (text.empty())
+        return Fault(ReadingFault::kEmpty, {});
+    if (IsLetter(text.front()))
+        return ReadReference(text);
+    if (IsDigit(text.front()) || text.front() == '-')
+        return ReadEastingNorthing(text);
+    return Fault(ReadingFault::kNotAPosition, FirstCharacter(text));
+}
 
-    const int first = LetterIndex(c[0]);
-    const int second = LetterIndex(c[1]);
-    if (!IsFirstLetter(first) || second < 0 || second > kLastLetter || second == kLetterI) {
-        reading.result = Module1::kBadGridLetter;
-        return reading;
+std::string FaultText(const GridReading& reading) {
+    const std::string culprit = Quoted(reading.culprit);
+    const std::string count = std::to_string(DigitCount(reading.culprit));
+    switch (reading.fault) {
+        case ReadingFault::kNone:
+            return {};
+        case ReadingFault::kEmpty:
+            return "no grid reference, nor easting and northing";
+        case ReadingFault::kNotAPosition:
+            return culprit +
+                   " begins neither a grid reference (two letters and digits, e.g. NN166712) nor "
+                   "an easting and northing in metres";
+        case ReadingFault::kBadFirstLetter:
+            return culprit +
+                   " is not one of the first letters of the National Grid: H, J, N, O, S and T";
+        case ReadingFault::kBadSecondLetter:
+            if (reading.culprit.empty())
+                return "a grid reference begins with two letters";
+            return culprit + " is not a second letter of a grid reference: A to Z but I";
+        case ReadingFault::kNotADigit:
+            return culprit + " is not a digit";
+        case ReadingFault::kOddDigits:
+            return culprit + " has " + count +
+                   " digits, which do not split into easting and northing: a grid reference has "
+                   "0, 2, 4, 6, 8 or 10";
+        case ReadingFault::kTooManyDigits:
+            return culprit + " has " + count + " digits: a grid reference has at most 10 (1 m)";
+        case ReadingFault::kUnevenHalves:
+            return "the easting and northing of " + culprit + " have different numbers of digits";
+        case ReadingFault::kTooManyGroups:
+            return culprit + " follows the easting and northing";
+        case ReadingFault::kBadNumber:
+            return culprit + " is not a number of metres ([-]digits[.digits])";
+        case ReadingFault::kOneNumber:
+            return culprit + " is one number: easting and northing expected";
     }
-    for (std::size_t i = 2; i < kGridReferenceLength; ++i) {
-        if (c[i] < '0' || c[i] > '9') {
-            reading.result = Module1::kBadDigit;
-            return reading;
-        }
-    }
+    return {};
+}
 
-    const int large = GridIndex(first);
-    const int small = GridIndex(second);
-    // Whole metres far inside int's range: the sums are exact.
-    const int easting = (large % kLettersPerRow - kOriginColumn) * kLargeSquareMetres +
-                        (small % kLettersPerRow) * kSmallSquareMetres +
-                        TripleValue(c.subspan<2, 3>()) * kDigitStepMetres + kHalfDigitStepMetres;
-    const int northing = (kOriginRow - large / kLettersPerRow) * kLargeSquareMetres +
-                         (kBottomRow - small / kLettersPerRow) * kSmallSquareMetres +
-                         TripleValue(c.subspan<5, 3>()) * kDigitStepMetres + kHalfDigitStepMetres;
-    reading.result = Module1::kValid;
-    reading.centre = {static_cast<double>(easting), static_cast<double>(northing)};
-    return reading;
+std::string GridReferenceOf(GridPoint position, int digits) {
+    if (digits < 0 || digits > kMaxReferenceDigits || digits % 2 != 0)
+        return {};
+    if (!(position.easting >= 0 && position.easting < kLetteredEastingLimit &&
+          position.northing >= 0 && position.northing < kLetteredNorthingLimit)) {
+        return {};
+    }
+    // Whole metres: the square that holds the point, as the digits truncate.
+    const auto easting = static_cast<std::int64_t>(std::floor(position.easting));
+    const auto northing = static_cast<std::int64_t>(std::floor(position.northing));
+
+    const auto letter = [](std::int64_t column, std::int64_t row) {
+        const auto index = static_cast<int>(row * kLettersPerRow + column);
+        return static_cast<char>('A' + (index >= kLetterI ? index + 1 : index));
+    };
+    std::array<char, 2 + kMaxReferenceDigits> text{};
+    text[0] = letter(easting / kLargeSquareMetres + kOriginColumn,
+                     kOriginRow - northing / kLargeSquareMetres);
+    text[1] = letter(easting % kLargeSquareMetres / kSmallSquareMetres,
+                     kBottomRow - northing % kLargeSquareMetres / kSmallSquareMetres);
+    const int half = digits / 2;
+    std::int64_t step = kSmallSquareMetres;
+    for (int i = 0; i < half; ++i) {
+        step /= 10;
+        const auto at = static_cast<std::size_t>(2 + i);
+        text[at] = static_cast<char>('0' + easting % kSmallSquareMetres / step % 10);
+        text[at + static_cast<std::size_t>(half)] =
+            static_cast<char>('0' + northing % kSmallSquareMetres / step % 10);
+    }
+    return {text.data(), static_cast<std::size_t>(2 + digits)};
 }
 
 }  // namespace Surveyed

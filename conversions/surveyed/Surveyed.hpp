@@ -1,32 +1,70 @@
 #pragma once
 
-// The surveyed answer for a grid reference: a second opinion beside Module1::ConvertNGR's
-// spherical approximation, telling where the centre of the reference's 100 m square really
-// is on WGS84 and which locator it falls in.
+// The surveyed answers: a National Grid position to WGS84 and back by the Ordnance Survey's
+// own method, a second opinion beside Module1::ConvertNGR's spherical approximation.
+//
+// National Grid easting and northing (OSGB36) -> ETRS89 grid position by OSTN15's shifts
+// (Ostn15.hpp) -> ETRS89 latitude and longitude by the National Grid's transverse Mercator
+// projection on GRS80 (Projection.hpp); the way back runs the same steps the other way.
+// ETRS89 is reported as WGS84, which it matches to about a metre in Great Britain; OSTN15
+// itself reproduces the National Grid to about a centimetre.
 
 #include <cstdint>
 #include <string>
 #include <string_view>
 
+#include "conversions/surveyed/Coordinates.hpp"
+
 namespace Surveyed {
 
-struct Answer {
-    // Module1::kValid, kWrongLength, kBadGridLetter or kBadDigit (see ReadGridReference:
-    // every 100 km square of the National Grid is accepted, H, J and O included).
-    std::int16_t result = 0;
-    // WGS84 degrees, north and east positive; 0 unless `result` is kValid.
-    double latitude = 0;
-    double longitude = 0;
-    // Six characters (Module1::CalcLocator of the position above); empty unless `result` is
-    // kValid.
-    std::string locator;
+// How a surveyed conversion went.
+enum class Status : std::uint8_t {
+    kOk,
+    kBadGridReference,  // the text is not a grid position (see ReadGridPosition)
+    kOutsideTheGrid,    // the position has no OSTN15 shifts, so no surveyed answer
 };
 
-// Centre of the 100 m square (+50 m, +50 m) -> OSGB36 by the National Grid's transverse
-// Mercator projection -> WGS84 by the Ordnance Survey's Helmert transformation (good to a few
-// metres; the grid-based OSTN15 is not used) -> locator. Never throws; a valid reference
-// allocates nothing (the locator fits the string's own buffer).
-[[nodiscard]] Answer Convert(std::string_view ngr);
+// "ok", "bad grid reference", "outside the grid".
+[[nodiscard]] std::string_view StatusText(Status status) noexcept;
+
+struct Position {
+    Status status = Status::kBadGridReference;
+    // National Grid metres: when kOk, and when kOutsideTheGrid for a text or grid position
+    // (the position read); otherwise (0, 0).
+    GridPoint nationalGrid;
+    // WGS84 degrees, north and east positive: when kOk; otherwise (0, 0).
+    GeodeticPosition wgs84;
+};
+
+// The WGS84 position of a National Grid position; kOutsideTheGrid unless its ETRS89 grid
+// position is in OSTN15's shift grid (a value that is not finite never is).
+[[nodiscard]] Position FromNationalGrid(GridPoint nationalGrid) noexcept;
+
+// FromNationalGrid of the position `text` reads (ReadGridPosition: a grid reference's
+// square centre, or an easting and northing); kBadGridReference when it reads none.
+[[nodiscard]] Position FromText(std::string_view text) noexcept;
+
+// The National Grid position of a WGS84 latitude (-90 to 90) and longitude (-180 to 180);
+// kOutsideTheGrid when its ETRS89 grid position is not in the shift grid, or the latitude or
+// longitude is out of range or not a number.
+[[nodiscard]] Position FromWgs84(GeodeticPosition wgs84) noexcept;
+
+// The surveyed columns of quorvane-convert --surveyed for one text: FromText and the
+// position's six-character locator.
+struct Answer {
+    // Module1::kValid when the text has a surveyed answer (Status::kOk), else kNoAnswer.
+    std::int16_t result = 0;
+    // WGS84 degrees; 0 unless `result` is kValid.
+    double latitude = 0;
+    double longitude = 0;
+    // Module1::CalcLocator of the position; empty unless `result` is kValid.
+    std::string locator;
+};
+inline constexpr std::int16_t kNoAnswer = -1;
+
+// Never throws; a text with an answer allocates nothing (the locator fits the string's own
+// buffer).
+[[nodiscard]] Answer Convert(std::string_view text);
 
 // Empty where this build has the surveyed conversion. A build without GeographicLib links a
 // stand-in instead, whose WhyUnavailable() says "not available in this build" and whose

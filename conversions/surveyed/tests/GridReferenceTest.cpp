@@ -2,84 +2,151 @@
 
 #include <gtest/gtest.h>
 
-#include "conversions/Module1.hpp"
+#include <cmath>
+#include <limits>
+#include <random>
+#include <string>
 
 namespace {
 
-using Surveyed::ReadGridReference;
+using Surveyed::GridReading;
+using Surveyed::ReadGridPosition;
+using Surveyed::ReadingFault;
 
-struct Centre {
-    const char* ngr;
+struct Read {
+    const char* text;
     double easting;
     double northing;
 };
 
-class GridReferenceCentre : public testing::TestWithParam<Centre> {};
-
-// One reference in each 500 km square and at the grid's corners: a wrong letter row or column,
-// a missed I or a centre taken at the corner shows here.
-TEST_P(GridReferenceCentre, IsTheMiddleOfTheHundredMetreSquare) {
-    const Centre& c = GetParam();
-    const Surveyed::GridReading reading = ReadGridReference(c.ngr);
-    ASSERT_EQ(reading.result, Module1::kValid) << c.ngr;
-    EXPECT_EQ(reading.centre.easting, c.easting) << c.ngr;
-    EXPECT_EQ(reading.centre.northing, c.northing) << c.ngr;
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    AllLargeSquares, GridReferenceCentre,
-    testing::Values(Centre{"SV000000", 50, 50}, Centre{"TQ300800", 530'050, 180'050},
-                    Centre{"NN166712", 216'650, 771'250}, Centre{"sk123456", 412'350, 345'650},
-                    Centre{"TW999999", 699'950, 99'950}, Centre{"OV000000", 500'050, 500'050},
-                    Centre{"ob123456", 612'350, 945'650}, Centre{"HU474414", 447'450, 1'141'450},
-                    Centre{"HL000000", 50, 1'200'050}, Centre{"JM999999", 699'950, 1'299'950},
-                    Centre{"NZ999999", 499'950, 599'950}, Centre{"HA000000", 50, 1'400'050}),
-    [](const testing::TestParamInfo<Centre>& p) { return std::string(p.param.ngr); });
-
-TEST(GridReferenceResult, AcceptsOnlyTheNationalGridsLargeSquares) {
-    for (const char first : {'H', 'J', 'N', 'O', 'S', 'T', 'h', 'j', 'n', 'o', 's', 't'}) {
-        const std::string ngr = std::string{first} + "Z123456";
-        EXPECT_EQ(ReadGridReference(ngr).result, Module1::kValid) << ngr;
+// Every precision, blanks where people put them, either case, the metres forms, and one
+// reference in each 500 km square and at the grid's corners: a wrong letter row or column, a
+// missed I or a square's corner taken for its centre shows here.
+TEST(ReadGridPosition, ReferencesAtTheirSquaresCentresMetresAsTheyAre) {
+    for (const Read& r : {
+             Read{"NN", 250'000, 750'000},
+             Read{"NN17", 215'000, 775'000},
+             Read{"NN1671", 216'500, 771'500},
+             Read{"NN166712", 216'650, 771'250},
+             Read{"NN 166 712", 216'650, 771'250},
+             Read{"NN166 712", 216'650, 771'250},
+             Read{" NN\t166712 ", 216'650, 771'250},
+             Read{"nn 16667 71283", 216'667.5, 771'283.5},
+             Read{"nN1666771283", 216'667.5, 771'283.5},
+             Read{"216667 771283", 216'667, 771'283},
+             Read{"216667.5,771283.2", 216'667.5, 771'283.2},
+             Read{"216667 , 771283", 216'667, 771'283},
+             Read{"-12.5 7", -12.5, 7},
+             Read{"SV000000", 50, 50},
+             Read{"TQ300800", 530'050, 180'050},
+             Read{"sk123456", 412'350, 345'650},
+             Read{"TW999999", 699'950, 99'950},
+             Read{"OV000000", 500'050, 500'050},
+             Read{"ob123456", 612'350, 945'650},
+             Read{"HU474414", 447'450, 1'141'450},
+             Read{"HL000000", 50, 1'200'050},
+             Read{"JM999999", 699'950, 1'299'950},
+             Read{"NZ999999", 499'950, 599'950},
+             Read{"HA000000", 50, 1'400'050},
+         }) {
+        const GridReading reading = ReadGridPosition(r.text);
+        EXPECT_EQ(reading.fault, ReadingFault::kNone) << r.text;
+        EXPECT_EQ(reading.position.easting, r.easting) << r.text;
+        EXPECT_EQ(reading.position.northing, r.northing) << r.text;
     }
-    for (const char* ngr : {"AA123456", "GZ123456", "KA123456", "PA123456", "RA123456", "UA123456",
-                            "ZZ123456", "IA123456", "@A123456", "[A123456"}) {
-        EXPECT_EQ(ReadGridReference(ngr).result, Module1::kBadGridLetter) << ngr;
+}
+
+struct Refused {
+    const char* text;
+    ReadingFault fault;
+    const char* culprit;
+};
+
+// What is refused, with the part at fault, which the message must quote.
+TEST(ReadGridPosition, RefusesWithTheReason) {
+    for (const Refused& r : {
+             Refused{"NN1234567", ReadingFault::kOddDigits, "1234567"},
+             Refused{"NN 12 345", ReadingFault::kUnevenHalves, "12 345"},
+             Refused{"II1234", ReadingFault::kBadFirstLetter, "I"},
+             Refused{"AA123456", ReadingFault::kBadFirstLetter, "A"},
+             Refused{"NI1234", ReadingFault::kBadSecondLetter, "I"},
+             Refused{"N11234", ReadingFault::kBadSecondLetter, "1"},
+             Refused{"N", ReadingFault::kBadSecondLetter, ""},
+             Refused{"NN12345678901", ReadingFault::kTooManyDigits, "12345678901"},
+             Refused{"NN123456 123456", ReadingFault::kTooManyDigits, "123456 123456"},
+             Refused{"NN12x4", ReadingFault::kNotADigit, "x"},
+             Refused{"NN12\xC3\xA9", ReadingFault::kNotADigit, "\xC3\xA9"},
+             Refused{"NN 12 34 56", ReadingFault::kTooManyGroups, "56"},
+             Refused{"", ReadingFault::kEmpty, ""},
+             Refused{" \t", ReadingFault::kEmpty, ""},
+             Refused{"?NN", ReadingFault::kNotAPosition, "?"},
+             Refused{"\xC3\x9CN12", ReadingFault::kNotAPosition, "\xC3\x9C"},
+             Refused{"216667", ReadingFault::kOneNumber, "216667"},
+             Refused{"216667,", ReadingFault::kOneNumber, "216667"},
+             Refused{"216667 77x", ReadingFault::kBadNumber, "77x"},
+             Refused{"2e5 7e5", ReadingFault::kBadNumber, "2e5"},
+             Refused{"216667. 771283", ReadingFault::kBadNumber, "216667."},
+             Refused{"1,2,3", ReadingFault::kBadNumber, "2,3"},
+         }) {
+        const GridReading reading = ReadGridPosition(r.text);
+        EXPECT_EQ(reading.fault, r.fault) << r.text;
+        EXPECT_EQ(reading.culprit, r.culprit) << r.text;
+        EXPECT_EQ(reading.position.easting, 0) << r.text;
+        const std::string message = Surveyed::FaultText(reading);
+        const std::string quoted = *r.culprit ? "'" + std::string(r.culprit) + "'" : "";
+        EXPECT_FALSE(message.empty()) << r.text;
+        EXPECT_NE(message.find(quoted), std::string::npos) << r.text << ": " << message;
+    }
+    EXPECT_EQ(Surveyed::FaultText(ReadGridPosition("NN17")), "");
+}
+
+struct Reference {
+    double easting;
+    double northing;
+    int digits;
+    const char* reference;
+};
+
+TEST(GridReferenceOf, TruncatesToTheSquareThatHoldsThePosition) {
+    constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+    for (const Reference& r : {
+             Reference{216'667.9, 771'283.9, 10, "NN1666771283"},
+             Reference{216'667.9, 771'283.9, 6, "NN166712"},
+             Reference{216'667.9, 771'283.9, 2, "NN17"},
+             Reference{216'667.9, 771'283.9, 0, "NN"},
+             Reference{0, 0, 6, "SV000000"},
+             // On an edge: the square to the north and east.
+             Reference{300'000, 800'000, 4, "NJ0000"},
+             Reference{999'999.9, 1'499'999.9, 4, "JE9999"},
+             Reference{447'450, 1'141'450, 8, "HU47454145"},
+             // Outside the lettered squares, and digits that make no reference.
+             Reference{1'000'000, 0, 6, ""},
+             Reference{0, 1'500'000, 6, ""},
+             Reference{-0.001, 5, 6, ""},
+             Reference{kNaN, 5, 6, ""},
+             Reference{5, 5, 3, ""},
+             Reference{5, 5, 12, ""},
+             Reference{5, 5, -2, ""},
+         }) {
+        EXPECT_EQ(Surveyed::GridReferenceOf({r.easting, r.northing}, r.digits), r.reference)
+            << r.easting << " " << r.northing << " " << r.digits;
     }
 }
 
-TEST(GridReferenceResult, SecondLetterIsAnyLetterButI) {
-    EXPECT_EQ(ReadGridReference("HI123456").result, Module1::kBadGridLetter);
-    EXPECT_EQ(ReadGridReference("Hi123456").result, Module1::kBadGridLetter);
-    EXPECT_EQ(ReadGridReference("H1123456").result, Module1::kBadGridLetter);
-    EXPECT_EQ(ReadGridReference("H 123456").result, Module1::kBadGridLetter);
-    EXPECT_EQ(ReadGridReference("HA123456").result, Module1::kValid);
-    EXPECT_EQ(ReadGridReference("Hj123456").result, Module1::kValid);
-}
-
-TEST(GridReferenceResult, TestsRunInTheWindowsOrder) {
-    // Length before letters, letters before digits, and a failure leaves no position.
-    EXPECT_EQ(ReadGridReference("AA12345").result, Module1::kWrongLength);
-    EXPECT_EQ(ReadGridReference("HU1234567").result, Module1::kWrongLength);
-    EXPECT_EQ(ReadGridReference("").result, Module1::kWrongLength);
-    EXPECT_EQ(ReadGridReference("AA12345x").result, Module1::kBadGridLetter);
-    const Surveyed::GridReading bad = ReadGridReference("HU12345x");
-    EXPECT_EQ(bad.result, Module1::kBadDigit);
-    EXPECT_EQ(bad.centre.easting, 0);
-    EXPECT_EQ(bad.centre.northing, 0);
-    EXPECT_EQ(ReadGridReference("HU 12345").result, Module1::kBadDigit);
-    EXPECT_EQ(ReadGridReference("HU12345/").result, Module1::kBadDigit);
-    EXPECT_EQ(ReadGridReference("HU12345:").result, Module1::kBadDigit);
-}
-
-TEST(GridReferenceResult, CountsCharactersNotBytes) {
-    // Eight characters, nine bytes: the length passes and the letter or digit test decides.
-    EXPECT_EQ(ReadGridReference("H\xC3\x9C"
-                                "123456")
-                  .result,
-              Module1::kBadGridLetter);
-    EXPECT_EQ(ReadGridReference("HU12345\xC3\xA9").result, Module1::kBadDigit);
-    // Eight bytes but seven characters.
-    EXPECT_EQ(ReadGridReference("HU1234\xC3\xA9").result, Module1::kWrongLength);
+// Written and read back, a reference's centre is within half its square of the position.
+TEST(GridReferenceOf, ReadsBackToTheSquareCentre) {
+    std::mt19937_64 random(14);
+    std::uniform_real_distribution<double> easting(0, Surveyed::kLetteredEastingLimit);
+    std::uniform_real_distribution<double> northing(0, Surveyed::kLetteredNorthingLimit);
+    for (int i = 0; i < 10'000; ++i) {
+        const Surveyed::GridPoint p{easting(random), northing(random)};
+        const int digits = 2 * (i % 6);
+        const double half = 50'000 / std::pow(10, digits / 2);
+        const GridReading back = ReadGridPosition(Surveyed::GridReferenceOf(p, digits));
+        ASSERT_EQ(back.fault, ReadingFault::kNone);
+        EXPECT_LE(std::abs(back.position.easting - p.easting), half);
+        EXPECT_LE(std::abs(back.position.northing - p.northing), half);
+    }
 }
 
 }  // namespace

@@ -1,0 +1,106 @@
+#include "conversions/surveyed/Ostn15.hpp"
+
+#include <algorithm>
+#include <bit>
+#include <cmath>
+#include <cstddef>
+#include <cstdint>
+
+// The two shift tables, built in by Ostn15Data.cpp: one unsigned 16-bit number per node, in
+// millimetres above the smallest shift, row by row from the south-west corner, easting
+// varying fastest (Debian's libgeo-coordinates-osgb-perl ships them so).
+extern "C" const std::uint16_t quorvane_ostn15_east_shifts[];
+extern "C" const std::uint16_t quorvane_ostn15_north_shifts[];
+
+namespace Surveyed {
+namespace {
+
+static_assert(std::endian::native == std::endian::little,
+              "the shift tables are little-endian, as the files they are built from");
+
+constexpr double kNodeSpacing = 1'000;  // metres
+constexpr std::size_t kColumns = 701;   // nodes in a row, 0 to 700 km east
+constexpr std::size_t kRows = 1'251;    // rows, 0 to 1250 km north
+// The smallest shifts, in millimetres, which the files' names carry: a node's east shift is
+// (value + 82140) mm, its north shift (value - 84180) mm.
+constexpr double kEastShiftBase = 82'140;
+constexpr double kNorthShiftBase = -84'180;
+constexpr double kMetresPerMillimetre = 0.001;
+
+// A step smaller than this ends the iteration (metres).
+constexpr double kConvergence = 0.000'1;
+// The iteration shrinks its error at least 4000-fold a step (no two neighbouring nodes differ
+// by more than 0.25 m), so it converges in three or four; this only bounds the loop.
+constexpr int kMaxIterations = 10;
+
+struct Shift {
+    double east;
+    double north;
+};
+
+// The bilinear interpolation of the four nodes around `etrs89`, which must be in the shift
+// grid. On the last row or column the cell below or to the west is used, where the point is
+// on its edge.
+Shift ShiftAt(GridPoint etrs89) noexcept {
+    const double x = etrs89.easting / kNodeSpacing;
+    const double y = etrs89.northing / kNodeSpacing;
+    const std::size_t column = std::min(static_cast<std::size_t>(x), kColumns - 2);
+    const std::size_t row = std::min(static_cast<std::size_t>(y), kRows - 2);
+    const double t = x - static_cast<double>(column);
+    const double u = y - static_cast<double>(row);
+    const std::size_t sw = row * kColumns + column;
+    const std::size_t nw = sw + kColumns;
+    const auto interpolate = [&](const std::uint16_t* table) {
+        return (1 - t) * (1 - u) * table[sw] + t * (1 - u) * table[sw + 1] + t * u * table[nw + 1] +
+               (1 - t) * u * table[nw];
+    };
+    return {(interpolate(quorvane_ostn15_east_shifts) + kEastShiftBase) * kMetresPerMillimetre,
+            (interpolate(quorvane_ostn15_north_shifts) + kNorthShiftBase) * kMetresPerMillimetre};
+}
+
+// `point` moved onto the shift grid's nearest edge when it lies beyond it.
+GridPoint ClampToShiftGrid(GridPoint point) noexcept {
+    return {std::clamp(point.easting, 0.0, kShiftGridMaxEasting),
+            std::clamp(point.northing, 0.0, kShiftGridMaxNorthing)};
+}
+
+}  // namespace
+
+bool InShiftGrid(GridPoint etrs89) noexcept {
+    return etrs89.easting >= 0 && etrs89.easting <= kShiftGridMaxEasting && etrs89.northing >= 0 &&
+           etrs89.northing <= kShiftGridMaxNorthing;
+}
+
+std::optional<GridPoint> Etrs89ToNationalGrid(GridPoint etrs89) noexcept {
+    if (!InShiftGrid(etrs89))
+        return std::nullopt;
+    const Shift shift = ShiftAt(etrs89);
+    return GridPoint{etrs89.easting + shift.east, etrs89.northing + shift.north};
+}
+
+std::optional<GridPoint> NationalGridToEtrs89(GridPoint nationalGrid) noexcept {
+    // NaN would pass through the clamp.
+    if (!std::isfinite(nationalGrid.easting) || !std::isfinite(nationalGrid.northing))
+        return std::nullopt;
+    GridPoint estimate = nationalGrid;
+    for (int i = 0; i < kMaxIterations; ++i) {
+        const Shift shift = ShiftAt(ClampToShiftGrid(estimate));
+        const GridPoint next{nationalGrid.easting - shift.east,
+                             nationalGrid.northing - shift.north};
+        const bool converged = std::abs(next.easting - estimate.easting) < kConvergence &&
+                               std::abs(next.northing - estimate.northing) < kConvergence;
+        estimate = next;
+        if (converged)
+            break;
+    }
+    // The estimate is good to the step that ended the iteration, so it may stand that far
+    // beyond an edge that the true position is on.
+    const GridPoint inside = ClampToShiftGrid(estimate);
+    if (!(std::abs(inside.easting - estimate.easting) <= kConvergence &&
+          std::abs(inside.northing - estimate.northing) <= kConvergence)) {
+        return std::nullopt;
+    }
+    return estimate;
+}
+
+}  // namespace Surveyed

@@ -1,0 +1,36 @@
+#pragma once
+
+// OSTN15, the Ordnance Survey's definitive transformation between ETRS89 and the National
+// Grid (OSGB36): a grid of east and north shifts at every kilometre, interpolated
+// bilinearly, which reproduces the National Grid to about a centimetre. The shifts are
+// indexed by ETRS89 grid position (see Projection.hpp); the National Grid position is that
+// position plus the shifts.
+//
+// The shift grid's nodes run from (0, 0) to (700 km, 1250 km) in ETRS89 grid metres; a
+// position on its last row or column is inside. There are no shifts beyond it, and so no
+// answer: nothing here extrapolates.
+
+#include <optional>
+
+#include "conversions/surveyed/Coordinates.hpp"
+
+namespace Surveyed {
+
+// The shift grid's far edges, in ETRS89 grid metres; its near edges are at 0.
+inline constexpr double kShiftGridMaxEasting = 700'000;
+inline constexpr double kShiftGridMaxNorthing = 1'250'000;
+
+// Whether an ETRS89 grid position is in the shift grid, edges included (NaN is not).
+[[nodiscard]] bool InShiftGrid(GridPoint etrs89) noexcept;
+
+// The National Grid position of an ETRS89 grid position: it plus the bilinearly
+// interpolated shifts. None outside the shift grid.
+[[nodiscard]] std::optional<GridPoint> Etrs89ToNationalGrid(GridPoint etrs89) noexcept;
+
+// The ETRS89 grid position of a National Grid position, by the Ordnance Survey's iteration:
+// subtract the shifts found at the latest estimate (the first is the National Grid position
+// itself) until a step moves it by less than 0.1 mm. None unless that position is in the
+// shift grid to within that 0.1 mm; estimates beyond it take the shifts of its nearest edge.
+[[nodiscard]] std::optional<GridPoint> NationalGridToEtrs89(GridPoint nationalGrid) noexcept;
+
+}  // namespace Surveyed

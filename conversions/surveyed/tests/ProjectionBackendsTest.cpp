@@ -1,0 +1,42 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <random>
+
+#include "conversions/surveyed/Ostn15.hpp"
+#include "conversions/surveyed/Projection.hpp"
+
+namespace {
+
+using Surveyed::GeodeticPosition;
+using Surveyed::GridPoint;
+
+constexpr double kMetresPerDegree = 111'320;  // of latitude, near enough for a tolerance
+
+// GeographicLib and Boost.Geometry, both ways, over random points of the shift grid: the
+// Windows builds (Boost) must answer as the Linux builds (GeographicLib) do.
+TEST(ProjectionBackends, AgreeToWellUnderAMicrometre) {
+    std::mt19937_64 random(13);
+    std::uniform_real_distribution<double> easting(0, Surveyed::kShiftGridMaxEasting);
+    std::uniform_real_distribution<double> northing(0, Surveyed::kShiftGridMaxNorthing);
+    double worstGrid = 0;
+    double worstDegrees = 0;
+    for (int i = 0; i < 100'000; ++i) {
+        const GridPoint point{easting(random), northing(random)};
+        const GeodeticPosition a = Surveyed::GeographicLibBackend::Unproject(point);
+        const GeodeticPosition b = Surveyed::BoostBackend::Unproject(point);
+        worstDegrees = std::max(
+            {worstDegrees, std::abs(a.latitude - b.latitude), std::abs(a.longitude - b.longitude)});
+        const GridPoint p = Surveyed::GeographicLibBackend::Project(a);
+        const GridPoint q = Surveyed::BoostBackend::Project(a);
+        worstGrid = std::max(
+            {worstGrid, std::abs(p.easting - q.easting), std::abs(p.northing - q.northing)});
+    }
+    std::printf("worst difference: %.2g m projecting, %.2g m (of latitude) unprojecting\n",
+                worstGrid, worstDegrees * kMetresPerDegree);
+    EXPECT_LT(worstGrid, 1e-7);
+    EXPECT_LT(worstDegrees * kMetresPerDegree, 1e-7);
+}
+
+}  // namespace
