@@ -72,4 +72,11 @@ struct GridReading {
 // own buffer).
 [[nodiscard]] std::string GridReferenceOf(GridPoint position, int digits);
 
+// The Worked All Britain square of `position`: the reference of its 10 km square, the two
+// letters and the first digit of the easting and of the northing ("SP17" for the position of
+// SP104728). Empty where GridReferenceOf is.
+[[nodiscard]] inline std::string WorkedAllBritainSquare(GridPoint position) {
+    return GridReferenceOf(position, 2);
+}
+
 }  // namespace Surveyed

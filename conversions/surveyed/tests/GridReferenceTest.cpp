@@ -150,3 +150,21 @@ TEST(GridReferenceOf, ReadsBackToTheSquareCentre) {
 }
 
 }  // namespace
+
+namespace {
+
+// The digits activators take wrongly by hand: the first of each half, never the first two.
+TEST(WorkedAllBritainSquare, IsTheTenKilometreSquare) {
+    for (const auto& [text, square] : {std::pair{"SP104728", "SP17"},
+                                       {"NT0816416287", "NT01"},
+                                       {"HU474414", "HU44"},
+                                       {"NN 166 712", "NN17"},
+                                       {"SV000000", "SV00"}}) {
+        const GridReading reading = ReadGridPosition(text);
+        ASSERT_EQ(reading.fault, ReadingFault::kNone) << text;
+        EXPECT_EQ(Surveyed::WorkedAllBritainSquare(reading.position), square) << text;
+    }
+    EXPECT_EQ(Surveyed::WorkedAllBritainSquare({-1, 5}), "");
+}
+
+}  // namespace

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <random>
 
+#include "conversions/surveyed/Geodesic.hpp"
 #include "conversions/surveyed/Ostn15.hpp"
 #include "conversions/surveyed/Projection.hpp"
 
@@ -37,6 +38,28 @@ TEST(ProjectionBackends, AgreeToWellUnderAMicrometre) {
                 worstGrid, worstDegrees * kMetresPerDegree);
     EXPECT_LT(worstGrid, 1e-7);
     EXPECT_LT(worstDegrees * kMetresPerDegree, 1e-7);
+}
+
+// And the geodesic, over random pairs of points anywhere on Earth.
+TEST(GeodesicBackends, AgreeToMicrometres) {
+    std::mt19937_64 random(14);
+    std::uniform_real_distribution<double> latitude(-90, 90);
+    std::uniform_real_distribution<double> longitude(-180, 180);
+    double worstDistance = 0;
+    double worstBearing = 0;
+    for (int i = 0; i < 20'000; ++i) {
+        const GeodeticPosition from{latitude(random), longitude(random)};
+        const GeodeticPosition to{latitude(random), longitude(random)};
+        const Surveyed::GeodesicPath a = Surveyed::GeographicLibBackend::Inverse(from, to);
+        const Surveyed::GeodesicPath b = Surveyed::BoostBackend::Inverse(from, to);
+        worstDistance = std::max(worstDistance, std::abs(a.distance - b.distance));
+        const double turn = std::abs(a.bearing - b.bearing);
+        worstBearing = std::max(worstBearing, std::min(turn, 360 - turn));
+    }
+    std::printf("worst difference: %.2g m in distance, %.2g degrees in bearing\n", worstDistance,
+                worstBearing);
+    EXPECT_LT(worstDistance, 1e-6);
+    EXPECT_LT(worstBearing, 1e-9);
 }
 
 }  // namespace

@@ -1,0 +1,182 @@
+#include "conversions/Maidenhead.hpp"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <numbers>
+#include <utility>
+
+#include "conversions/Module1.hpp"
+
+namespace Maidenhead {
+namespace {
+
+// One pair of characters of the locator: what its characters are, and the size of the
+// rectangle it picks as a fraction num / den of a degree, longitude and latitude.
+struct Level {
+    char first;  // 'A' or '0'
+    int count;   // characters it may be: 18, 10 or 24
+    std::string_view what;
+    int lonNum, lonDen;
+    int latNum, latDen;
+};
+
+constexpr std::array<Level, kMaxLength / 2> kLevels = {{
+    {'A', 18, "a field letter (A to R)", 20, 1, 10, 1},
+    {'0', 10, "a square digit (0 to 9)", 2, 1, 1, 1},
+    {'A', 24, "a subsquare letter (A to X)", 1, 12, 1, 24},
+    {'0', 10, "an extended square digit (0 to 9)", 1, 120, 1, 240},
+    {'A', 24, "an extended subsquare letter (A to X)", 1, 2880, 1, 5760},
+}};
+
+// Where the areas are counted from: the south-west corner of field AA, in whole degrees.
+constexpr long kSouthEdge = -90;
+constexpr long kWestEdge = -180;
+
+// CalcLocator's coordinates: longitude from the western edge of field A, where longitude
+// 180 lies too, and latitude from the south pole, latitude 90 held just inside field R.
+constexpr double kLongitudeShift = 180;
+constexpr double kLongitudeWrap = 360;
+constexpr double kLatitudeShift = 90;
+constexpr double kLatitudeTop = 180;
+constexpr double kLatitudeClamp = 179.9999;
+
+// The characters of the first three levels, as Module1::CalcLocator gives them.
+constexpr std::size_t kCalcLocatorLength = 6;
+
+// The kilometres per degree of the contest rules.
+constexpr double kContestKmPerDegree = 111.2;
+
+constexpr bool IsValidLength(std::size_t length) {
+    return length >= kMinLength && length <= kMaxLength && length % 2 == 0;
+}
+
+constexpr char Upper(char c) {
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
+// The character of `text` that starts at byte `at`, with the bytes that continue it in UTF-8.
+std::string_view CharacterAt(std::string_view text, std::size_t at) {
+    std::size_t end = at + 1;
+    while (end < text.size() && (static_cast<unsigned char>(text[end]) & 0xC0U) == 0x80U)
+        ++end;
+    return text.substr(at, end - at);
+}
+
+std::string NotALocator(std::string_view text, std::string_view why) {
+    std::string error = "\"";
+    error.append(text).append("\" is not a locator: ").append(why);
+    return error;
+}
+
+// 0 <= fraction < 1: the position within a rectangle, held inside it against rounding.
+double Inside(double fraction) {
+    return std::clamp(fraction, 0.0, std::nextafter(1.0, 0.0));
+}
+
+}  // namespace
+
+std::optional<std::string> LocatorOf(double latitude, double longitude, int length) {
+    if (length < 0 || !IsValidLength(static_cast<std::size_t>(length)))
+        return std::nullopt;
+    std::string locator;
+    Module1::CalcLocator(latitude, longitude, locator);
+    if (locator.empty())
+        return std::nullopt;
+    if (static_cast<std::size_t>(length) <= kCalcLocatorLength) {
+        locator.resize(static_cast<std::size_t>(length));
+        return locator;
+    }
+
+    // The point's place within its subsquare, from 0 to 1 each way, in the coordinates the
+    // first six characters were found in.
+    double lo = longitude + kLongitudeShift;
+    if (lo == kLongitudeWrap)
+        lo = 0;
+    double la = latitude + kLatitudeShift;
+    if (la == kLatitudeTop)
+        la = kLatitudeClamp;
+    const Level& subsquare = kLevels[2];
+    const double x =
+        Inside((lo - std::floor(lo / 2) * 2) * subsquare.lonDen - (locator[4] - subsquare.first));
+    const double y =
+        Inside((la - std::floor(la)) * subsquare.latDen - (locator[5] - subsquare.first));
+
+    // Extended square: tenths of the subsquare each way; extended subsquare: 24ths of that.
+    const Level& square = kLevels[3];
+    const Level& sub = kLevels[4];
+    const int xSquare = std::min(static_cast<int>(x * square.count), square.count - 1);
+    const int ySquare = std::min(static_cast<int>(y * square.count), square.count - 1);
+    locator += static_cast<char>(square.first + xSquare);
+    locator += static_cast<char>(square.first + ySquare);
+    if (length == kMaxLength) {
+        const double xRest = Inside(x * square.count - xSquare);
+        const double yRest = Inside(y * square.count - ySquare);
+        locator += static_cast<char>(sub.first + static_cast<int>(xRest * sub.count));
+        locator += static_cast<char>(sub.first + static_cast<int>(yRest * sub.count));
+    }
+    return locator;
+}
+
+Reading ReadLocator(std::string_view text) {
+    Reading reading;
+    std::string upper;
+    // Indices of the rectangles chosen so far, each way, counted in the last level's size.
+    long lonIndex = 0;
+    long latIndex = 0;
+    std::size_t at = 0;
+    for (std::size_t position = 1; at < text.size(); ++position) {
+        const std::string_view character = CharacterAt(text, at);
+        at += character.size();
+        if (position > kMaxLength) {
+            reading.error = NotALocator(
+                text, "a locator has at most " + std::to_string(kMaxLength) + " characters");
+            return reading;
+        }
+        const Level& level = kLevels[(position - 1) / 2];
+        const int index = Upper(character.front()) - level.first;
+        if (character.size() != 1 || index < 0 || index >= level.count) {
+            std::string why = "character " + std::to_string(position) + ", \"";
+            why.append(character).append("\", is not ").append(level.what);
+            reading.error = NotALocator(text, why);
+            return reading;
+        }
+        long& indexOfAxis = position % 2 == 1 ? lonIndex : latIndex;
+        indexOfAxis = indexOfAxis * level.count + index;
+        upper += Upper(character.front());
+    }
+    if (!IsValidLength(upper.size())) {
+        reading.error = NotALocator(
+            text, "a locator has 2, 4, 6, 8 or 10 characters, not " + std::to_string(upper.size()));
+        return reading;
+    }
+    // Sizes are num / den degrees: the corner is a whole number of 1/den degrees, and
+    // dividing by den last gives the double nearest to it.
+    const Level& last = kLevels[upper.size() / 2 - 1];
+    Area area;
+    area.west = static_cast<double>(lonIndex * last.lonNum + kWestEdge * last.lonDen) / last.lonDen;
+    area.south =
+        static_cast<double>(latIndex * last.latNum + kSouthEdge * last.latDen) / last.latDen;
+    area.width = static_cast<double>(last.lonNum) / last.lonDen;
+    area.height = static_cast<double>(last.latNum) / last.latDen;
+    reading.area = area;
+    reading.locator = std::move(upper);
+    return reading;
+}
+
+double ContestDistanceKm(const Area& from, const Area& to) noexcept {
+    constexpr double kRadiansPerDegree = std::numbers::pi / 180;
+    const double b1 = from.CentreLatitude() * kRadiansPerDegree;
+    const double b2 = to.CentreLatitude() * kRadiansPerDegree;
+    const double dl = (from.CentreLongitude() - to.CentreLongitude()) * kRadiansPerDegree;
+    // Rounding can take the cosine of a zero angle just past 1, where arccos has no value.
+    const double cosine = std::clamp(
+        std::sin(b1) * std::sin(b2) + std::cos(b1) * std::cos(b2) * std::cos(dl), -1.0, 1.0);
+    return kContestKmPerDegree * std::acos(cosine) / kRadiansPerDegree;
+}
+
+long ContestPoints(double distanceKm) noexcept {
+    return static_cast<long>(distanceKm) + 1;
+}
+
+}  // namespace Maidenhead
