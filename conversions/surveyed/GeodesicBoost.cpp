@@ -1,5 +1,10 @@
 // The geodesic on WGS84 by Boost.Geometry's Karney formulas (header-only).
 
+// GCC 12 at -O3 takes some of the formula's variables, set on every road that reads them, for
+// ones that may be read unset.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
+
 #include <boost/geometry/formulas/karney_inverse.hpp>
 #include <boost/geometry/srs/spheroid.hpp>
 
@@ -20,3 +25,5 @@ GeodesicPath Inverse(GeodeticPosition from, GeodeticPosition to) noexcept {
 }
 
 }  // namespace Surveyed::BoostBackend
+
+#pragma GCC diagnostic pop
