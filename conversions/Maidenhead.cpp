@@ -3,10 +3,12 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <initializer_list>
 #include <numbers>
 #include <utility>
 
 #include "conversions/Module1.hpp"
+#include "runtime/Text.hpp"
 
 namespace Maidenhead {
 namespace {
@@ -55,18 +57,16 @@ constexpr char Upper(char c) {
     return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
 }
 
-// The character of `text` that starts at byte `at`, with the bytes that continue it in UTF-8.
-std::string_view CharacterAt(std::string_view text, std::size_t at) {
-    std::size_t end = at + 1;
-    while (end < text.size() && (static_cast<unsigned char>(text[end]) & 0xC0U) == 0x80U)
-        ++end;
-    return text.substr(at, end - at);
+// Joins `parts` into one text.
+std::string Joined(std::initializer_list<std::string_view> parts) {
+    std::string joined;
+    for (const std::string_view part : parts)
+        joined += part;
+    return joined;
 }
 
 std::string NotALocator(std::string_view text, std::string_view why) {
-    std::string error = "\"";
-    error.append(text).append("\" is not a locator: ").append(why);
-    return error;
+    return Joined({"\"", text, "\" is not a locator: ", why});
 }
 
 // 0 <= fraction < 1: the position within a rectangle, held inside it against rounding.
@@ -126,7 +126,7 @@ Reading ReadLocator(std::string_view text) {
     long latIndex = 0;
     std::size_t at = 0;
     for (std::size_t position = 1; at < text.size(); ++position) {
-        const std::string_view character = CharacterAt(text, at);
+        const std::string_view character = runtime::FirstCharacter(text.substr(at));
         at += character.size();
         if (position > kMaxLength) {
             reading.error = NotALocator(
@@ -136,9 +136,9 @@ Reading ReadLocator(std::string_view text) {
         const Level& level = kLevels[(position - 1) / 2];
         const int index = Upper(character.front()) - level.first;
         if (character.size() != 1 || index < 0 || index >= level.count) {
-            std::string why = "character " + std::to_string(position) + ", \"";
-            why.append(character).append("\", is not ").append(level.what);
-            reading.error = NotALocator(text, why);
+            reading.error =
+                NotALocator(text, Joined({"character ", std::to_string(position), ", \"", character,
+                                          "\", is not ", level.what}));
             return reading;
         }
         long& indexOfAxis = position % 2 == 1 ? lonIndex : latIndex;

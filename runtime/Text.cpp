@@ -82,6 +82,10 @@ bool DecodeCharCodes(std::string_view text, std::span<unsigned char> codes) noex
     return text.empty();
 }
 
+std::string_view FirstCharacter(std::string_view text) noexcept {
+    return text.substr(0, std::max<std::size_t>(Utf8SequenceLength(text), 1));
+}
+
 std::string_view TrimBlanks(std::string_view text) noexcept {
     const std::size_t first = text.find_first_not_of(" \t");
     if (first == std::string_view::npos) {

@@ -27,6 +27,10 @@ inline constexpr int kUnmappableCode = '?';
 // is empty or its first byte starts no well-formed sequence.
 [[nodiscard]] std::size_t Utf8SequenceLength(std::string_view text) noexcept;
 
+// The first character of `text`: its whole UTF-8 sequence, or its first byte alone when that
+// starts no well-formed sequence; empty for the empty text. A view into `text`.
+[[nodiscard]] std::string_view FirstCharacter(std::string_view text) noexcept;
+
 // Number of characters in `text`.
 [[nodiscard]] std::size_t Length(std::string_view text) noexcept;
 

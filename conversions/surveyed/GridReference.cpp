@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <system_error>
 
+#include "runtime/Text.hpp"
+
 namespace Surveyed {
 namespace {
 
@@ -39,14 +41,6 @@ constexpr bool IsLetter(char c) noexcept {
     return UpperCase(c) >= 'A' && UpperCase(c) <= 'Z';
 }
 
-std::string_view TrimBlanks(std::string_view text) noexcept {
-    while (!text.empty() && IsBlank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && IsBlank(text.back()))
-        text.remove_suffix(1);
-    return text;
-}
-
 // Takes the leading run of characters that pass `test` off `text`.
 std::string_view TakeWhile(std::string_view& text, bool (*test)(char)) noexcept {
     std::size_t n = 0;
@@ -55,14 +49,6 @@ std::string_view TakeWhile(std::string_view& text, bool (*test)(char)) noexcept 
     const std::string_view run = text.substr(0, n);
     text.remove_prefix(n);
     return run;
-}
-
-// The character that starts `text` (whole, if it takes several UTF-8 bytes), to be quoted.
-std::string_view FirstCharacter(std::string_view text) noexcept {
-    std::size_t n = 1;
-    while (n < text.size() && (static_cast<unsigned char>(text[n]) & 0xC0) == 0x80)
-        ++n;
-    return text.substr(0, n);
 }
 
 GridReading Fault(ReadingFault fault, std::string_view culprit) noexcept {
@@ -89,11 +75,11 @@ double HalfPosition(std::string_view digits) noexcept {
 
 GridReading ReadReference(std::string_view text) noexcept {
     if (kFirstLetters.find(UpperCase(text[0])) == std::string_view::npos)
-        return Fault(ReadingFault::kBadFirstLetter, FirstCharacter(text));
+        return Fault(ReadingFault::kBadFirstLetter, runtime::FirstCharacter(text));
     if (text.size() < 2)
         return Fault(ReadingFault::kBadSecondLetter, {});
     if (!IsLetter(text[1]) || UpperCase(text[1]) == 'I')
-        return Fault(ReadingFault::kBadSecondLetter, FirstCharacter(text.substr(1)));
+        return Fault(ReadingFault::kBadSecondLetter, runtime::FirstCharacter(text.substr(1)));
 
     // One run of digits, or two separated by blanks.
     std::string_view rest = text.substr(2);
@@ -106,8 +92,8 @@ GridReading ReadReference(std::string_view text) noexcept {
     const std::string_view digits(digitsStart, static_cast<std::size_t>(rest.data() - digitsStart));
     if (!rest.empty()) {
         if (IsBlank(rest.front()) || IsDigit(rest.front()))
-            return Fault(ReadingFault::kTooManyGroups, TrimBlanks(rest));
-        return Fault(ReadingFault::kNotADigit, FirstCharacter(rest));
+            return Fault(ReadingFault::kTooManyGroups, runtime::TrimBlanks(rest));
+        return Fault(ReadingFault::kNotADigit, runtime::FirstCharacter(rest));
     }
     if (northing.empty()) {
         if (easting.size() > kMaxReferenceDigits)
@@ -163,8 +149,8 @@ GridReading ReadEastingNorthing(std::string_view text) noexcept {
     }
     if (split == std::string_view::npos)
         return Fault(ReadingFault::kOneNumber, text);
-    const std::string_view easting = TrimBlanks(text.substr(0, split));
-    const std::string_view northing = TrimBlanks(text.substr(split + skip));
+    const std::string_view easting = runtime::TrimBlanks(text.substr(0, split));
+    const std::string_view northing = runtime::TrimBlanks(text.substr(split + skip));
     if (northing.empty())
         return Fault(ReadingFault::kOneNumber, easting);
     GridReading reading{};
@@ -189,14 +175,14 @@ std::string Quoted(std::string_view text) {
 }  // namespace
 
 GridReading ReadGridPosition(std::string_view text) noexcept {
-    text = TrimBlanks(text);
+    text = runtime::TrimBlanks(text);
     if (text.empty())
         return Fault(ReadingFault::kEmpty, {});
     if (IsLetter(text.front()))
         return ReadReference(text);
     if (IsDigit(text.front()) || text.front() == '-')
         return ReadEastingNorthing(text);
-    return Fault(ReadingFault::kNotAPosition, FirstCharacter(text));
+    return Fault(ReadingFault::kNotAPosition, runtime::FirstCharacter(text));
 }
 
 std::string FaultText(const GridReading& reading) {
