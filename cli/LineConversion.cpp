@@ -1,8 +1,13 @@
 #include "LineConversion.hpp"
 
+#include <algorithm>
+#include <cmath>
 #include <optional>
 
 #include "cli/RecordWriter.hpp"
+#include "conversions/Maidenhead.hpp"
+#include "conversions/surveyed/GridReference.hpp"
+#include "conversions/surveyed/Surveyed.hpp"
 #include "runtime/NumberReading.hpp"
 #include "runtime/Text.hpp"
 
@@ -13,47 +18,94 @@ namespace {
 // user's locale.
 constexpr std::string_view kDecimalPoint = ".";
 
-struct Position {
-    double latitude;
-    double longitude;
-};
+// The contest rules measure between six-character locators.
+constexpr std::size_t kContestLocatorLength = 6;
 
-// A latitude and a longitude, separated by a comma (blanks around it allowed) or else by
-// blanks.
-std::optional<Position> ReadPosition(std::string_view text) {
-    std::size_t split = text.find(',');
-    std::size_t skip = 1;
-    if (split == std::string_view::npos) {
-        split = text.find_first_of(" \t");
-        skip = 0;  // the blanks stay with the longitude, which may have blanks around it
-        if (split == std::string_view::npos)
-            return std::nullopt;
-    }
-    const auto latitude = runtime::ReadNumber(text.substr(0, split), kDecimalPoint);
-    const auto longitude = runtime::ReadNumber(text.substr(split + skip), kDecimalPoint);
-    if (!latitude || !longitude)
-        return std::nullopt;
-    return Position{*latitude, *longitude};
-}
+// Each kind of input: the window's answer and, with `surveyed`, the surveyed status, the
+// input's position and in `where` its place on the grid.
 
-// The window's answer for a grid reference, and with `surveyed` the surveyed one.
-void FromGridReference(std::string_view text, bool surveyed, Answer& answer) {
+// The window's answer for a grid reference, and the surveyed reading's.
+void FromGridReference(std::string_view text, bool surveyed, Answer& answer,
+                       Surveyed::Position& where) {
     Module1::ConvertNGR(text, answer.latitude, answer.longitude, answer.code);
     if (answer.Converted())
         Module1::CalcLocator(answer.latitude, answer.longitude, answer.locator);
-    if (surveyed)
-        answer.surveyed = Surveyed::Convert(text);
+    if (!surveyed)
+        return;
+    where = Surveyed::FromText(text);
+    answer.surveyedStatus = Surveyed::StatusText(where.status);
+    if (where.status == Surveyed::Status::kOk)
+        answer.position = where.wgs84;
 }
 
-// The locator of a latitude and longitude pair; a pair out of range has none.
-void FromLatLon(std::string_view text, Answer& answer) {
-    if (const auto position = ReadPosition(text)) {
-        answer.latitude = position->latitude;
-        answer.longitude = position->longitude;
-        Module1::CalcLocator(answer.latitude, answer.longitude, answer.locator);
-    }
-    if (answer.locator.empty())
+// The locator of a latitude and longitude pair, which is its own position.
+void FromLatLon(std::string_view text, bool surveyed, Answer& answer, Surveyed::Position& where) {
+    const auto position = ReadLatLon(text);
+    if (!position) {
         answer.code = kBadNumber;
+        answer.surveyedStatus = kStatusTexts[kBadNumber];
+        return;
+    }
+    answer.latitude = position->latitude;
+    answer.longitude = position->longitude;
+    Module1::CalcLocator(answer.latitude, answer.longitude, answer.locator);
+    if (!surveyed)
+        return;
+    answer.position = position;
+    where = Surveyed::FromWgs84(*position);
+    answer.surveyedStatus = Surveyed::StatusText(where.status);
+}
+
+// The centre of a locator's area.
+void FromLocator(std::string_view text, bool surveyed, Answer& answer, Surveyed::Position& where) {
+    Maidenhead::Reading reading = Maidenhead::ReadLocator(text);
+    if (!reading.area) {
+        answer.code = kBadLocator;
+        answer.surveyedStatus = kStatusTexts[kBadLocator];
+        return;
+    }
+    answer.latitude = reading.area->CentreLatitude();
+    answer.longitude = reading.area->CentreLongitude();
+    answer.locator = std::move(reading.locator);
+    if (!surveyed)
+        return;
+    answer.position = Surveyed::GeodeticPosition{answer.latitude, answer.longitude};
+    answer.contestLocator = answer.locator.substr(0, kContestLocatorLength);
+    where = Surveyed::FromWgs84(*answer.position);
+    answer.surveyedStatus = Surveyed::StatusText(where.status);
+}
+
+// What the surveyed columns show of the input's position and its place on the grid.
+void Describe(const Surveyed::Position& where, const Options& options, Answer& answer) {
+    if (answer.position) {
+        const auto [latitude, longitude] = *answer.position;
+        answer.sixLocator = *Maidenhead::LocatorOf(latitude, longitude, kContestLocatorLength);
+        answer.surveyedLocator = *Maidenhead::LocatorOf(latitude, longitude, options.locatorLength);
+        if (answer.contestLocator.empty())
+            answer.contestLocator = answer.sixLocator;
+    }
+    if (where.status == Surveyed::Status::kOk) {
+        answer.grid = where.nationalGrid;
+        answer.ngr = Surveyed::GridReferenceOf(where.nationalGrid, options.ngrDigits);
+        answer.wab = Surveyed::WorkedAllBritainSquare(where.nationalGrid);
+    }
+}
+
+// The contest points and the geodesic from the station to the input's position.
+void MeasureFrom(const Station& station, Answer& answer) {
+    if (!answer.position)
+        return;
+    const Maidenhead::Reading contest = Maidenhead::ReadLocator(answer.contestLocator);
+    answer.qrbPoints = Maidenhead::ContestPoints(
+        Maidenhead::ContestDistanceKm(station.contestArea, *contest.area));
+    Surveyed::GeodesicPath path = Surveyed::Geodesy::Inverse(station.position, *answer.position);
+    // Shown to a tenth of a degree, a bearing just short of north is north, 0.0, not 360.0.
+    constexpr double kTenths = 10;
+    constexpr double kFullCircle = 360;
+    path.bearing = std::round(path.bearing * kTenths) / kTenths;
+    if (path.bearing >= kFullCircle)
+        path.bearing = 0;
+    answer.path = path;
 }
 
 }  // namespace
@@ -91,23 +143,69 @@ void CompactPartialLine(std::string& partial, std::size_t limit) {
     partial += standIn;
 }
 
+std::optional<Surveyed::GeodeticPosition> ReadLatLon(std::string_view text) {
+    std::size_t split = text.find(',');
+    std::size_t skip = 1;
+    if (split == std::string_view::npos) {
+        split = text.find_first_of(" \t");
+        skip = 0;  // the blanks stay with the longitude, which may have blanks around it
+        if (split == std::string_view::npos)
+            return std::nullopt;
+    }
+    const auto latitude = runtime::ReadNumber(text.substr(0, split), kDecimalPoint);
+    const auto longitude = runtime::ReadNumber(text.substr(split + skip), kDecimalPoint);
+    if (!latitude || !longitude || !Module1::HasLocator(*latitude, *longitude))
+        return std::nullopt;
+    return Surveyed::GeodeticPosition{*latitude, *longitude};
+}
+
+std::optional<Station> ReadStation(std::string_view text, std::string& error) {
+    const Maidenhead::Reading locator = Maidenhead::ReadLocator(text);
+    if (locator.area) {
+        return Station{*Maidenhead::ReadLocator(text.substr(0, kContestLocatorLength)).area,
+                       {locator.area->CentreLatitude(), locator.area->CentreLongitude()}};
+    }
+    if (const auto position = ReadLatLon(text)) {
+        const auto six =
+            Maidenhead::LocatorOf(position->latitude, position->longitude, kContestLocatorLength);
+        return Station{*Maidenhead::ReadLocator(*six).area, *position};
+    }
+    error = locator.error + ", nor is it a latitude and longitude (\"52 -2\")";
+    return std::nullopt;
+}
+
 bool ConvertInput(std::string_view input, bool truncated, const Options& options,
                   std::string& out) {
     Answer answer;
     answer.input = input;
+    const std::span<const Column> columns = options.Columns();
+    const auto needs = [&](Need need) {
+        return std::any_of(columns.begin(), columns.end(),
+                           [need](const Column& c) { return c.need == need; });
+    };
+    const bool qrb = options.qrbFrom && needs(Need::kQrb);
+    const bool surveyed = qrb || needs(Need::kSurveyed);
     // An input cut short is too long for any kind: it is read as the empty text, which none
     // accepts.
     const std::string_view text = truncated ? std::string_view() : input;
+    Surveyed::Position where;
     switch (options.from) {
         case From::kGridReference:
-            FromGridReference(text, options.surveyed, answer);
+            FromGridReference(text, surveyed, answer, where);
             break;
         case From::kLatLon:
-            FromLatLon(text, answer);
+            FromLatLon(text, surveyed, answer, where);
+            break;
+        case From::kLocator:
+            FromLocator(text, surveyed, answer, where);
             break;
     }
-    AppendRecord(answer, options.Columns(), options.format, options.decimals, out);
-    // The exit status speaks of the window's answer alone: an H or O reference, which only the
+    if (surveyed)
+        Describe(where, options, answer);
+    if (qrb)
+        MeasureFrom(*options.qrbFrom, answer);
+    AppendRecord(answer, columns, options.format, options.decimals, out);
+    // The exit status speaks of the input's code alone: an H or O reference, which only the
     // surveyed conversion accepts, counts as not converted.
     return answer.Converted();
 }

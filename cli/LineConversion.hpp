@@ -3,6 +3,7 @@
 // One input line in, one output line out: the whole work of quorvane-convert for one line.
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -31,16 +32,28 @@ struct Input {
 // line of any length is read in bounded memory.
 void CompactPartialLine(std::string& partial, std::size_t limit = kMaxLineBytes);
 
+// A latitude and a longitude in degrees, separated by a comma (blanks around it allowed) or
+// else by blanks ("52 -2", "52,-2", "52, -2"), read with '.' as the decimal point whatever
+// the locale; none unless both are numbers, the latitude -90 to 90 and the longitude -180 to
+// 180.
+[[nodiscard]] std::optional<Surveyed::GeodeticPosition> ReadLatLon(std::string_view text);
+
+// The station of --qrb-from: a locator (its centre, and the area of its first six
+// characters for the contest distance), or a latitude and longitude (its six-character
+// locator's area). None when `text` is neither; `error` then says why.
+[[nodiscard]] std::optional<Station> ReadStation(std::string_view text, std::string& error);
+
 // Converts `input`, already trimmed, and appends exactly one output line for it to `out`
-// (see RecordWriter.hpp for the formats). `input` is a grid reference, or with From::kLatLon
-// a latitude and longitude pair ("52 -2", "52,-2", "52, -2", read with '.' as the decimal
-// point; latitude -90 to 90 and longitude -180 to 180, or the line is a bad number).
-// `truncated` says that `input` is only the start of a longer text: it is then reported as
-// too long for what it should be (wrong length, or bad number), with what is here in the
-// input column. With `options.surveyed` the line also holds Surveyed::Convert's answer (empty
-// columns when it fails) and whether the two locators differ (empty unless both conversions
-// succeeded). Returns true when the input converted by the window's conversion, whatever the
-// surveyed one gave.
+// (see RecordWriter.hpp for the formats), with the columns options.Columns() names.
+// `input` is read as options.from says: a grid reference (the window's eight-character
+// reading, and the surveyed reading of any precision or plain metres), a latitude and
+// longitude (ReadLatLon; a bad number otherwise) or a locator (Maidenhead::ReadLocator; a bad
+// locator otherwise). `truncated` says that `input` is only the start of a longer text: it is
+// then reported as too long for what it should be, with what is here in the input column.
+// Only what the columns need is worked out: the surveyed answer for the surveyed columns,
+// the way from options.qrbFrom for its three. Returns true when the input's code is
+// kValid (for a grid reference: when the window's conversion read it, whatever the surveyed
+// one gave).
 bool ConvertInput(std::string_view input, bool truncated, const Options& options, std::string& out);
 
 // ConvertInput(TrimInput(line), false, options, out): an input given whole, as an argument.

@@ -1,34 +1,55 @@
 #include "Options.hpp"
 
+#include <algorithm>
 #include <charconv>
 #include <optional>
+#include <ranges>
 #include <system_error>
 
+#include "cli/LineConversion.hpp"
+#include "conversions/surveyed/GridReference.hpp"
 #include "conversions/surveyed/Surveyed.hpp"
+#include "runtime/Text.hpp"
 
 namespace cli {
 namespace {
 
 constexpr std::string_view kUsage =
-    "Usage: quorvane-convert [OPTIONS] [REF...]\n"
+    "Usage: quorvane-convert [OPTIONS] [INPUT...]\n"
     "Convert Ordnance Survey National Grid references (e.g. TQ300800) to latitude,\n"
-    "longitude and IARU locator: each REF, or else each line of standard input.\n"
+    "longitude and IARU locator: each INPUT, or else each line of standard input.\n"
     "\n"
     "Options:\n"
-    "  --latlon              inputs are latitude and longitude pairs (\"52 -2\", \"52,-2\")\n"
-    "  --surveyed            add the surveyed position (OSGB36 Helmert to WGS84) and\n"
-    "                        its locator, and whether the locators differ\n"
+    "  --from ngr|latlon|locator\n"
+    "                        what the inputs are: grid references (the default),\n"
+    "                        latitude and longitude pairs (\"52 -2\", \"52,-2\") or locators\n"
+    "  --latlon              the same as --from latlon\n"
+    "  --surveyed            add the surveyed position (OSTN15, WGS84) and its locator,\n"
+    "                        and whether the locators differ\n"
+    "  --columns LIST        the columns to write, comma-separated, in that order\n"
+    "  --qrb-from WHERE      a locator or a latitude and longitude to measure from:\n"
+    "                        adds qrb_km, distance_km and bearing\n"
+    "  --ngr-digits N        digits of the ngr column: 0, 2, 4, 6, 8 or 10 (default 6)\n"
+    "  --locator-length N    characters of surveyed_locator: 2, 4, 6, 8 or 10 (default 6)\n"
     "  --format text|csv|json\n"
     "                        output format (default text: tab-separated)\n"
     "  --decimals N          decimals of latitude and longitude, 0 to 15 (default 6)\n"
     "  --help                print this help and exit\n"
     "  --version             print the version and exit\n"
     "\n"
-    "Columns: input, code, status, latitude, longitude, locator; with --surveyed also\n"
-    "surveyed_latitude, surveyed_longitude, surveyed_locator, locator_differs.\n"
+    "Columns: input, code, status, latitude, longitude, locator (the default); with\n"
+    "--surveyed also surveyed_latitude, surveyed_longitude, surveyed_locator,\n"
+    "locator_differs; with --qrb-from also qrb_km, distance_km, bearing. Also:\n"
+    "surveyed_status, easting, northing, ngr, wab.\n"
     "Exit status: 0 all inputs converted, 1 some did not, 2 usage or I/O error.\n";
 
-constexpr std::string_view kVersion = "quorvane-convert " QUORVANE_VERSION "\n";
+constexpr std::string_view kVersion =
+    "quorvane-convert " QUORVANE_VERSION
+    "\n"
+    "Copyright (c) 2026 the Quorvane developers. MIT licence.\n"
+    "Built in: OSTN15, (c) Copyright and database rights Ordnance Survey Limited 2016,\n"
+    "(c) Crown copyright and database rights Land & Property Services 2016 and/or\n"
+    "(c) Ordnance Survey Ireland, 2016. All rights reserved.\n";
 
 bool IsInputLike(std::string_view argument) {
     return argument.size() >= 2 && argument[0] == '-' &&
@@ -45,14 +66,31 @@ std::optional<Format> ReadFormat(std::string_view name) {
     return std::nullopt;
 }
 
-std::optional<int> ReadDecimals(std::string_view text) {
+// A whole number from `min` to `max`, in steps of `step` from `min`.
+std::optional<int> ReadWhole(std::string_view text, int min, int max, int step = 1) {
     int value = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc{} || end != text.data() + text.size() || value < kMinDecimals ||
-        value > kMaxDecimals) {
+    if (error != std::errc{} || end != text.data() + text.size() || value < min || value > max ||
+        (value - min) % step != 0) {
         return std::nullopt;
     }
     return value;
+}
+
+std::optional<From> ReadFrom(std::string_view name) {
+    if (name == "ngr")
+        return From::kGridReference;
+    if (name == "latlon")
+        return From::kLatLon;
+    if (name == "locator")
+        return From::kLocator;
+    return std::nullopt;
+}
+
+const Column* FindColumn(std::string_view name) {
+    const auto column = std::find_if(kColumns.begin(), kColumns.end(),
+                                     [name](const Column& c) { return c.name == name; });
+    return column == kColumns.end() ? nullptr : &*column;
 }
 
 // `text` with control characters shown as "?", so that a message quoting it stays one line.
@@ -65,10 +103,38 @@ std::string Printable(std::string_view text) {
     return shown;
 }
 
+// " ('VALUE')" naming a bad value, or nothing when the option had none.
+std::string Quoted(const std::optional<std::string_view>& value) {
+    return value ? " ('" + Printable(*value) + "')" : std::string();
+}
+
 Command UsageError(std::string message) {
     Command command;
     command.action = Action::kUsageError;
     command.error = std::move(message) + " (try --help)";
+    return command;
+}
+
+// The options taken together: the way from a station needs the station, and every column
+// beyond the window's answer needs the surveyed conversion. The default columns gain the way
+// from a station when one is given.
+Command Checked(Command command) {
+    Options& options = command.options;
+    const bool chosen = !options.columns.empty();
+    if (!chosen && options.qrbFrom) {
+        const std::span<const Column> defaults = options.Columns();
+        options.columns.assign(defaults.begin(), defaults.end());
+        options.columns.insert(options.columns.end(), kQrbColumns.begin(), kQrbColumns.end());
+    }
+    const std::string_view why = Surveyed::WhyUnavailable();
+    if (options.surveyed && !why.empty())
+        return UsageError("--surveyed is " + std::string(why));
+    for (const Column& column : options.Columns()) {
+        if (column.need == Need::kQrb && !options.qrbFrom)
+            return UsageError("column " + std::string(column.name) + " needs --qrb-from");
+        if (column.need != Need::kWindow && !why.empty())
+            return UsageError("column " + std::string(column.name) + " is " + std::string(why));
+    }
     return command;
 }
 
@@ -115,39 +181,68 @@ Command ParseArguments(std::span<const char* const> arguments) {
             command.action = Action::kVersion;
             return command;
         }
+        Options& options = command.options;
         if (name == "--latlon") {
-            command.options.from = From::kLatLon;
-        } else if (name == "--surveyed") {
-            command.options.surveyed = true;
-        } else if (name == "--format") {
-            const auto text = takeValue();
-            if (!text)
-                return UsageError("option --format needs a value: text, csv or json");
-            const auto format = ReadFormat(*text);
-            if (!format) {
-                return UsageError("unknown format '" + Printable(*text) +
-                                  "': use text, csv or json");
-            }
-            command.options.format = *format;
+            options.from = From::kLatLon;
+            continue;
+        }
+        if (name == "--surveyed") {
+            options.surveyed = true;
+            continue;
+        }
+        const auto text = takeValue();
+        if (name == "--format") {
+            const auto format = text ? ReadFormat(*text) : std::nullopt;
+            if (!format)
+                return UsageError("option --format needs text, csv or json" + Quoted(text));
+            options.format = *format;
+        } else if (name == "--from") {
+            const auto from = text ? ReadFrom(*text) : std::nullopt;
+            if (!from)
+                return UsageError("option --from needs ngr, latlon or locator" + Quoted(text));
+            options.from = *from;
         } else if (name == "--decimals") {
-            const auto text = takeValue();
-            const auto decimals = text ? ReadDecimals(*text) : std::nullopt;
+            const auto decimals =
+                text ? ReadWhole(*text, kMinDecimals, kMaxDecimals) : std::nullopt;
             if (!decimals)
-                return UsageError("option --decimals needs a whole number 0 to 15");
-            command.options.decimals = *decimals;
+                return UsageError("option --decimals needs a whole number 0 to 15" + Quoted(text));
+            options.decimals = *decimals;
+        } else if (name == "--ngr-digits") {
+            const auto digits =
+                text ? ReadWhole(*text, 0, Surveyed::kMaxReferenceDigits, 2) : std::nullopt;
+            if (!digits)
+                return UsageError("option --ngr-digits needs 0, 2, 4, 6, 8 or 10" + Quoted(text));
+            options.ngrDigits = *digits;
+        } else if (name == "--locator-length") {
+            const auto length =
+                text ? ReadWhole(*text, Maidenhead::kMinLength, Maidenhead::kMaxLength, 2)
+                     : std::nullopt;
+            if (!length)
+                return UsageError("option --locator-length needs 2, 4, 6, 8 or 10" + Quoted(text));
+            options.locatorLength = *length;
+        } else if (name == "--columns") {
+            if (!text || text->empty())
+                return UsageError("option --columns needs a list of columns");
+            options.columns.clear();
+            for (const auto part : std::views::split(*text, ',')) {
+                const std::string_view columnName(part.begin(), part.end());
+                const Column* column = FindColumn(columnName);
+                if (!column)
+                    return UsageError("unknown column '" + Printable(columnName) + "'");
+                options.columns.push_back(*column);
+            }
+        } else if (name == "--qrb-from") {
+            if (!text)
+                return UsageError("option --qrb-from needs a locator or a latitude and longitude");
+            std::string why;
+            options.qrbFrom = ReadStation(runtime::TrimBlanks(*text), why);
+            if (!options.qrbFrom)
+                return UsageError("option --qrb-from: " + Printable(why));
         } else {
             return UsageError("unknown option '" + Printable(argument) + "'");
         }
     }
-    // The surveyed conversion starts from a grid reference's square; a latitude and longitude
-    // has no square to start from.
-    if (command.options.surveyed && command.options.from != From::kGridReference)
-        return UsageError("--surveyed converts grid references: it cannot go with --latlon");
-    if (const std::string_view why = Surveyed::WhyUnavailable();
-        command.options.surveyed && !why.empty()) {
-        return UsageError("--surveyed is " + std::string(why));
-    }
-    return command;
+    return Checked(std::move(command));
 }
 
 std::string_view UsageText() noexcept {

@@ -2,23 +2,32 @@
 
 // What the command line asks quorvane-convert to do.
 
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "cli/Record.hpp"
+#include "conversions/Maidenhead.hpp"
 
 namespace cli {
 
 enum class Format { kText, kCsv, kJson };
 
-// What the inputs are: grid references, or latitude and longitude pairs (--latlon).
-enum class From { kGridReference, kLatLon };
+// What the inputs are: grid references, latitude and longitude pairs, or locators.
+enum class From { kGridReference, kLatLon, kLocator };
 
 // Bounds of --decimals: 15 decimals are all a double's digits can carry.
 inline constexpr int kMinDecimals = 0;
 inline constexpr int kMaxDecimals = 15;
+
+// The station distances and bearings are measured from (--qrb-from): the area its contest
+// distance starts from, and its position.
+struct Station {
+    Maidenhead::Area contestArea;
+    Surveyed::GeodeticPosition position;
+};
 
 // How each input line is read and its output line written.
 struct Options {
@@ -26,11 +35,20 @@ struct Options {
     // Decimals of the latitude and longitude columns.
     int decimals = 6;
     From from = From::kGridReference;
-    // The surveyed answer (Surveyed::Convert) follows the window's in four more columns.
-    // Grid references only.
+    // The default columns gain the surveyed answer (kSurveyedColumns).
     bool surveyed = false;
+    // The columns of each line, in order; empty for the default columns.
+    std::vector<Column> columns;
+    // Digits of the ngr column, and characters of the surveyed_locator column.
+    int ngrDigits = 6;
+    int locatorLength = 6;
+    std::optional<Station> qrbFrom;
 
+    // The columns of each line: `columns`, or else the window's answer, with `surveyed` the
+    // surveyed one after it.
     [[nodiscard]] std::span<const Column> Columns() const noexcept {
+        if (!columns.empty())
+            return columns;
         return surveyed ? kSurveyedColumns : kWindowColumns;
     }
 };

@@ -16,9 +16,10 @@ void AppendNumber(const Cell& cell, int decimals, std::string& out) {
     std::array<char, kFixedRoom> text;
     const auto result =
         cell.kind == Cell::Kind::kInteger
-            ? std::to_chars(text.data(), text.data() + text.size(), static_cast<int>(cell.number))
+            ? std::to_chars(text.data(), text.data() + text.size(), static_cast<long>(cell.number))
             : std::to_chars(text.data(), text.data() + text.size(), cell.number,
-                            std::chars_format::fixed, decimals);
+                            std::chars_format::fixed,
+                            cell.decimals == Cell::kChosenDecimals ? decimals : cell.decimals);
     out.append(text.data(), result.ptr);
 }
 

@@ -18,8 +18,8 @@ void AppendHeader(std::span<const Column> columns, Format format, std::string& o
 //  - text: the cells separated by tabs (escaped as AppendTextField says), empty cells empty;
 //  - CSV: RFC 4180 fields separated by commas, the line ended by CR LF as RFC 4180 has it;
 //  - JSON: one object per line, keys the column names, empty cells null.
-// Numbers are written in fixed notation with `decimals` decimals and '.' as the decimal
-// point whatever the locale, rounded to nearest from their exact binary value.
+// Numbers are written in fixed notation with their own decimals or else `decimals`, and '.'
+// as the decimal point whatever the locale, rounded to nearest from their exact binary value.
 void AppendRecord(const Answer& answer, std::span<const Column> columns, Format format,
                   int decimals, std::string& out);
 

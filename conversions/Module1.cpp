@@ -131,11 +131,8 @@ void ConvertNGR(std::string_view ngr, double& latitude, double& longitude, std::
 
 void CalcLocator(double latitude, double longitude, std::string& locator) {
     locator.clear();
-    // Written so that NaN fails too.
-    if (!(latitude >= -kMaxLatitude && latitude <= kMaxLatitude && longitude >= -kMaxLongitude &&
-          longitude <= kMaxLongitude)) {
+    if (!HasLocator(latitude, longitude))
         return;
-    }
 
     double la = latitude + kLatitudeShift;
     double lo = longitude + kLongitudeShift;

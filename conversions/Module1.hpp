@@ -23,6 +23,12 @@ inline constexpr std::size_t kGridReferenceLength = 8;
 inline constexpr double kMaxLatitude = 90;
 inline constexpr double kMaxLongitude = 180;
 
+// Whether a latitude and longitude in degrees is in those ranges (NaN is not).
+[[nodiscard]] constexpr bool HasLocator(double latitude, double longitude) noexcept {
+    return latitude >= -kMaxLatitude && latitude <= kMaxLatitude && longitude >= -kMaxLongitude &&
+           longitude <= kMaxLongitude;
+}
+
 // Result codes of ConvertNGR.
 inline constexpr std::int16_t kValid = 0;
 inline constexpr std::int16_t kWrongLength = 1;

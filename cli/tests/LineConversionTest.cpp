@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <random>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -230,6 +231,92 @@ TEST(ConvertLine, SurveyedAnswerForWhatTheWindowRejects) {
     std::string out;
     EXPECT_FALSE(cli::ConvertInput("TQ300800", true, Surveyed(), out));
     EXPECT_EQ(out, "TQ300800,1,wrong length,,,,,,,\r\n");
+}
+
+// Every column for each kind of input, from a station: the surveyed columns are empty unless
+// the input's position is known (and the grid's unless it lies in OSTN15's grid), the way
+// from the station is measured from the position whatever the grid.
+TEST(ConvertLine, EveryColumnOfEachKindOfInput) {
+    struct Case {
+        std::vector<const char*> arguments;
+        const char* input;
+        const char* line;
+    };
+    const Case cases[] = {
+        {{},
+         "NN166712",
+         "NN166712,0,ok,56.7985,-5.0038,IO76LT,56.7965,-5.0039,IO76LT,no,ok,216650.000,"
+         "771250.000,NN166712,NN17,670,667.752,333.5"},
+        {{},
+         "nn 16667 71283",
+         "nn 16667 71283,1,wrong length,,,,56.7968,-5.0037,IO76LT,,ok,216667.500,771283.500,"
+         "NN166712,NN17,670,667.773,333.5"},
+        {{},
+         "HU474414",
+         "HU474414,2,bad grid letter,,,,60.1548,-1.1471,IP90KD,,ok,447450.000,1141450.000,"
+         "HU474414,HU44,962,963.389,356.6"},
+        {{}, "TE123456", "TE123456,0,ok,53.6553,5.7584,JO23VP,,,,,outside the grid,,,,,,,"},
+        {{}, "II1234", "II1234,1,wrong length,,,,,,,,bad grid reference,,,,,,,"},
+        {{"--latlon"},
+         "56.7969 -5.0036",
+         "56.7969 -5.0036,0,ok,56.7969,-5.0036,IO76LT,56.7969,-5.0036,IO76LT,no,ok,216671.111,"
+         "771289.239,NN166712,NN17,670,667.777,333.5"},
+        {{"--latlon"},
+         "48.8584, 2.2945",
+         "\"48.8584, 2.2945\",0,ok,48.8584,2.2945,JN18DU,48.8584,2.2945,JN18DU,no,"
+         "outside the grid,,,,,343,342.823,148.8"},
+        {{"--latlon"}, "91 0", "91 0,4,bad number,,,,,,,,bad number,,,,,,,"},
+        {{"--from", "locator"},
+         "io76lt",
+         "io76lt,0,ok,56.8125,-5.0417,IO76LT,56.8125,-5.0417,IO76LT,no,ok,214424.442,"
+         "773127.460,NN144731,NN17,670,670.455,333.4"},
+        {{"--from", "locator"},
+         "IO91",
+         "IO91,0,ok,51.5000,-1.0000,IO91,51.5000,-1.0000,IO91MM,no,ok,469509.196,178369.366,"
+         "SU695783,SU67,61,60.790,268.2"},
+        {{"--from", "locator"}, "SS00", "SS00,5,bad locator,,,,,,,,bad locator,,,,,,,"},
+        // The contest rules' worked example, and a bearing that rounds to north.
+        {{"--from", "locator", "--qrb-from", "JO55WW"},
+         "JO65FR",
+         "JO65FR,0,ok,55.7292,12.4583,JO65FR,55.7292,12.4583,JO65FR,no,outside the grid,,,,,44,"
+         "43.291,122.2"},
+        {{"--from", "locator", "--qrb-from", "51.5208 -0.1249"},
+         "IO91WX",
+         "IO91WX,0,ok,51.9792,-0.1250,IO91WX,51.9792,-0.1250,IO91WX,no,ok,528872.739,"
+         "232847.978,TL288328,TL23,51,50.999,0.0"},
+    };
+    for (const Case& c : cases) {
+        std::vector<const char*> arguments = {
+            "--format",
+            "csv",
+            "--decimals",
+            "4",
+            "--qrb-from",
+            "IO91WM",
+            "--columns",
+            "input,code,status,latitude,longitude,locator,surveyed_latitude,surveyed_longitude,"
+            "surveyed_locator,locator_differs,surveyed_status,easting,northing,ngr,wab,qrb_km,"
+            "distance_km,bearing"};
+        arguments.insert(arguments.end(), c.arguments.begin(), c.arguments.end());
+        const cli::Command command = cli::ParseArguments(arguments);
+        ASSERT_EQ(command.action, cli::Action::kConvert) << command.error;
+        EXPECT_EQ(Convert(c.input, command.options).line, std::string(c.line) + "\r\n");
+    }
+}
+
+TEST(ConvertLine, GridReferenceDigitsAndLocatorLengths) {
+    Options options;
+    options.columns = {cli::kColumns[13], cli::kColumns[8]};  // ngr, surveyed_locator
+    const std::pair<int, const char*> cases[] = {
+        {0, "NN\tIO\n"},
+        {4, "NN1671\tIO76\n"},
+        {10, "NN1666771283\tIO76LT91NF\n"},
+    };
+    for (const auto& [size, line] : cases) {
+        options.ngrDigits = size;
+        options.locatorLength = size == 0 ? 2 : size;
+        EXPECT_EQ(Convert("NN 16667 71283", options).line, line) << size;
+    }
 }
 
 TEST(ConvertLine, AnyBytesGiveExactlyOneLine) {

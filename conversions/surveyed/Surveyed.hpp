@@ -9,8 +9,9 @@
 // ETRS89 is reported as WGS84, which it matches to about a metre in Great Britain; OSTN15
 // itself reproduces the National Grid to about a centimetre.
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
-#include <string>
 #include <string_view>
 
 #include "conversions/surveyed/Coordinates.hpp"
@@ -25,7 +26,11 @@ enum class Status : std::uint8_t {
 };
 
 // "ok", "bad grid reference", "outside the grid".
-[[nodiscard]] std::string_view StatusText(Status status) noexcept;
+[[nodiscard]] constexpr std::string_view StatusText(Status status) noexcept {
+    constexpr std::array<std::string_view, 3> kTexts = {"ok", "bad grid reference",
+                                                        "outside the grid"};
+    return kTexts[static_cast<std::size_t>(status)];
+}
 
 struct Position {
     Status status = Status::kBadGridReference;
@@ -49,26 +54,9 @@ struct Position {
 // longitude is out of range or not a number.
 [[nodiscard]] Position FromWgs84(GeodeticPosition wgs84) noexcept;
 
-// The surveyed columns of quorvane-convert --surveyed for one text: FromText and the
-// position's six-character locator.
-struct Answer {
-    // Module1::kValid when the text has a surveyed answer (Status::kOk), else kNoAnswer.
-    std::int16_t result = 0;
-    // WGS84 degrees; 0 unless `result` is kValid.
-    double latitude = 0;
-    double longitude = 0;
-    // Module1::CalcLocator of the position; empty unless `result` is kValid.
-    std::string locator;
-};
-inline constexpr std::int16_t kNoAnswer = -1;
-
-// Never throws; a text with an answer allocates nothing (the locator fits the string's own
-// buffer).
-[[nodiscard]] Answer Convert(std::string_view text);
-
-// Empty where this build has the surveyed conversion. A build without GeographicLib links a
-// stand-in instead, whose WhyUnavailable() says "not available in this build" and whose
-// Convert reads no reference (result kBadGridLetter).
+// Empty where this build has the surveyed conversion. A build without it links a stand-in
+// instead, whose WhyUnavailable() says "not available in this build" and whose conversions
+// answer nothing (Status::kBadGridReference; Geodesy::Inverse a path of NaN).
 [[nodiscard]] std::string_view WhyUnavailable() noexcept;
 
 }  // namespace Surveyed

@@ -1,15 +1,28 @@
-// The surveyed conversion's stand-in, for builds without GeographicLib: the same interface,
-// answering that the conversion is not there.
+// The surveyed conversion's stand-in, for builds without it: the same interface, answering
+// that the conversion is not there.
 
-#include "conversions/Module1.hpp"
+#include <limits>
+
+#include "conversions/surveyed/Geodesic.hpp"
 #include "conversions/surveyed/Surveyed.hpp"
 
 namespace Surveyed {
 
-Answer Convert(std::string_view) {
-    Answer answer;
-    answer.result = Module1::kBadGridLetter;
-    return answer;
+Position FromNationalGrid(GridPoint) noexcept {
+    return {};
+}
+
+Position FromText(std::string_view) noexcept {
+    return {};
+}
+
+Position FromWgs84(GeodeticPosition) noexcept {
+    return {};
+}
+
+GeodesicPath Geodesy::Inverse(GeodeticPosition, GeodeticPosition) noexcept {
+    constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+    return {kNaN, kNaN};
 }
 
 std::string_view WhyUnavailable() noexcept {

@@ -4,7 +4,6 @@
 
 #include <limits>
 
-#include "conversions/Module1.hpp"
 #include "conversions/surveyed/GridReference.hpp"
 
 namespace {
@@ -64,21 +63,6 @@ TEST(Surveyed, FromWgs84RefusesWhatIsNoPositionOnTheGrid) {
     const Surveyed::Position p = Surveyed::FromWgs84({56.7969, -5.0036});
     ASSERT_EQ(p.status, Status::kOk);
     EXPECT_EQ(Surveyed::GridReferenceOf(p.nationalGrid, 6), "NN166712");
-}
-
-// The columns quorvane-convert --surveyed shows.
-TEST(Surveyed, ConvertGivesTheLocatorOrNothing) {
-    const Surveyed::Answer a = Surveyed::Convert("NN166712");
-    EXPECT_EQ(a.result, Module1::kValid);
-    EXPECT_NEAR(a.latitude, 56.7966, 0.0001);
-    EXPECT_NEAR(a.longitude, -5.0039, 0.0001);
-    EXPECT_EQ(a.locator, "IO76LT");
-    for (const char* text : {"NN1234567", "TE000000"}) {
-        const Surveyed::Answer none = Surveyed::Convert(text);
-        EXPECT_EQ(none.result, Surveyed::kNoAnswer) << text;
-        EXPECT_EQ(none.latitude, 0) << text;
-        EXPECT_EQ(none.locator, "") << text;
-    }
 }
 
 }  // namespace
