@@ -1,6 +1,7 @@
 #include "Options.hpp"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <optional>
 #include <ranges>
@@ -190,6 +191,11 @@ Command ParseArguments(std::span<const char* const> arguments) {
             options.surveyed = true;
             continue;
         }
+        constexpr std::array<std::string_view, 7> kTakesValue = {
+            "--format",         "--from",    "--decimals", "--ngr-digits",
+            "--locator-length", "--columns", "--qrb-from"};
+        if (std::find(kTakesValue.begin(), kTakesValue.end(), name) == kTakesValue.end())
+            return UsageError("unknown option '" + Printable(argument) + "'");
         const auto text = takeValue();
         if (name == "--format") {
             const auto format = text ? ReadFormat(*text) : std::nullopt;
@@ -231,15 +237,13 @@ Command ParseArguments(std::span<const char* const> arguments) {
                     return UsageError("unknown column '" + Printable(columnName) + "'");
                 options.columns.push_back(*column);
             }
-        } else if (name == "--qrb-from") {
+        } else {  // --qrb-from
             if (!text)
                 return UsageError("option --qrb-from needs a locator or a latitude and longitude");
             std::string why;
             options.qrbFrom = ReadStation(runtime::TrimBlanks(*text), why);
             if (!options.qrbFrom)
                 return UsageError("option --qrb-from: " + Printable(why));
-        } else {
-            return UsageError("unknown option '" + Printable(argument) + "'");
         }
     }
     return Checked(std::move(command));
