@@ -4,7 +4,6 @@
 #include <array>
 #include <charconv>
 #include <optional>
-#include <ranges>
 #include <system_error>
 
 #include "cli/LineConversion.hpp"
@@ -230,12 +229,17 @@ Command ParseArguments(std::span<const char* const> arguments) {
             if (!text || text->empty())
                 return UsageError("option --columns needs a list of columns");
             options.columns.clear();
-            for (const auto part : std::views::split(*text, ',')) {
-                const std::string_view columnName(part.begin(), part.end());
+            // The names between commas, each one (even empty) a column.
+            for (std::string_view rest = *text;;) {
+                const std::size_t comma = rest.find(',');
+                const std::string_view columnName = rest.substr(0, comma);
                 const Column* column = FindColumn(columnName);
                 if (!column)
                     return UsageError("unknown column '" + Printable(columnName) + "'");
                 options.columns.push_back(*column);
+                if (comma == std::string_view::npos)
+                    break;
+                rest.remove_prefix(comma + 1);
             }
         } else {  // --qrb-from
             if (!text)

@@ -1,21 +1,36 @@
-// quorvane-convert's line handling on arbitrary bytes, read as lines: for every format, with
-// and without --latlon, each line gives exactly one output line, which reads back under the
-// format's own rules into the right number of cells; the output is valid UTF-8; the input
-// cell is the line after the documented trimming, with each malformed byte as U+FFFD; the
-// cells agree with the conversions and across the three formats; and the streaming driver
-// writes exactly the lines' outputs, in order.
+// quorvane-convert's line handling on arbitrary bytes, read as lines, for each kind of input
+// (grid references, latitude and longitude pairs, locators) in every format.
 //
-// The number of decimals is the input's size modulo 16, so that every setting is tried. The
-// streaming driver allocates megabytes per call, which under the sanitizers costs some 25
-// times the rest of a run: it is checked for one input in kStreamEvery, in one of the six
-// settings, both picked by a hash of the input so that a finding replays.
+// With the window's six columns: each line gives exactly one output line, which reads back
+// under the format's own rules into the right number of cells; the output is valid UTF-8;
+// the input cell is the line after the documented trimming, with each malformed byte as
+// U+FFFD; the cells agree with the conversions (a locator converts exactly when it has a
+// locator's pattern, and shows its area's centre) and across the three formats; and the
+// streaming driver writes exactly the lines' outputs, in order.
+//
+// With every column and a --qrb-from station: the same of each output line, and its first six
+// cells are those of the window's columns alone; the surveyed status is one the input's kind
+// can have; each further cell is given exactly when what it shows exists, as a number with
+// its own decimals in its range, or a locator or grid reference of the chosen length; the
+// locators agree with locator_differs, the grid reference and the Worked All Britain square
+// with the easting and northing, and the contest points with the true distance.
+//
+// The number of decimals is the input's size modulo 16; the station, the ngr column's digits
+// and the surveyed_locator column's length are picked by a hash of the input; so every
+// setting is tried, and a finding replays. The streaming driver allocates megabytes per call,
+// which under the sanitizers costs some 25 times the rest of a run: it is checked for one
+// input in kStreamEvery, in one of the six settings of grid references and latitude and
+// longitude pairs with the window's columns, both picked by the hash.
 
 #include <sys/mman.h>
 
+#include <algorithm>
 #include <array>
 #include <charconv>
+#include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <limits>
 #include <memory>
 #include <optional>
 #include <string>
@@ -26,7 +41,9 @@
 #include "cli/Options.hpp"
 #include "cli/Record.hpp"
 #include "cli/Stream.hpp"
+#include "conversions/Maidenhead.hpp"
 #include "conversions/Module1.hpp"
+#include "conversions/surveyed/GridReference.hpp"
 #include "fuzz/Property.hpp"
 #include "fuzz/RecordReaders.hpp"
 #include "fuzz/Utf8Oracle.hpp"
@@ -39,13 +56,58 @@ using fuzz::Require;
 
 constexpr std::array<cli::Format, 3> kFormats = {cli::Format::kText, cli::Format::kCsv,
                                                  cli::Format::kJson};
-// The target runs without --surveyed: the window's columns only, as the manual names them.
-constexpr std::array<std::string_view, 6> kColumnNames = {"input",    "code",      "status",
-                                                          "latitude", "longitude", "locator"};
-enum Column : std::size_t { kInput, kCode, kStatus, kLatitude, kLongitude, kLocator };
-constexpr std::size_t kColumns = kColumnNames.size();
+// The kinds of input, as --from names them.
+constexpr std::array<cli::From, 3> kKinds = {cli::From::kGridReference, cli::From::kLatLon,
+                                             cli::From::kLocator};
+// Every column, as the manual names them; the first six are the window's answer, all that a
+// line shows without --surveyed.
+constexpr auto kColumnNames = std::to_array<std::string_view>(
+    {"input", "code", "status", "latitude", "longitude", "locator", "surveyed_latitude",
+     "surveyed_longitude", "surveyed_locator", "locator_differs", "surveyed_status", "easting",
+     "northing", "ngr", "wab", "qrb_km", "distance_km", "bearing"});
+enum Column : std::size_t {
+    kInput,
+    kCode,
+    kStatus,
+    kLatitude,
+    kLongitude,
+    kLocator,
+    kSurveyedLatitude,
+    kSurveyedLongitude,
+    kSurveyedLocator,
+    kLocatorDiffers,
+    kSurveyedStatus,
+    kEasting,
+    kNorthing,
+    kNgr,
+    kWab,
+    kQrbKm,
+    kDistanceKm,
+    kBearing
+};
+constexpr std::size_t kWindowColumns = 6;
+// The columns that hold numbers: in JSON a number or null, never a string.
+constexpr std::array<Column, 10> kNumberColumns = {
+    kCode,    kLatitude, kLongitude, kSurveyedLatitude, kSurveyedLongitude,
+    kEasting, kNorthing, kQrbKm,     kDistanceKm,       kBearing};
 using Module1::kMaxLatitude;
 using Module1::kMaxLongitude;
+// The surveyed conversion's statuses.
+constexpr std::array<std::string_view, 3> kSurveyedStatuses = {"ok", "bad grid reference",
+                                                               "outside the grid"};
+// Stations distances are measured from: in Great Britain as a locator and as a latitude and
+// longitude, and at the south-west and north-east ends of the locator grid.
+constexpr std::array<std::string_view, 4> kStations = {"IO91WM", "52 -2", "AA00AA", "RR99XX99XX"};
+// The longest geodesic on WGS84, from pole to pole: 20 003.93 km.
+constexpr double kLongestPathKm = 20'004;
+// The most contest points: half the contest rules' great circle (180 degrees at 111.2 km),
+// plus 1.
+constexpr double kMostContestPoints = 180 * 111.2 + 1;
+// How far the contest distance may stray from the true one: its sphere is within 0.6% of the
+// ellipsoid, its points (the centres of six-character squares) are at most 5.2 km from the
+// station's and the input's positions, and it is truncated to whole kilometres.
+constexpr double kContestSlackFraction = 0.01;
+constexpr double kContestSlackKm = 12;
 // The streaming driver is checked for one input in this many (see the top of the file).
 constexpr std::size_t kStreamEvery = 16;
 constexpr std::size_t kNoSetting = ~std::size_t{0};
@@ -99,11 +161,94 @@ std::string Fixed(double value, int decimals) {
     return {buffer.data(), end};
 }
 
+// Whether `text` is a locator: 2, 4, 6, 8 or 10 characters, in pairs of field letters A to
+// R, square digits, subsquare letters A to X, digits and letters A to X.
+bool IsLocatorPattern(std::string_view text) {
+    constexpr std::array<std::string_view, 5> kPairs = {"AR", "09", "AX", "09", "AX"};
+    if (text.empty() || text.size() % 2 != 0 || text.size() > 2 * kPairs.size()) {
+        return false;
+    }
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const std::string_view range = kPairs[i / 2];
+        if (text[i] < range[0] || text[i] > range[1]) {
+            return false;
+        }
+    }
+    return true;
+}
+
 bool IsLocator(std::string_view text) {
-    const auto in = [](char c, char first, char last) { return c >= first && c <= last; };
-    return text.size() == 6 && in(text[0], 'A', 'R') && in(text[1], 'A', 'R') &&
-           in(text[2], '0', '9') && in(text[3], '0', '9') && in(text[4], 'A', 'X') &&
-           in(text[5], 'A', 'X');
+    return text.size() == 6 && IsLocatorPattern(text);
+}
+
+// `text` with its ASCII letters in upper case.
+std::string UpperCase(std::string_view text) {
+    std::string upper(text);
+    for (char& c : upper) {
+        if (c >= 'a' && c <= 'z') {
+            c = static_cast<char>(c - 'a' + 'A');
+        }
+    }
+    return upper;
+}
+
+// The centre of a locator's area (IsLocatorPattern) in degrees: fields of 10 by 20 degrees
+// from (-90, -180), each cut into 10 by 10 squares, 24 by 24 subsquares, then again 10 by 10
+// and 24 by 24.
+std::array<double, 2> CentreOf(std::string_view locator) {
+    double south = -90;
+    double west = -180;
+    double height = 180;
+    double width = 360;
+    for (std::size_t i = 0; i < locator.size(); i += 2) {
+        const bool digits = i % 4 == 2;
+        const double parts = digits ? 10 : i == 0 ? 18 : 24;
+        const char first = digits ? '0' : 'A';
+        height /= parts;
+        width /= parts;
+        west += (locator[i] - first) * width;
+        south += (locator[i + 1] - first) * height;
+    }
+    return {south + height / 2, west + width / 2};
+}
+
+// The grid reference of the square of `digits` digits that holds National Grid metres
+// (easting, northing), from the Ordnance Survey's lettering: the 500 km squares S, T, N, O, H
+// and J from the false origin, each of 25 100 km squares lettered A to Z without I, row by row
+// from the north-west. Empty outside those squares.
+std::string ReferenceOf(double easting, double northing, int digits) {
+    constexpr std::string_view kLetters = "ABCDEFGHJKLMNOPQRSTUVWXYZ";
+    constexpr std::size_t kSquare = 100'000;
+    if (!(easting >= 0 && easting < 10 * kSquare && northing >= 0 && northing < 15 * kSquare)) {
+        return {};
+    }
+    const auto east = static_cast<std::size_t>(easting);
+    const auto north = static_cast<std::size_t>(northing);
+    const std::size_t column = east / kSquare;
+    const std::size_t row = north / kSquare;
+    std::string reference = {kLetters[(3 - row / 5) * 5 + 2 + column / 5],
+                             kLetters[(4 - row % 5) * 5 + column % 5]};
+    for (const std::size_t metres : {east % kSquare, north % kSquare}) {
+        // Five digits with leading zeros, of which the first digits / 2.
+        reference +=
+            std::to_string(kSquare + metres).substr(1, static_cast<std::size_t>(digits / 2));
+    }
+    return reference;
+}
+
+// Whether `reference` is ReferenceOf a point shown to the millimetre at (easting, northing),
+// which may lie half a millimetre from there.
+bool NamesSquareOf(std::string_view reference, double easting, double northing, int digits) {
+    constexpr double kHalfMillimetre = 0.0005;
+    for (const double east : {easting, easting - kHalfMillimetre, easting + kHalfMillimetre}) {
+        for (const double north :
+             {northing, northing - kHalfMillimetre, northing + kHalfMillimetre}) {
+            if (ReferenceOf(east, north, digits) == reference) {
+                return true;
+            }
+        }
+    }
+    return false;
 }
 
 // The value of a number's text, or NaN when the text is not one number.
@@ -140,8 +285,28 @@ bool IsFixedNumber(const Cell& cell, int decimals, double limit) {
                                text.size() - point - 1 == static_cast<std::size_t>(decimals);
 }
 
-// Reads an output line in its format; stops when it breaks the format's rules.
-Cells ReadRecord(std::string_view out, cli::Format format, std::string_view line) {
+// Whether `text` is a number as the program writes one with `decimals` decimals (a whole
+// number without a point for none), from `least` to `most`, without a minus sign when
+// `least` is not negative.
+bool IsNumberText(std::string_view text, int decimals, double least, double most) {
+    const double value = ValueOf(text);
+    const std::size_t point = text.find('.');
+    const std::size_t shown = point == std::string_view::npos ? 0 : text.size() - point - 1;
+    return value >= least && value <= most && shown == static_cast<std::size_t>(decimals) &&
+           (decimals == 0) == (point == std::string_view::npos) &&
+           text.find_first_not_of("-.0123456789") == std::string_view::npos &&
+           !(least >= 0 && text.starts_with('-'));
+}
+
+// A cell's value: a JSON number's, or its text's.
+double NumberIn(const Cell& cell) {
+    return cell.kind == Cell::Kind::kNumber ? cell.number : ValueOf(cell.text);
+}
+
+// Reads an output line of `columns` columns in its format; stops when it breaks the format's
+// rules.
+Cells ReadRecord(std::string_view out, cli::Format format, std::size_t columns,
+                 std::string_view line) {
     std::optional<Cells> cells;
     switch (format) {
         case cli::Format::kText:
@@ -155,7 +320,7 @@ Cells ReadRecord(std::string_view out, cli::Format format, std::string_view line
         case cli::Format::kJson: {
             const auto json = fuzz::ReadJsonRecord(out);
             Require(json.has_value(), "a JSON line is one valid JSON object", line);
-            Require(json->size() == kColumns, "a JSON object has a member per column", line);
+            Require(json->size() == columns, "a JSON object has a member per column", line);
             cells.emplace();
             for (const auto& [key, value] : json->items()) {
                 Require(key == kColumnNames[cells->size()],
@@ -172,8 +337,18 @@ Cells ReadRecord(std::string_view out, cli::Format format, std::string_view line
             break;
         }
     }
-    Require(cells->size() == kColumns, "a record has one cell per column", line);
+    Require(cells->size() == columns, "a record has one cell per column", line);
     return *cells;
+}
+
+// What every output line promises, whatever its columns: it is exactly one line, valid UTF-8,
+// and reads back in its format into one cell per column.
+Cells ReadOutput(std::string_view line, cli::Format format, std::size_t columns,
+                 std::string_view out) {
+    Require(!out.empty() && out.find('\n') == out.size() - 1,
+            "one input line gives exactly one output line", line);
+    Require(fuzz::IsValidUtf8(out), "output is valid UTF-8", line);
+    return ReadRecord(out, format, columns, line);
 }
 
 // In JSON the empty cells are null, the numbers numbers, the texts strings.
@@ -189,13 +364,10 @@ void CheckJsonKinds(const Cells& cells, bool ok, std::string_view line) {
             "the position is given exactly when the line converted, null otherwise", line);
 }
 
-// Checks one line's output in one format and returns its cells.
+// Checks one line's output with the window's columns in one format and returns its cells.
 Cells CheckOutput(std::string_view line, const cli::Options& options, std::string_view out,
                   bool converted) {
-    Require(!out.empty() && out.find('\n') == out.size() - 1,
-            "one input line gives exactly one output line", line);
-    Require(fuzz::IsValidUtf8(out), "output is valid UTF-8", line);
-    const Cells cells = ReadRecord(out, options.format, line);
+    const Cells cells = ReadOutput(line, options.format, kWindowColumns, out);
 
     const std::string_view input = Trimmed(line);
     Require(cells[kInput].text == fuzz::Repaired(input),
@@ -224,6 +396,26 @@ Cells CheckOutput(std::string_view line, const cli::Options& options, std::strin
                     "a converted pair shows two numbers in range with the chosen decimals", line);
             Require(IsLocator(cells[kLocator].text), "a converted pair has a locator", line);
         }
+    } else if (options.from == cli::From::kLocator) {
+        const std::string upper = UpperCase(input);
+        Require(ok == IsLocatorPattern(upper),
+                "a line converts exactly when it is a locator, in either case", line);
+        Require(ok || codeValue == static_cast<std::size_t>(cli::kBadLocator),
+                "a line that is not a locator is a bad locator", line);
+        if (ok) {
+            Require(cells[kLocator].text == upper,
+                    "a locator's locator cell is the trimmed line in upper case", line);
+            // The centre as shown, rounded to the chosen decimals; the program may add up the
+            // area's parts in another order, which changes the last bits.
+            constexpr double kOtherSums = 1e-9;
+            const double rounding = 0.5 * std::pow(10.0, -options.decimals) + kOtherSums;
+            const auto [latitude, longitude] = CentreOf(upper);
+            Require(IsFixedNumber(cells[kLatitude], options.decimals, kMaxLatitude) &&
+                        IsFixedNumber(cells[kLongitude], options.decimals, kMaxLongitude) &&
+                        std::abs(NumberIn(cells[kLatitude]) - latitude) <= rounding &&
+                        std::abs(NumberIn(cells[kLongitude]) - longitude) <= rounding,
+                    "a locator shows its area's centre, with the chosen decimals", line);
+        }
     } else {
         double latitude = 0;
         double longitude = 0;
@@ -244,6 +436,125 @@ Cells CheckOutput(std::string_view line, const cli::Options& options, std::strin
         CheckJsonKinds(cells, ok, line);
     }
     return cells;
+}
+
+// Checks one line's output with every column in one format, as far as one format tells, and
+// returns its cells.
+Cells CheckEveryColumn(std::string_view line, const cli::Options& options, std::string_view out,
+                       bool converted) {
+    const Cells cells = ReadOutput(line, options.format, kColumnNames.size(), out);
+    Require(converted == (cells[kCode].text == "0"),
+            "the line reports converted exactly for code 0", line);
+    if (options.format == cli::Format::kJson) {
+        for (std::size_t c = kWindowColumns; c < cells.size(); ++c) {
+            const bool number =
+                std::find(kNumberColumns.begin(), kNumberColumns.end(), c) != kNumberColumns.end();
+            const Cell::Kind kind = cells[c].kind;
+            Require(kind == Cell::Kind::kNull ||
+                        (number ? kind == Cell::Kind::kNumber
+                                : kind == Cell::Kind::kString && !cells[c].text.empty()),
+                    "in JSON a cell is null, a number or a text that is not empty, as its column "
+                    "holds",
+                    line);
+        }
+    }
+    return cells;
+}
+
+// Checks the columns after the window's of one line (its cells as text and CSV show them).
+void CheckSurveyedColumns(const Cells& cells, const cli::Options& options, std::string_view line) {
+    const auto at = [&cells](Column c) -> std::string_view { return cells[c].text; };
+    // Whether the first of `columns` is given, the others being given with it.
+    const auto given = [&cells, line](std::initializer_list<Column> columns) {
+        const bool first = !cells[*columns.begin()].text.empty();
+        for (const Column c : columns) {
+            Require(cells[c].text.empty() != first, "cells of one answer are given together", line);
+        }
+        return first;
+    };
+    const bool converted = at(kCode) == "0";
+    const bool gridReference = options.from == cli::From::kGridReference;
+
+    const std::string_view status = at(kSurveyedStatus);
+    if (gridReference) {
+        Require(std::find(kSurveyedStatuses.begin(), kSurveyedStatuses.end(), status) !=
+                    kSurveyedStatuses.end(),
+                "a grid reference's surveyed status is one of the surveyed conversion's", line);
+    } else {
+        Require(converted ? status == "ok" || status == "outside the grid" : status == at(kStatus),
+                "a position is on the grid or outside it; an input that is not one says why", line);
+    }
+    const bool onGrid = status == "ok";
+
+    // The input's WGS84 position: a grid reference's when the surveyed conversion answered,
+    // a latitude and longitude or a locator's centre whenever the input is one.
+    const bool position = given(
+        {kSurveyedLatitude, kSurveyedLongitude, kSurveyedLocator, kQrbKm, kDistanceKm, kBearing});
+    Require(position == (gridReference ? onGrid : converted),
+            "the surveyed position is given exactly when the input has one", line);
+    Require(!at(kLocatorDiffers).empty() == (position && converted),
+            "locator_differs is given exactly when both locators are", line);
+    Require(given({kEasting, kNorthing}) == onGrid,
+            "the National Grid position is given exactly when the surveyed status is ok", line);
+    Require(!given({kNgr, kWab}) || onGrid, "a grid reference is given only on the grid", line);
+
+    if (position) {
+        Require(
+            IsNumberText(at(kSurveyedLatitude), options.decimals, -kMaxLatitude, kMaxLatitude) &&
+                IsNumberText(at(kSurveyedLongitude), options.decimals, -kMaxLongitude,
+                             kMaxLongitude),
+            "the surveyed position is two numbers in range with the chosen decimals", line);
+        Require(gridReference || (at(kSurveyedLatitude) == at(kLatitude) &&
+                                  at(kSurveyedLongitude) == at(kLongitude)),
+                "a latitude and longitude or a locator is its own surveyed position", line);
+        const std::string_view locator = at(kSurveyedLocator);
+        Require(locator.size() == static_cast<std::size_t>(options.locatorLength) &&
+                    IsLocatorPattern(locator),
+                "the surveyed locator is a locator of the chosen length", line);
+
+        const std::string_view bearing = at(kBearing);
+        Require(IsNumberText(bearing, 1, 0, 359.9), "the bearing is 0.0 to 359.9", line);
+        const std::string_view distance = at(kDistanceKm);
+        Require(IsNumberText(distance, 3, 0, kLongestPathKm),
+                "the distance is kilometres with three decimals, at most half a meridian", line);
+        const std::string_view points = at(kQrbKm);
+        Require(IsNumberText(points, 0, 1, kMostContestPoints),
+                "the contest points are a whole number from 1", line);
+        const double km = ValueOf(distance);
+        Require(std::abs(ValueOf(points) - km) <= kContestSlackFraction * km + kContestSlackKm,
+                "the contest distance is near the true distance", line);
+    }
+    if (position && converted) {
+        // locator_differs compares the locator column with the surveyed position's
+        // six-character locator, to the length of the shorter; surveyed_locator shows as much
+        // of that locator as its length allows.
+        const std::string_view window = at(kLocator);
+        const std::string_view differs = at(kLocatorDiffers);
+        Require(differs == "yes" || differs == "no", "locator_differs is yes or no", line);
+        const std::size_t compared = std::min<std::size_t>(window.size(), 6);
+        const std::size_t seen = std::min(compared, at(kSurveyedLocator).size());
+        const bool differ = window.substr(0, seen) != at(kSurveyedLocator).substr(0, seen);
+        Require((!differ || differs == "yes") && (seen < compared || differ == (differs == "yes")),
+                "locator_differs says whether the locators differ", line);
+        Require(gridReference || differs == "no",
+                "a latitude and longitude or a locator has its own locator", line);
+    }
+    if (onGrid) {
+        const auto metres = [&](Column c) {
+            constexpr double kAny = std::numeric_limits<double>::infinity();
+            Require(IsNumberText(at(c), 3, -kAny, kAny),
+                    "easting and northing are metres with three decimals", line);
+            return ValueOf(at(c));
+        };
+        const double easting = metres(kEasting);
+        const double northing = metres(kNorthing);
+        // Off the lettered squares (a little of OSTN15's grid lies south of the false origin)
+        // there is no grid reference.
+        Require(NamesSquareOf(at(kNgr), easting, northing, options.ngrDigits),
+                "ngr is the grid reference of the position's square, with the chosen digits", line);
+        Require(NamesSquareOf(at(kWab), easting, northing, 2),
+                "wab is the grid reference of the position's 10 km square", line);
+    }
 }
 
 // A file in memory holding `content`, read from its start.
@@ -287,6 +598,57 @@ void CheckStream(std::string_view data, const cli::Options& options, std::string
             "the stream reports success exactly when every line converted", data);
 }
 
+using ByFormat = std::array<std::vector<Cells>, kFormats.size()>;
+
+// Converts each line in each format with `options`, checks each output line with `check`
+// and the streaming driver in format `streamed` (if one), checks that the formats show the
+// same cells, and returns the cells by format.
+ByFormat CheckFormats(std::string_view text, const std::vector<std::string_view>& lines,
+                      cli::Options options, std::size_t streamed, const auto& check) {
+    ByFormat cellsByFormat;
+    for (std::size_t f = 0; f < kFormats.size(); ++f) {
+        options.format = kFormats[f];
+        std::string all;
+        bool allConverted = true;
+        for (const std::string_view line : lines) {
+            std::string out;
+            const bool converted = cli::ConvertLine(line, options, out);
+            cellsByFormat[f].push_back(check(line, options, out, converted));
+            allConverted &= converted;
+            all += out;
+        }
+        if (streamed == f) {
+            CheckStream(text, options, all, allConverted);
+        }
+    }
+    for (std::size_t l = 0; l < lines.size(); ++l) {
+        for (std::size_t c = 0; c < cellsByFormat[0][l].size(); ++c) {
+            const std::string& shown = cellsByFormat[0][l][c].text;
+            Require(cellsByFormat[1][l][c].text == shown &&
+                        (cellsByFormat[2][l][c].kind == Cell::Kind::kNumber
+                             ? ShowsNumber(cellsByFormat[2][l][c], shown)
+                             : cellsByFormat[2][l][c].text == shown),
+                    "the three formats show the same cells", lines[l]);
+        }
+    }
+    return cellsByFormat;
+}
+
+// The station read from each of kStations.
+const cli::Station& Station(std::size_t index) {
+    static const std::array<cli::Station, kStations.size()> stations = [] {
+        std::array<cli::Station, kStations.size()> read;
+        for (std::size_t i = 0; i < kStations.size(); ++i) {
+            std::string error;
+            const auto station = cli::ReadStation(kStations[i], error);
+            Require(station.has_value(), "a station reads", error);
+            read[i] = *station;
+        }
+        return read;
+    }();
+    return stations[index];
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -295,38 +657,52 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     constexpr std::size_t kDecimalSettings = cli::kMaxDecimals + 1;
     const int decimals = static_cast<int>(size % kDecimalSettings);
     const std::size_t hash = Hash(text);
+    constexpr std::size_t kStreamedSettings = 2 * kFormats.size();
     const std::size_t streamed =
-        hash % kStreamEvery == 0 ? hash / kStreamEvery % (2 * kFormats.size()) : kNoSetting;
+        hash % kStreamEvery == 0 ? hash / kStreamEvery % kStreamedSettings : kNoSetting;
 
-    for (const bool latlon : {false, true}) {
-        std::array<std::vector<Cells>, kFormats.size()> cellsByFormat;
+    // The settings of the runs with every column, from the hash's digits beyond the streaming
+    // driver's: ngr digits 0 to 10 and locator lengths 2 to 10, both even, and the station.
+    std::size_t pick = hash / kStreamEvery / kStreamedSettings;
+    const auto next = [&pick](std::size_t choices) {
+        const std::size_t choice = pick % choices;
+        pick /= choices;
+        return static_cast<int>(choice);
+    };
+    constexpr auto kNgrDigitSettings =
+        static_cast<std::size_t>(Surveyed::kMaxReferenceDigits / 2 + 1);
+    const int ngrDigits = 2 * next(kNgrDigitSettings);
+    constexpr auto kLengthSettings =
+        static_cast<std::size_t>((Maidenhead::kMaxLength - Maidenhead::kMinLength) / 2 + 1);
+    const int locatorLength = Maidenhead::kMinLength + 2 * next(kLengthSettings);
+    const cli::Station& station = Station(static_cast<std::size_t>(next(kStations.size())));
+
+    for (std::size_t k = 0; k < kKinds.size(); ++k) {
+        cli::Options options;
+        options.decimals = decimals;
+        options.from = kKinds[k];
+        // The streaming driver runs in one of grid references' three formats or latitude and
+        // longitude pairs' three, as `streamed` says.
+        const std::size_t streamedFormat =
+            streamed / kFormats.size() == k ? streamed % kFormats.size() : kNoSetting;
+        const ByFormat window = CheckFormats(text, lines, options, streamedFormat, CheckOutput);
+
+        options.columns.assign(cli::kColumns.begin(), cli::kColumns.end());
+        options.ngrDigits = ngrDigits;
+        options.locatorLength = locatorLength;
+        options.qrbFrom = station;
+        const ByFormat every = CheckFormats(text, lines, options, kNoSetting, CheckEveryColumn);
         for (std::size_t f = 0; f < kFormats.size(); ++f) {
-            cli::Options options;
-            options.format = kFormats[f];
-            options.decimals = decimals;
-            options.from = latlon ? cli::From::kLatLon : cli::From::kGridReference;
-            std::string all;
-            bool allConverted = true;
-            for (const std::string_view line : lines) {
-                std::string out;
-                const bool converted = cli::ConvertLine(line, options, out);
-                cellsByFormat[f].push_back(CheckOutput(line, options, out, converted));
-                allConverted &= converted;
-                all += out;
-            }
-            if (streamed == f + (latlon ? kFormats.size() : 0)) {
-                CheckStream(text, options, all, allConverted);
+            for (std::size_t l = 0; l < lines.size(); ++l) {
+                Require(std::equal(window[f][l].begin(), window[f][l].end(), every[f][l].begin(),
+                                   [](const Cell& a, const Cell& b) {
+                                       return a.kind == b.kind && a.text == b.text;
+                                   }),
+                        "the window's answer is the same whatever the columns", lines[l]);
             }
         }
         for (std::size_t l = 0; l < lines.size(); ++l) {
-            for (std::size_t c = 0; c < kColumns; ++c) {
-                const std::string& shown = cellsByFormat[0][l][c].text;
-                Require(cellsByFormat[1][l][c].text == shown &&
-                            (cellsByFormat[2][l][c].kind == Cell::Kind::kNumber
-                                 ? ShowsNumber(cellsByFormat[2][l][c], shown)
-                                 : cellsByFormat[2][l][c].text == shown),
-                        "the three formats show the same cells", lines[l]);
-            }
+            CheckSurveyedColumns(every[0][l], options, lines[l]);
         }
     }
     return 0;
