@@ -103,7 +103,7 @@ void MeasureFrom(const Station& station, Answer& answer) {
     constexpr double kTenths = 10;
     constexpr double kFullCircle = 360;
     path.bearing = std::round(path.bearing * kTenths) / kTenths;
-    if (path.bearing >= kFullCircle)
+    if (path.bearing >= kFullCircle || path.bearing == 0)
         path.bearing = 0;
     answer.path = path;
 }

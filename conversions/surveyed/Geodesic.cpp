@@ -9,8 +9,9 @@ GeodesicPath PathOf(double distance, double azimuth) noexcept {
     if (distance == 0)
         return {0, 0};
     double bearing = azimuth < 0 ? azimuth + kFullCircle : azimuth;
-    // -0.0 and azimuths just below zero would round to a full circle.
-    if (bearing >= kFullCircle)
+    // Azimuths just below zero round to a full circle, and -0.0 is not below zero: both are
+    // north, 0.
+    if (bearing >= kFullCircle || bearing == 0)
         bearing = 0;
     return {distance, bearing};
 }

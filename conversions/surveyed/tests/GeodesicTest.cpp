@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 namespace {
 
 using Surveyed::GeodeticPosition;
@@ -29,8 +31,9 @@ TEST(Geodesic, AgreesWithGeodSolve) {
     const Surveyed::GeodesicPath none = Surveyed::Geodesy::Inverse({52, -2}, {52, -2});
     EXPECT_EQ(none.distance, 0);
     EXPECT_EQ(none.bearing, 0);
-    // Due north and due south: 0 and 180, never 360.
+    // Due north and due south: 0 and 180, never 360 or -0 (the azimuth from a pole).
     EXPECT_EQ(Surveyed::Geodesy::Inverse({52, -2}, {53, -2}).bearing, 0);
+    EXPECT_FALSE(std::signbit(Surveyed::Geodesy::Inverse({52, -2}, {90, 180}).bearing));
     EXPECT_EQ(Surveyed::Geodesy::Inverse({53, -2}, {52, -2}).bearing, 180);
 }
 
