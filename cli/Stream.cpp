@@ -1,9 +1,9 @@
 #include "Stream.hpp"
 
 #include <algorithm>
+#include <array>
 #include <cerrno>
 #include <cstring>
-#include <thread>
 #include <vector>
 
 #include "cli/LineConversion.hpp"
@@ -11,12 +11,15 @@
 namespace cli {
 namespace {
 
-// Bytes asked of each read, and the most lines converted at once: large enough that starting
-// the threads costs little, small enough that the output of a batch stays small, even for
-// empty lines, whose output is many times their size.
+// Bytes asked of each read, and the most lines converted at once: large enough that sharing
+// them out costs little, small enough that the output of a batch stays small, even for empty
+// lines, whose output is many times their size.
 constexpr std::size_t kReadBytes = std::size_t{1} << 20;
 constexpr std::size_t kBatchLines = std::size_t{1} << 15;
-// Fewer lines than this cost less to convert than starting a thread for them.
+// A batch is converted in up to this many parts, of at least kMinPartLines lines, which the
+// cores take one at a time: a core slowed by other programs then takes fewer of them, rather
+// than holding up the batch with its half.
+constexpr std::size_t kMaxParts = 16;
 constexpr std::size_t kMinPartLines = 1024;
 
 std::string ErrorText(std::string_view what) {
@@ -26,28 +29,25 @@ std::string ErrorText(std::string_view what) {
 using LineConverter = bool (*)(std::string_view, const Options&, std::string&);
 
 // The output lines of a run of consecutive inputs, and whether all of them converted; on a
-// cache line of its own, as each thread writes to its own part all the time.
+// cache line of its own, as each core writes to its own part all the time.
 constexpr std::size_t kCacheLineBytes = 64;
 struct alignas(kCacheLineBytes) Part {
     std::string lines;
     bool allConverted = true;
 };
-// A batch's parts, one per core, kept from batch to batch with the room their buffers have
-// grown to.
-using Parts = std::vector<Part>;
-Parts MakeParts() {
-    return Parts(std::max(1U, std::thread::hardware_concurrency()));
-}
+// A batch's parts, kept from batch to batch with the room their buffers have grown to.
+using Parts = std::array<Part, kMaxParts>;
 
-// Converts `inputs` with `convert` in consecutive parts, each into its own buffer, the first
-// on this thread and each other on a thread of its own, then writes the buffers in input
-// order. Adds to `result`; false after a write error. Threads that wait block rather than
-// spin, so a core that other programs keep busy costs no more than its share.
+// Converts `inputs` with `convert` in consecutive parts, each into its own buffer, on every
+// core (OpenMP, where the compiler has it), then writes the buffers in input order. Adds to
+// `result`; false after a write error.
 bool ConvertBatch(std::span<const std::string_view> inputs, LineConverter convert,
                   const Options& options, Parts& parts, std::FILE* out, StreamResult& result) {
-    const std::size_t count =
-        std::clamp<std::size_t>(inputs.size() / kMinPartLines, 1, parts.size());
-    const auto convertPart = [&](std::size_t p) {
+    const std::size_t count = std::clamp<std::size_t>(inputs.size() / kMinPartLines, 1, kMaxParts);
+#ifdef _OPENMP
+#pragma omp parallel for schedule(dynamic)
+#endif
+    for (std::size_t p = 0; p < count; ++p) {
         const std::size_t first = inputs.size() * p / count;
         const std::size_t end = inputs.size() * (p + 1) / count;
         Part& part = parts[p];
@@ -55,13 +55,7 @@ bool ConvertBatch(std::span<const std::string_view> inputs, LineConverter conver
         part.allConverted = true;
         for (const std::string_view input : inputs.subspan(first, end - first))
             part.allConverted = convert(input, options, part.lines) && part.allConverted;
-    };
-    {
-        std::vector<std::jthread> helpers;
-        for (std::size_t p = 1; p < count; ++p)
-            helpers.emplace_back(convertPart, p);
-        convertPart(0);
-    }  // the helpers are joined here
+    }
     for (const Part& part : std::span(parts).first(count)) {
         result.allConverted = result.allConverted && part.allConverted;
         if (std::fwrite(part.lines.data(), 1, part.lines.size(), out) != part.lines.size()) {
@@ -77,7 +71,7 @@ bool ConvertBatch(std::span<const std::string_view> inputs, LineConverter conver
 StreamResult ConvertInputs(std::span<const std::string_view> inputs, const Options& options,
                            std::FILE* out) {
     StreamResult result;
-    Parts parts = MakeParts();
+    Parts parts;
     ConvertBatch(inputs, ConvertLine, options, parts, out, result);
     return result;
 }
@@ -86,7 +80,7 @@ StreamResult ConvertStream(std::FILE* in, std::FILE* out, const Options& options
     StreamResult result;
     std::string buffer;  // the start of a line, then what the last read added
     std::vector<std::string_view> lines;
-    Parts parts = MakeParts();
+    Parts parts;
     const auto convert = [&] {
         const bool written = ConvertBatch(lines, ConvertStreamLine, options, parts, out, result);
         lines.clear();
