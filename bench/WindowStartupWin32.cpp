@@ -5,8 +5,8 @@
 //
 // Usage: window_startup.exe RUNS PROGRAM.exe FLOOR.exe
 
-#include <psapi.h>
 #include <windows.h>
+#include <psapi.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -65,8 +65,7 @@ bool Painted(HWND window) {
 double Seconds(LARGE_INTEGER from, LARGE_INTEGER to) {
     LARGE_INTEGER frequency{};
     QueryPerformanceFrequency(&frequency);
-    return static_cast<double>(to.QuadPart - from.QuadPart) /
-           static_cast<double>(frequency.QuadPart);
+    return static_cast<double>(to.QuadPart - from.QuadPart) / static_cast<double>(frequency.QuadPart);
 }
 
 // One start of `program`: the time until its window is shown and painted (the program then
