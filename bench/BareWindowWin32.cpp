@@ -58,14 +58,14 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*commandL
     RECT frame{0, 0, 269, 200};
     AdjustWindowRectEx(&frame, kStyle, FALSE, 0);
     HWND window = CreateWindowExW(0, L"BareWindow", L"Bare window", kStyle, CW_USEDEFAULT,
-                                  CW_USEDEFAULT, frame.right - frame.left,
-                                  frame.bottom - frame.top, nullptr, nullptr, instance, nullptr);
+                                  CW_USEDEFAULT, frame.right - frame.left, frame.bottom - frame.top,
+                                  nullptr, nullptr, instance, nullptr);
     const auto font = reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT));
     for (const Control& c : kControls) {
-        HWND control = CreateWindowExW(
-            c.className == std::wstring_view(L"EDIT") ? WS_EX_CLIENTEDGE : 0, c.className, c.text,
-            c.style, c.place.left, c.place.top, c.place.right, c.place.bottom, window, nullptr,
-            instance, nullptr);
+        HWND control =
+            CreateWindowExW(c.className == std::wstring_view(L"EDIT") ? WS_EX_CLIENTEDGE : 0,
+                            c.className, c.text, c.style, c.place.left, c.place.top, c.place.right,
+                            c.place.bottom, window, nullptr, instance, nullptr);
         SendMessageW(control, WM_SETFONT, font, FALSE);
     }
     ShowWindow(window, showCommand);

@@ -6,6 +6,8 @@
 // Usage: window_startup.exe RUNS PROGRAM.exe FLOOR.exe
 
 #include <windows.h>
+
+// After windows.h, which it needs.
 #include <psapi.h>
 
 #include <algorithm>
@@ -65,7 +67,8 @@ bool Painted(HWND window) {
 double Seconds(LARGE_INTEGER from, LARGE_INTEGER to) {
     LARGE_INTEGER frequency{};
     QueryPerformanceFrequency(&frequency);
-    return static_cast<double>(to.QuadPart - from.QuadPart) / static_cast<double>(frequency.QuadPart);
+    return static_cast<double>(to.QuadPart - from.QuadPart) /
+           static_cast<double>(frequency.QuadPart);
 }
 
 // One start of `program`: the time until its window is shown and painted (the program then
