@@ -5,6 +5,7 @@
 #include <charconv>
 #include <optional>
 #include <system_error>
+#include <utility>
 
 #include "cli/LineConversion.hpp"
 #include "conversions/surveyed/GridReference.hpp"
@@ -56,15 +57,21 @@ bool IsInputLike(std::string_view argument) {
            ((argument[1] >= '0' && argument[1] <= '9') || argument[1] == '.');
 }
 
-std::optional<Format> ReadFormat(std::string_view name) {
-    if (name == "text")
-        return Format::kText;
-    if (name == "csv")
-        return Format::kCsv;
-    if (name == "json")
-        return Format::kJson;
+// The value a name stands for in `names`, or none.
+template <typename Value, std::size_t N>
+std::optional<Value> ReadName(std::string_view name,
+                              const std::array<std::pair<std::string_view, Value>, N>& names) {
+    for (const auto& [known, value] : names) {
+        if (name == known)
+            return value;
+    }
     return std::nullopt;
 }
+
+constexpr std::array<std::pair<std::string_view, Format>, 3> kFormatNames = {
+    {{"text", Format::kText}, {"csv", Format::kCsv}, {"json", Format::kJson}}};
+constexpr std::array<std::pair<std::string_view, From>, 3> kFromNames = {
+    {{"ngr", From::kGridReference}, {"latlon", From::kLatLon}, {"locator", From::kLocator}}};
 
 // A whole number from `min` to `max`, in steps of `step` from `min`.
 std::optional<int> ReadWhole(std::string_view text, int min, int max, int step = 1) {
@@ -75,16 +82,6 @@ std::optional<int> ReadWhole(std::string_view text, int min, int max, int step =
         return std::nullopt;
     }
     return value;
-}
-
-std::optional<From> ReadFrom(std::string_view name) {
-    if (name == "ngr")
-        return From::kGridReference;
-    if (name == "latlon")
-        return From::kLatLon;
-    if (name == "locator")
-        return From::kLocator;
-    return std::nullopt;
 }
 
 const Column* FindColumn(std::string_view name) {
@@ -197,12 +194,12 @@ Command ParseArguments(std::span<const char* const> arguments) {
             return UsageError("unknown option '" + Printable(argument) + "'");
         const auto text = takeValue();
         if (name == "--format") {
-            const auto format = text ? ReadFormat(*text) : std::nullopt;
+            const auto format = text ? ReadName(*text, kFormatNames) : std::nullopt;
             if (!format)
                 return UsageError("option --format needs text, csv or json" + Quoted(text));
             options.format = *format;
         } else if (name == "--from") {
-            const auto from = text ? ReadFrom(*text) : std::nullopt;
+            const auto from = text ? ReadName(*text, kFromNames) : std::nullopt;
             if (!from)
                 return UsageError("option --from needs ngr, latlon or locator" + Quoted(text));
             options.from = *from;
