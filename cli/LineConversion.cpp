@@ -21,62 +21,54 @@ constexpr std::string_view kDecimalPoint = ".";
 // The contest rules measure between six-character locators.
 constexpr std::size_t kContestLocatorLength = 6;
 
-// Each kind of input: the window's answer and, with `surveyed`, the surveyed status, the
-// input's position and in `where` its place on the grid.
+// The window's answer for each kind of input; a latitude and longitude, and a locator's
+// centre, are also the input's position.
 
-// The window's answer for a grid reference, and the surveyed reading's.
-void FromGridReference(std::string_view text, bool surveyed, Answer& answer,
-                       Surveyed::Position& where) {
+void FromGridReference(std::string_view text, Answer& answer) {
     Module1::ConvertNGR(text, answer.latitude, answer.longitude, answer.code);
     if (answer.Converted())
         Module1::CalcLocator(answer.latitude, answer.longitude, answer.locator);
-    if (!surveyed)
-        return;
-    where = Surveyed::FromText(text);
-    answer.surveyedStatus = Surveyed::StatusText(where.status);
-    if (where.status == Surveyed::Status::kOk)
-        answer.position = where.wgs84;
 }
 
-// The locator of a latitude and longitude pair, which is its own position.
-void FromLatLon(std::string_view text, bool surveyed, Answer& answer, Surveyed::Position& where) {
-    const auto position = ReadLatLon(text);
-    if (!position) {
+void FromLatLon(std::string_view text, Answer& answer) {
+    answer.position = ReadLatLon(text);
+    if (!answer.position) {
         answer.code = kBadNumber;
-        answer.surveyedStatus = kStatusTexts[kBadNumber];
         return;
     }
-    answer.latitude = position->latitude;
-    answer.longitude = position->longitude;
+    answer.latitude = answer.position->latitude;
+    answer.longitude = answer.position->longitude;
     Module1::CalcLocator(answer.latitude, answer.longitude, answer.locator);
-    if (!surveyed)
-        return;
-    answer.position = position;
-    where = Surveyed::FromWgs84(*position);
-    answer.surveyedStatus = Surveyed::StatusText(where.status);
 }
 
-// The centre of a locator's area.
-void FromLocator(std::string_view text, bool surveyed, Answer& answer, Surveyed::Position& where) {
+void FromLocator(std::string_view text, Answer& answer) {
     Maidenhead::Reading reading = Maidenhead::ReadLocator(text);
     if (!reading.area) {
         answer.code = kBadLocator;
-        answer.surveyedStatus = kStatusTexts[kBadLocator];
         return;
     }
     answer.latitude = reading.area->CentreLatitude();
     answer.longitude = reading.area->CentreLongitude();
-    answer.locator = std::move(reading.locator);
-    if (!surveyed)
-        return;
     answer.position = Surveyed::GeodeticPosition{answer.latitude, answer.longitude};
+    answer.locator = std::move(reading.locator);
     answer.contestLocator = answer.locator.substr(0, kContestLocatorLength);
-    where = Surveyed::FromWgs84(*answer.position);
-    answer.surveyedStatus = Surveyed::StatusText(where.status);
 }
 
-// What the surveyed columns show of the input's position and its place on the grid.
-void Describe(const Surveyed::Position& where, const Options& options, Answer& answer) {
+// The surveyed answer: a grid reference's surveyed position, and the place of the input's
+// position on the grid; an input that is not a position of its kind has none.
+void Survey(std::string_view text, const Options& options, Answer& answer) {
+    Surveyed::Position where;
+    if (options.from == From::kGridReference) {
+        where = Surveyed::FromText(text);
+        if (where.status == Surveyed::Status::kOk)
+            answer.position = where.wgs84;
+    } else if (answer.position) {
+        where = Surveyed::FromWgs84(*answer.position);
+    } else {
+        answer.surveyedStatus = kStatusTexts[static_cast<std::size_t>(answer.code)];
+        return;
+    }
+    answer.surveyedStatus = Surveyed::StatusText(where.status);
     if (answer.position) {
         const auto [latitude, longitude] = *answer.position;
         answer.sixLocator = *Maidenhead::LocatorOf(latitude, longitude, kContestLocatorLength);
@@ -103,7 +95,7 @@ void MeasureFrom(const Station& station, Answer& answer) {
     constexpr double kTenths = 10;
     constexpr double kFullCircle = 360;
     path.bearing = std::round(path.bearing * kTenths) / kTenths;
-    if (path.bearing >= kFullCircle || path.bearing == 0)
+    if (path.bearing >= kFullCircle)
         path.bearing = 0;
     answer.path = path;
 }
@@ -188,20 +180,19 @@ bool ConvertInput(std::string_view input, bool truncated, const Options& options
     // An input cut short is too long for any kind: it is read as the empty text, which none
     // accepts.
     const std::string_view text = truncated ? std::string_view() : input;
-    Surveyed::Position where;
     switch (options.from) {
         case From::kGridReference:
-            FromGridReference(text, surveyed, answer, where);
+            FromGridReference(text, answer);
             break;
         case From::kLatLon:
-            FromLatLon(text, surveyed, answer, where);
+            FromLatLon(text, answer);
             break;
         case From::kLocator:
-            FromLocator(text, surveyed, answer, where);
+            FromLocator(text, answer);
             break;
     }
     if (surveyed)
-        Describe(where, options, answer);
+        Survey(text, options, answer);
     if (qrb)
         MeasureFrom(*options.qrbFrom, answer);
     AppendRecord(answer, columns, options.format, options.decimals, out);
