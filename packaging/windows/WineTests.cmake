@@ -1,5 +1,5 @@
 # The Windows programs' tests run under wine, each in a wine prefix of the build's own made
-# fresh by packaging/windows/wine-prefix (a ctest fixture), on the X display the tests are
+# fresh by packaging/windows/wine-session (a ctest fixture), on the X display the tests are
 # given (xvfb-run gives a virtual one).
 
 # quorvane_add_wine_test(NAME [DPI dots-per-inch] COMMAND command...): a test that runs in the
@@ -12,13 +12,16 @@ function(quorvane_add_wine_test name)
     endif()
     set(prefix ${PROJECT_BINARY_DIR}/wine-${arg_DPI}dpi)
     set(fixture wine_prefix_${arg_DPI}dpi)
-    # One prefix for each dpi, made once before the tests that use it.
+    # One prefix for each dpi, made once before the tests that use it, with one wine session
+    # running in it through all of them.
     get_property(made GLOBAL PROPERTY QUORVANE_WINE_PREFIXES)
     if(NOT fixture IN_LIST made)
         set_property(GLOBAL APPEND PROPERTY QUORVANE_WINE_PREFIXES ${fixture})
-        add_test(NAME windows.${fixture}
-            COMMAND ${PROJECT_SOURCE_DIR}/packaging/windows/wine-prefix ${prefix} ${arg_DPI})
+        set(session ${PROJECT_SOURCE_DIR}/packaging/windows/wine-session)
+        add_test(NAME windows.${fixture} COMMAND ${session} start ${prefix} ${arg_DPI})
+        add_test(NAME windows.${fixture}_end COMMAND ${session} end ${prefix})
         set_tests_properties(windows.${fixture} PROPERTIES FIXTURES_SETUP ${fixture})
+        set_tests_properties(windows.${fixture}_end PROPERTIES FIXTURES_CLEANUP ${fixture})
     endif()
     add_test(NAME ${name} COMMAND ${arg_COMMAND})
     set_tests_properties(${name} PROPERTIES
