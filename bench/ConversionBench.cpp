@@ -185,12 +185,16 @@ void BM_CalcLocator(benchmark::State& state) {
 }
 BENCHMARK(BM_CalcLocator);
 
-// Console output as usual, plus the nanoseconds of each run kept for the ratio.
+// Console output as usual, plus the nanoseconds of each benchmark kept for the ratio: of its
+// run, or with --benchmark_repetitions of the repetitions' median (the other aggregates, such
+// as the standard deviation, are not times of a run).
 class RatioReporter : public benchmark::ConsoleReporter {
   public:
     void ReportRuns(const std::vector<Run>& runs) override {
         ConsoleReporter::ReportRuns(runs);
         for (const Run& run : runs) {
+            if (run.run_type == Run::RT_Aggregate && run.aggregate_name != "median")
+                continue;
             nanoseconds_[run.run_name.function_name] =
                 run.GetAdjustedRealTime() *
                 benchmark::GetTimeUnitMultiplier(benchmark::kNanosecond) /
