@@ -202,32 +202,21 @@ bool ShowsNumber(const Cell& cell, std::string_view text) {
     return cell.text == text;
 }
 
-// A number as the program writes one: optional minus, digits, and then a point and exactly
-// `decimals` digits unless there are none; within -limit..limit. In JSON only its value is
-// known, and checked.
-bool IsFixedNumber(const Cell& cell, int decimals, double limit) {
+// Whether `cell` shows a number as the program writes one with `decimals` decimals (a whole
+// number without a point for none), from `least` to `most`, without a minus sign when
+// `least` is not negative. In JSON only its value is known, and checked.
+bool IsWrittenNumber(const Cell& cell, int decimals, double least, double most) {
     const std::string_view text = cell.text;
     const double value = cell.kind == Cell::Kind::kNumber ? cell.number : ValueOf(text);
-    if (!(value >= -limit && value <= limit)) {
+    if (!(value >= least && value <= most)) {
         return false;
     }
     if (cell.kind == Cell::Kind::kNumber) {
         return true;
     }
     const std::size_t point = text.find('.');
-    return decimals == 0 ? point == std::string_view::npos
-                         : point != std::string_view::npos &&
-                               text.size() - point - 1 == static_cast<std::size_t>(decimals);
-}
-
-// Whether `text` is a number as the program writes one with `decimals` decimals (a whole
-// number without a point for none), from `least` to `most`, without a minus sign when
-// `least` is not negative.
-bool IsNumberText(std::string_view text, int decimals, double least, double most) {
-    const double value = ValueOf(text);
-    const std::size_t point = text.find('.');
     const std::size_t shown = point == std::string_view::npos ? 0 : text.size() - point - 1;
-    return value >= least && value <= most && shown == static_cast<std::size_t>(decimals) &&
+    return shown == static_cast<std::size_t>(decimals) &&
            (decimals == 0) == (point == std::string_view::npos) &&
            text.find_first_not_of("-.0123456789") == std::string_view::npos &&
            !(least >= 0 && text.starts_with('-'));
@@ -321,9 +310,11 @@ Cells CheckOutput(std::string_view line, const cli::Options& options, std::strin
         Require(codeValue == 0 || codeValue == cli::kBadNumber,
                 "a latitude and longitude line is ok or a bad number", line);
         if (ok) {
-            Require(IsFixedNumber(cells[kLatitude], options.decimals, kMaxLatitude) &&
-                        IsFixedNumber(cells[kLongitude], options.decimals, kMaxLongitude),
-                    "a converted pair shows two numbers in range with the chosen decimals", line);
+            Require(
+                IsWrittenNumber(cells[kLatitude], options.decimals, -kMaxLatitude, kMaxLatitude) &&
+                    IsWrittenNumber(cells[kLongitude], options.decimals, -kMaxLongitude,
+                                    kMaxLongitude),
+                "a converted pair shows two numbers in range with the chosen decimals", line);
             Require(IsLocator(cells[kLocator].text), "a converted pair has a locator", line);
         }
     } else if (options.from == cli::From::kLocator) {
@@ -335,10 +326,11 @@ Cells CheckOutput(std::string_view line, const cli::Options& options, std::strin
         if (ok) {
             Require(cells[kLocator].text == upper,
                     "a locator's locator cell is the trimmed line in upper case", line);
-            Require(IsFixedNumber(cells[kLatitude], options.decimals, kMaxLatitude) &&
-                        IsFixedNumber(cells[kLongitude], options.decimals, kMaxLongitude),
-                    "a locator shows its centre, two numbers in range with the chosen decimals",
-                    line);
+            Require(
+                IsWrittenNumber(cells[kLatitude], options.decimals, -kMaxLatitude, kMaxLatitude) &&
+                    IsWrittenNumber(cells[kLongitude], options.decimals, -kMaxLongitude,
+                                    kMaxLongitude),
+                "a locator shows its centre, two numbers in range with the chosen decimals", line);
         }
     } else {
         double latitude = 0;
@@ -423,11 +415,11 @@ void CheckSurveyedColumns(const Cells& cells, const cli::Options& options, std::
     Require(!given({kNgr, kWab}) || onGrid, "a grid reference is given only on the grid", line);
 
     if (position) {
-        Require(
-            IsNumberText(at(kSurveyedLatitude), options.decimals, -kMaxLatitude, kMaxLatitude) &&
-                IsNumberText(at(kSurveyedLongitude), options.decimals, -kMaxLongitude,
-                             kMaxLongitude),
-            "the surveyed position is two numbers in range with the chosen decimals", line);
+        Require(IsWrittenNumber(cells[kSurveyedLatitude], options.decimals, -kMaxLatitude,
+                                kMaxLatitude) &&
+                    IsWrittenNumber(cells[kSurveyedLongitude], options.decimals, -kMaxLongitude,
+                                    kMaxLongitude),
+                "the surveyed position is two numbers in range with the chosen decimals", line);
         Require(gridReference || (at(kSurveyedLatitude) == at(kLatitude) &&
                                   at(kSurveyedLongitude) == at(kLongitude)),
                 "a latitude and longitude or a locator is its own surveyed position", line);
@@ -436,13 +428,10 @@ void CheckSurveyedColumns(const Cells& cells, const cli::Options& options, std::
                     IsLocatorPattern(locator),
                 "the surveyed locator is a locator of the chosen length", line);
 
-        const std::string_view bearing = at(kBearing);
-        Require(IsNumberText(bearing, 1, 0, 359.9), "the bearing is 0.0 to 359.9", line);
-        const std::string_view distance = at(kDistanceKm);
-        Require(IsNumberText(distance, 3, 0, kLongestPathKm),
+        Require(IsWrittenNumber(cells[kBearing], 1, 0, 359.9), "the bearing is 0.0 to 359.9", line);
+        Require(IsWrittenNumber(cells[kDistanceKm], 3, 0, kLongestPathKm),
                 "the distance is kilometres with three decimals, at most half a meridian", line);
-        const std::string_view points = at(kQrbKm);
-        Require(IsNumberText(points, 0, 1, kMostContestPoints),
+        Require(IsWrittenNumber(cells[kQrbKm], 0, 1, kMostContestPoints),
                 "the contest points are a whole number from 1", line);
     }
     if (position && converted) {
@@ -462,8 +451,8 @@ void CheckSurveyedColumns(const Cells& cells, const cli::Options& options, std::
     }
     if (onGrid) {
         for (const Column c : {kEasting, kNorthing}) {
-            Require(IsNumberText(at(c), 3, -std::numeric_limits<double>::infinity(),
-                                 std::numeric_limits<double>::infinity()),
+            Require(IsWrittenNumber(cells[c], 3, -std::numeric_limits<double>::infinity(),
+                                    std::numeric_limits<double>::infinity()),
                     "easting and northing are metres with three decimals", line);
         }
         // Off the lettered squares (a little of OSTN15's grid lies south of the false origin)
