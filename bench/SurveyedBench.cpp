@@ -42,7 +42,7 @@ const Positions& TestPositions() {
                                                         Surveyed::kShiftGridMaxNorthing - 1'000);
         while (p.references.size() < kPositions) {
             const Surveyed::GridPoint etrs89{easting(random), northing(random)};
-            const Surveyed::GeodeticPosition wgs84 = Surveyed::Geodesy::Unproject(etrs89);
+            const Surveyed::GeodeticPosition wgs84 = Surveyed::Unproject(etrs89);
             const auto grid = Surveyed::Etrs89ToNationalGrid(etrs89);
             const std::string reference = Surveyed::GridReferenceOf(*grid, 10);
             if (reference.empty())
@@ -79,7 +79,7 @@ void BM_NationalGridToEtrs89(benchmark::State& state) {
 BENCHMARK(BM_NationalGridToEtrs89);
 
 void BM_Unproject(benchmark::State& state) {
-    RunOver(state, TestPositions().etrs89Grid, Surveyed::Geodesy::Unproject);
+    RunOver(state, TestPositions().etrs89Grid, Surveyed::Unproject);
 }
 BENCHMARK(BM_Unproject);
 
@@ -90,7 +90,7 @@ void BM_FromText(benchmark::State& state) {
 BENCHMARK(BM_FromText);
 
 void BM_Project(benchmark::State& state) {
-    RunOver(state, TestPositions().wgs84, Surveyed::Geodesy::Project);
+    RunOver(state, TestPositions().wgs84, Surveyed::Project);
 }
 BENCHMARK(BM_Project);
 

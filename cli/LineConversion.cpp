@@ -90,7 +90,7 @@ void MeasureFrom(const Station& station, Answer& answer) {
     const Maidenhead::Reading contest = Maidenhead::ReadLocator(answer.contestLocator);
     answer.qrbPoints = Maidenhead::ContestPoints(
         Maidenhead::ContestDistanceKm(station.contestArea, *contest.area));
-    Surveyed::GeodesicPath path = Surveyed::Geodesy::Inverse(station.position, *answer.position);
+    Surveyed::GeodesicPath path = Surveyed::Geodesic(station.position, *answer.position);
     // Shown to a tenth of a degree, a bearing just short of north is north, 0.0, not 360.0.
     constexpr double kTenths = 10;
     constexpr double kFullCircle = 360;

@@ -1,15 +1,11 @@
 #pragma once
 
 // The geodesic on the WGS84 ellipsoid: the true distance between two points and the bearing
-// from the first to the second.
-//
-// Two geodesy libraries implement it with Karney's algorithm ("Algorithms for geodesics",
-// J. Geodesy 87, 2013), accurate to nanometres for any pair of points: GeographicLib, and
-// Boost.Geometry's header-only formulas, which builds without GeographicLib use. Callers
-// write Geodesy::Inverse (see Geodesy.hpp).
+// from the first to the second, by Karney's algorithm ("Algorithms for geodesics",
+// J. Geodesy 87, 2013) in Boost.Geometry's header-only formulas, accurate to nanometres for
+// any pair of points.
 
 #include "conversions/surveyed/Coordinates.hpp"
-#include "conversions/surveyed/Geodesy.hpp"
 
 namespace Surveyed {
 
@@ -25,16 +21,6 @@ struct GeodesicPath {
 };
 
 // The shortest path from `from` to `to` (WGS84 degrees, latitudes -90 to 90). Never throws.
-namespace GeographicLibBackend {
-[[nodiscard]] GeodesicPath Inverse(GeodeticPosition from, GeodeticPosition to) noexcept;
-}  // namespace GeographicLibBackend
-
-namespace BoostBackend {
-[[nodiscard]] GeodesicPath Inverse(GeodeticPosition from, GeodeticPosition to) noexcept;
-}  // namespace BoostBackend
-
-// `azimuth` in degrees (-180 to 180, as both libraries give it) as a bearing of 0 to less
-// than 360, and a zero-length path's bearing as 0.
-[[nodiscard]] GeodesicPath PathOf(double distance, double azimuth) noexcept;
+[[nodiscard]] GeodesicPath Geodesic(GeodeticPosition from, GeodeticPosition to) noexcept;
 
 }  // namespace Surveyed

@@ -4,13 +4,10 @@
 // and longitude to and from ETRS89 grid positions, the eastings and northings that OSTN15's
 // shifts then carry to the National Grid.
 //
-// Two geodesy libraries implement it, with the same Krueger series to sixth order in the
-// third flattening: GeographicLib, and Boost.Geometry's header-only projections (its "etmerc"),
-// which builds without GeographicLib (the Windows cross-builds) use. Callers write
-// Geodesy::Project (see Geodesy.hpp). The two agree to nanometres over the whole shift grid.
+// By Boost.Geometry's header-only projections (its "etmerc": Krueger's series to sixth order
+// in the third flattening), the same on every platform.
 
 #include "conversions/surveyed/Coordinates.hpp"
-#include "conversions/surveyed/Geodesy.hpp"
 
 namespace Surveyed {
 
@@ -32,14 +29,7 @@ inline constexpr double kFalseNorthing = -100'000;
 // and -180 to 180). Unproject: the ETRS89 latitude and longitude of an ETRS89 grid position.
 // Exact to well under a micrometre within a few thousand kilometres of the central meridian;
 // farther away, or for values out of range, a coordinate may be NaN. Never throw.
-namespace GeographicLibBackend {
 [[nodiscard]] GridPoint Project(GeodeticPosition etrs89) noexcept;
 [[nodiscard]] GeodeticPosition Unproject(GridPoint etrs89) noexcept;
-}  // namespace GeographicLibBackend
-
-namespace BoostBackend {
-[[nodiscard]] GridPoint Project(GeodeticPosition etrs89) noexcept;
-[[nodiscard]] GeodeticPosition Unproject(GridPoint etrs89) noexcept;
-}  // namespace BoostBackend
 
 }  // namespace Surveyed

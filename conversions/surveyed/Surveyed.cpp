@@ -11,7 +11,7 @@ Position FromNationalGrid(GridPoint nationalGrid) noexcept {
     const auto etrs89 = NationalGridToEtrs89(nationalGrid);
     if (!etrs89)
         return {Status::kOutsideTheGrid, nationalGrid, {}};
-    return {Status::kOk, nationalGrid, Geodesy::Unproject(*etrs89)};
+    return {Status::kOk, nationalGrid, Unproject(*etrs89)};
 }
 
 Position FromText(std::string_view text) noexcept {
@@ -24,7 +24,7 @@ Position FromText(std::string_view text) noexcept {
 Position FromWgs84(GeodeticPosition wgs84) noexcept {
     if (!Module1::HasLocator(wgs84.latitude, wgs84.longitude))
         return {Status::kOutsideTheGrid, {}, {}};
-    const auto nationalGrid = Etrs89ToNationalGrid(Geodesy::Project(wgs84));
+    const auto nationalGrid = Etrs89ToNationalGrid(Project(wgs84));
     if (!nationalGrid)
         return {Status::kOutsideTheGrid, {}, {}};
     return {Status::kOk, *nationalGrid, wgs84};

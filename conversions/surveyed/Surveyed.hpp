@@ -56,7 +56,7 @@ struct Position {
 
 // Empty where this build has the surveyed conversion. A build without it links a stand-in
 // instead, whose WhyUnavailable() says "not available in this build" and whose conversions
-// answer nothing (Status::kBadGridReference; Geodesy::Inverse a path of NaN).
+// answer nothing (Status::kBadGridReference; Geodesic a path of NaN).
 [[nodiscard]] std::string_view WhyUnavailable() noexcept;
 
 }  // namespace Surveyed

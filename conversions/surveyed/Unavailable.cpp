@@ -20,7 +20,7 @@ Position FromWgs84(GeodeticPosition) noexcept {
     return {};
 }
 
-GeodesicPath Geodesy::Inverse(GeodeticPosition, GeodeticPosition) noexcept {
+GeodesicPath Geodesic(GeodeticPosition, GeodeticPosition) noexcept {
     constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
     return {kNaN, kNaN};
 }

@@ -24,17 +24,17 @@ TEST(Geodesic, AgreesWithGeodSolve) {
         {{60.1548, -1.1471}, {49.9223, -6.2998}, 1184900.721461, 360 - 161.72026090302},
     };
     for (const Case& c : cases) {
-        const Surveyed::GeodesicPath path = Surveyed::Geodesy::Inverse(c.from, c.to);
+        const Surveyed::GeodesicPath path = Surveyed::Geodesic(c.from, c.to);
         EXPECT_NEAR(path.distance, c.metres, 1e-5) << c.from.latitude << " " << c.to.latitude;
         EXPECT_NEAR(path.bearing, c.bearing, 1e-9) << c.from.latitude << " " << c.to.latitude;
     }
-    const Surveyed::GeodesicPath none = Surveyed::Geodesy::Inverse({52, -2}, {52, -2});
+    const Surveyed::GeodesicPath none = Surveyed::Geodesic({52, -2}, {52, -2});
     EXPECT_EQ(none.distance, 0);
     EXPECT_EQ(none.bearing, 0);
     // Due north and due south: 0 and 180, never 360 or -0 (the azimuth from a pole).
-    EXPECT_EQ(Surveyed::Geodesy::Inverse({52, -2}, {53, -2}).bearing, 0);
-    EXPECT_FALSE(std::signbit(Surveyed::Geodesy::Inverse({52, -2}, {90, 180}).bearing));
-    EXPECT_EQ(Surveyed::Geodesy::Inverse({53, -2}, {52, -2}).bearing, 180);
+    EXPECT_EQ(Surveyed::Geodesic({52, -2}, {53, -2}).bearing, 0);
+    EXPECT_FALSE(std::signbit(Surveyed::Geodesic({52, -2}, {90, 180}).bearing));
+    EXPECT_EQ(Surveyed::Geodesic({53, -2}, {52, -2}).bearing, 180);
 }
 
 }  // namespace

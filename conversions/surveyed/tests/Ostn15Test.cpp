@@ -28,7 +28,7 @@ TEST(Ostn15, RoundTripWithinAMillimetre) {
     double worst = 0;
     for (int i = 0; i < 100'000; ++i) {
         const GeodeticPosition start =
-            Surveyed::Geodesy::Unproject({easting(random), northing(random)});
+            Surveyed::Unproject({easting(random), northing(random)});
         const Surveyed::Position grid = Surveyed::FromWgs84(start);
         ASSERT_EQ(grid.status, Surveyed::Status::kOk);
         const Surveyed::Position back = Surveyed::FromNationalGrid(grid.nationalGrid);

@@ -7,7 +7,7 @@
 
 #include "conversions/surveyed/Projection.hpp"
 
-namespace Surveyed::BoostBackend {
+namespace Surveyed {
 namespace {
 
 namespace bg = boost::geometry;
@@ -46,4 +46,4 @@ GeodeticPosition Unproject(GridPoint etrs89) noexcept {
     return {bg::get<1>(position), bg::get<0>(position)};
 }
 
-}  // namespace Surveyed::BoostBackend
+}  // namespace Surveyed
