@@ -119,7 +119,8 @@ void CompactPartialLine(std::string& partial, std::size_t limit) {
     if (partial.size() <= limit)
         return;
     // Leading blanks are trimmed whatever follows.
-    partial.erase(0, std::min(partial.find_first_not_of(" \t"), partial.size()));
+    std::string_view unblanked(partial);
+    partial.erase(0, runtime::TakeBlanks(unblanked).size());
     if (partial.size() <= limit)
         return;
     // Past the first `limit` bytes only three things matter: whether a byte that is not a
@@ -127,9 +128,9 @@ void CompactPartialLine(std::string& partial, std::size_t limit) {
     // then reported from its first bytes alone), else whether the last is a carriage return
     // (dropped if the line ends there, too long otherwise), else whether any blanks do.
     const std::string_view rest = std::string_view(partial).substr(limit);
-    const bool content =
-        rest.substr(0, rest.size() - 1).find_first_not_of(" \t") != std::string_view::npos ||
-        (rest.back() != ' ' && rest.back() != '\t' && rest.back() != '\r');
+    const bool lastIsBlank = runtime::BlankLength(rest.substr(rest.size() - 1)) > 0;
+    const bool content = !runtime::TrimBlanks(rest.substr(0, rest.size() - 1)).empty() ||
+                         (!lastIsBlank && rest.back() != '\r');
     const char standIn = content ? 'x' : rest.back() == '\r' ? '\r' : ' ';
     partial.resize(limit);
     partial += standIn;
@@ -139,7 +140,7 @@ std::optional<Surveyed::GeodeticPosition> ReadLatLon(std::string_view text) {
     std::size_t split = text.find(',');
     std::size_t skip = 1;
     if (split == std::string_view::npos) {
-        split = text.find_first_of(" \t");
+        split = runtime::FindBlank(text);
         skip = 0;  // the blanks stay with the longitude, which may have blanks around it
         if (split == std::string_view::npos)
             return std::nullopt;

@@ -54,7 +54,7 @@ constexpr std::string_view kVersion =
 
 bool IsInputLike(std::string_view argument) {
     return argument.size() >= 2 && argument[0] == '-' &&
-           ((argument[1] >= '0' && argument[1] <= '9') || argument[1] == '.');
+           (runtime::IsDigit(argument[1]) || argument[1] == '.');
 }
 
 // The value a name stands for in `names`, or none.

@@ -53,10 +53,6 @@ constexpr bool IsValidLength(std::size_t length) {
     return length >= kMinLength && length <= kMaxLength && length % 2 == 0;
 }
 
-constexpr char Upper(char c) {
-    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-}
-
 // Joins `parts` into one text.
 std::string Joined(std::initializer_list<std::string_view> parts) {
     std::string joined;
@@ -134,7 +130,7 @@ Reading ReadLocator(std::string_view text) {
             return reading;
         }
         const Level& level = kLevels[(position - 1) / 2];
-        const int index = Upper(character.front()) - level.first;
+        const int index = runtime::UpperCase(character.front()) - level.first;
         if (character.size() != 1 || index < 0 || index >= level.count) {
             reading.error =
                 NotALocator(text, Joined({"character ", std::to_string(position), ", \"", character,
@@ -143,7 +139,7 @@ Reading ReadLocator(std::string_view text) {
         }
         long& indexOfAxis = position % 2 == 1 ? lonIndex : latIndex;
         indexOfAxis = indexOfAxis * level.count + index;
-        upper += Upper(character.front());
+        upper += runtime::UpperCase(character.front());
     }
     if (!IsValidLength(upper.size())) {
         reading.error = NotALocator(

@@ -91,8 +91,8 @@ void ConvertNGR(std::string_view ngr, double& latitude, double& longitude, std::
     // The code of the character at `position`, numbered from 1 as in the reference.
     const auto c = [&codes](std::size_t position) -> int { return (*codes)[position - 1]; };
 
-    int L1 = runtime::UpperCaseCode(c(1)) - kCodeOfA;
-    int L2 = runtime::UpperCaseCode(c(2)) - kCodeOfA;
+    int L1 = runtime::UpperCase(c(1)) - kCodeOfA;
+    int L2 = runtime::UpperCase(c(2)) - kCodeOfA;
     if ((L1 != kFirstLetterN && L1 != kFirstLetterS && L1 != kFirstLetterT) || L2 < 0 ||
         L2 > kLastLetter || L2 == kLetterI) {
         result = kBadGridLetter;
@@ -104,7 +104,7 @@ void ConvertNGR(std::string_view ngr, double& latitude, double& longitude, std::
         L2 = L2 - 1;
 
     for (std::size_t position = 3; position <= kGridReferenceLength; ++position) {
-        if (c(position) > '9' || c(position) < '0') {
+        if (!runtime::IsDigit(c(position))) {
             result = kBadDigit;
             return;
         }

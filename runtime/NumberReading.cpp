@@ -10,24 +10,10 @@
 namespace runtime {
 namespace {
 
-constexpr bool IsDigit(char c) noexcept {
-    return c >= '0' && c <= '9';
-}
-
 // Exponents are clamped while being read to this plus the number of mantissa digits: far
 // beyond any double's range even after the digits shift it (0.000...1e400000 with 300,000
 // zeros is still 10^99999), yet safe from overflow of the integer holding them.
 constexpr long kExponentClamp = 100'000;
-
-// Takes the leading run of digits off `text`.
-std::string_view TakeDigits(std::string_view& text) noexcept {
-    std::size_t n = 0;
-    while (n < text.size() && IsDigit(text[n]))
-        ++n;
-    const std::string_view digits = text.substr(0, n);
-    text.remove_prefix(n);
-    return digits;
-}
 
 }  // namespace
 

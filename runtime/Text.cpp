@@ -86,12 +86,52 @@ std::string_view FirstCharacter(std::string_view text) noexcept {
     return text.substr(0, std::max<std::size_t>(Utf8SequenceLength(text), 1));
 }
 
-std::string_view TrimBlanks(std::string_view text) noexcept {
-    const std::size_t first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos) {
-        return {};
+std::size_t BlankLength(std::string_view text) noexcept {
+    return !text.empty() && (text.front() == ' ' || text.front() == '\t') ? 1 : 0;
+}
+
+std::size_t FindBlank(std::string_view text) noexcept {
+    for (std::size_t at = 0; at < text.size(); at += FirstCharacter(text.substr(at)).size()) {
+        if (BlankLength(text.substr(at)) > 0) {
+            return at;
+        }
     }
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+    return std::string_view::npos;
+}
+
+std::string_view TakeBlanks(std::string_view& text) noexcept {
+    std::size_t n = 0;
+    while (const std::size_t blank = BlankLength(text.substr(n))) {
+        n += blank;
+    }
+    const std::string_view blanks = text.substr(0, n);
+    text.remove_prefix(n);
+    return blanks;
+}
+
+std::string_view TakeDigits(std::string_view& text) noexcept {
+    std::size_t n = 0;
+    while (n < text.size() && IsDigit(text[n])) {
+        ++n;
+    }
+    const std::string_view digits = text.substr(0, n);
+    text.remove_prefix(n);
+    return digits;
+}
+
+std::string_view TrimBlanks(std::string_view text) noexcept {
+    TakeBlanks(text);
+    // The end of the last character that is not a blank.
+    std::size_t end = 0;
+    for (std::size_t at = 0; at < text.size();) {
+        if (const std::size_t blank = BlankLength(text.substr(at))) {
+            at += blank;
+        } else {
+            at += FirstCharacter(text.substr(at)).size();
+            end = at;
+        }
+    }
+    return text.substr(0, end);
 }
 
 }  // namespace runtime

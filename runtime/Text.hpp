@@ -50,13 +50,35 @@ template <std::size_t N>
     return std::span<const unsigned char, N>(storage);
 }
 
-// The code of the upper-case form of the character with code `code`: the codes of a to z
-// become those of A to Z, all others stay.
-[[nodiscard]] constexpr int UpperCaseCode(int code) noexcept {
-    return code >= 'a' && code <= 'z' ? code - 'a' + 'A' : code;
+// ---- What every reader of typed text shares ---------------------------------------------
+// Each rule below is written once, here: the readers of numbers, grid references, locators
+// and positions all use these.
+
+// The upper-case form of the ASCII character `c` (a char, or a code of the code page above):
+// a to z become A to Z, all others stay.
+template <typename Character>
+[[nodiscard]] constexpr Character UpperCase(Character c) noexcept {
+    return c >= 'a' && c <= 'z' ? static_cast<Character>(c - 'a' + 'A') : c;
 }
 
-// `text` without the blanks (spaces and tabs) around it.
+// Whether `c` (a char, or a code) is one of the digits 0 to 9.
+[[nodiscard]] constexpr bool IsDigit(int c) noexcept {
+    return c >= '0' && c <= '9';
+}
+
+// The blanks that may stand around and between the parts of a typed text: spaces and tabs.
+// Bytes of the blank that starts `text`; 0 when it starts with anything else or is empty.
+[[nodiscard]] std::size_t BlankLength(std::string_view text) noexcept;
+
+// Where the first blank of `text` starts; std::string_view::npos when it has none.
+[[nodiscard]] std::size_t FindBlank(std::string_view text) noexcept;
+
+// Takes the leading run of blanks, or of digits, off `text` and returns it (a view into
+// `text`, empty when there is none).
+std::string_view TakeBlanks(std::string_view& text) noexcept;
+std::string_view TakeDigits(std::string_view& text) noexcept;
+
+// `text` without the blanks around it.
 [[nodiscard]] std::string_view TrimBlanks(std::string_view text) noexcept;
 
 }  // namespace runtime

@@ -28,27 +28,13 @@ constexpr std::string_view kFirstLetters = "HJNOST";
 // Digits of one half of the most precise reference.
 constexpr int kMaxHalfDigits = kMaxReferenceDigits / 2;
 
-constexpr bool IsBlank(char c) noexcept {
-    return c == ' ' || c == '\t';
-}
-constexpr bool IsDigit(char c) noexcept {
-    return c >= '0' && c <= '9';
-}
-constexpr char UpperCase(char c) noexcept {
-    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-}
+using runtime::IsDigit;
+using runtime::TakeBlanks;
+using runtime::TakeDigits;
+using runtime::UpperCase;
+
 constexpr bool IsLetter(char c) noexcept {
     return UpperCase(c) >= 'A' && UpperCase(c) <= 'Z';
-}
-
-// Takes the leading run of characters that pass `test` off `text`.
-std::string_view TakeWhile(std::string_view& text, bool (*test)(char)) noexcept {
-    std::size_t n = 0;
-    while (n < text.size() && test(text[n]))
-        ++n;
-    const std::string_view run = text.substr(0, n);
-    text.remove_prefix(n);
-    return run;
 }
 
 GridReading Fault(ReadingFault fault, std::string_view culprit) noexcept {
@@ -83,15 +69,15 @@ GridReading ReadReference(std::string_view text) noexcept {
 
     // One run of digits, or two separated by blanks.
     std::string_view rest = text.substr(2);
-    TakeWhile(rest, IsBlank);
+    TakeBlanks(rest);
     const char* const digitsStart = rest.data();
-    std::string_view easting = TakeWhile(rest, IsDigit);
+    std::string_view easting = TakeDigits(rest);
     std::string_view northing;
-    if (!TakeWhile(rest, IsBlank).empty())
-        northing = TakeWhile(rest, IsDigit);
+    if (!TakeBlanks(rest).empty())
+        northing = TakeDigits(rest);
     const std::string_view digits(digitsStart, static_cast<std::size_t>(rest.data() - digitsStart));
     if (!rest.empty()) {
-        if (IsBlank(rest.front()) || IsDigit(rest.front()))
+        if (runtime::BlankLength(rest) > 0 || IsDigit(rest.front()))
             return Fault(ReadingFault::kTooManyGroups, runtime::TrimBlanks(rest));
         return Fault(ReadingFault::kNotADigit, runtime::FirstCharacter(rest));
     }
@@ -126,11 +112,11 @@ bool ReadMetres(std::string_view text, double& metres) noexcept {
     std::string_view rest = text;
     if (rest.starts_with('-'))
         rest.remove_prefix(1);
-    if (TakeWhile(rest, IsDigit).empty())
+    if (TakeDigits(rest).empty())
         return false;
     if (rest.starts_with('.')) {
         rest.remove_prefix(1);
-        if (TakeWhile(rest, IsDigit).empty())
+        if (TakeDigits(rest).empty())
             return false;
     }
     if (!rest.empty())
@@ -144,7 +130,7 @@ GridReading ReadEastingNorthing(std::string_view text) noexcept {
     std::size_t split = text.find(',');
     std::size_t skip = 1;
     if (split == std::string_view::npos) {
-        split = text.find_first_of(" \t");
+        split = runtime::FindBlank(text);
         skip = 0;
     }
     if (split == std::string_view::npos)
@@ -162,7 +148,8 @@ GridReading ReadEastingNorthing(std::string_view text) noexcept {
 }
 
 std::size_t DigitCount(std::string_view text) noexcept {
-    return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), IsDigit));
+    return static_cast<std::size_t>(
+        std::count_if(text.begin(), text.end(), [](char c) { return IsDigit(c); }));
 }
 
 std::string Quoted(std::string_view text) {

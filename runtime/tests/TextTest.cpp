@@ -98,10 +98,12 @@ TEST(TextCharCodes, OnlyTheExactCount) {
     EXPECT_EQ(Codes<3>(""), std::nullopt);
 }
 
-TEST(TextUpperCaseCode, OnlyAsciiLettersChange) {
+TEST(TextUpperCase, OnlyAsciiLettersChange) {
     for (int code = 0; code <= 255; ++code) {
         const bool lower = code >= 'a' && code <= 'z';
-        EXPECT_EQ(runtime::UpperCaseCode(code), lower ? code - 32 : code) << code;
+        EXPECT_EQ(runtime::UpperCase(code), lower ? code - 32 : code) << code;
+        const auto byte = static_cast<char>(code);
+        EXPECT_EQ(runtime::UpperCase(byte), lower ? static_cast<char>(code - 32) : byte) << code;
     }
 }
 
@@ -109,6 +111,20 @@ TEST(TextTrimBlanks, OnlySpacesAndTabsAroundTheText) {
     EXPECT_EQ(runtime::TrimBlanks(" \t52 -2\t "), "52 -2");
     EXPECT_EQ(runtime::TrimBlanks(" \t "), "");
     EXPECT_EQ(runtime::TrimBlanks("\r x\v"), "\r x\v");
+    EXPECT_EQ(runtime::TrimBlanks("\xC3\xA9 \xFF\t"), "\xC3\xA9 \xFF");
+}
+
+// The runs the readers take apart: blanks and digits from the front, the first blank.
+TEST(TextRuns, BlanksAndDigits) {
+    std::string_view text = " \t 123 4";
+    EXPECT_EQ(runtime::TakeDigits(text), "");
+    EXPECT_EQ(runtime::TakeBlanks(text), " \t ");
+    EXPECT_EQ(runtime::TakeDigits(text), "123");
+    EXPECT_EQ(text, " 4");
+    EXPECT_EQ(runtime::FindBlank("52\t-2 x"), 2U);
+    EXPECT_EQ(runtime::FindBlank("\xC3\xA9-2"), std::string_view::npos);
+    EXPECT_EQ(runtime::BlankLength("\n"), 0U);
+    EXPECT_EQ(runtime::BlankLength(""), 0U);
 }
 
 }  // namespace
