@@ -19,6 +19,7 @@
 #include <string>
 #include <vector>
 
+#include "conversions/GridLetters.hpp"
 #include "conversions/Module1.hpp"
 #include "conversions/Sphere.hpp"
 
@@ -67,8 +68,8 @@ const Workload& GetWorkload() {
     static const Workload workload = [] {
         Workload w;
         std::mt19937 rng(kSeed);
-        const std::string first = "NST";
-        const std::string second = "ABCDEFGHJKLMNOPQRSTUVWXYZ";
+        const std::string_view first = Module1::kFirstLetters;
+        const std::string_view second = GridLetters::kLetters;
         std::uniform_int_distribution<std::size_t> pickFirst(0, first.size() - 1);
         std::uniform_int_distribution<std::size_t> pickSecond(0, second.size() - 1);
         std::uniform_int_distribution<int> pickDigits(0, 999);
@@ -120,11 +121,7 @@ double Truncate(double x) {
 // It is not a replacement for Module1, which must also refuse what is not a reference and
 // take any text; it is here to show what the formula's own arithmetic costs over the floor.
 void FormulaWithoutChecks(const std::string& reference, std::array<char, 6>& locator) {
-    constexpr int kLetterI = 8;
-    const auto letter = [](char c) {
-        const int index = c - 'A';
-        return index > kLetterI ? index - 1 : index;
-    };
+    const auto letter = GridLetters::IndexOf;
     const auto digits = [&](std::size_t at) {
         return 100 * (reference[at] - '0') + 10 * (reference[at + 1] - '0') +
                (reference[at + 2] - '0');

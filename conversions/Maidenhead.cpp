@@ -35,14 +35,6 @@ constexpr std::array<Level, kMaxLength / 2> kLevels = {{
 constexpr long kSouthEdge = -90;
 constexpr long kWestEdge = -180;
 
-// CalcLocator's coordinates: longitude from the western edge of field A, where longitude
-// 180 lies too, and latitude from the south pole, latitude 90 held just inside field R.
-constexpr double kLongitudeShift = 180;
-constexpr double kLongitudeWrap = 360;
-constexpr double kLatitudeShift = 90;
-constexpr double kLatitudeTop = 180;
-constexpr double kLatitudeClamp = 179.9999;
-
 // The characters of the first three levels, as Module1::CalcLocator gives them.
 constexpr std::size_t kCalcLocatorLength = 6;
 
@@ -86,12 +78,7 @@ std::optional<std::string> LocatorOf(double latitude, double longitude, int leng
 
     // The point's place within its subsquare, from 0 to 1 each way, in the coordinates the
     // first six characters were found in.
-    double lo = longitude + kLongitudeShift;
-    if (lo == kLongitudeWrap)
-        lo = 0;
-    double la = latitude + kLatitudeShift;
-    if (la == kLatitudeTop)
-        la = kLatitudeClamp;
+    const auto [la, lo] = Module1::ShiftedForLocator(latitude, longitude);
     const Level& subsquare = kLevels[2];
     const double x =
         Inside((lo - std::floor(lo / 2) * 2) * subsquare.lonDen - (locator[4] - subsquare.first));

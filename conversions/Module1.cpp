@@ -1,9 +1,11 @@
 #include "Module1.hpp"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdint>
 
+#include "conversions/GridLetters.hpp"
 #include "conversions/Sphere.hpp"
 #include "runtime/Text.hpp"
 
@@ -16,16 +18,8 @@ namespace {
 
 // ---- Grid reference -------------------------------------------------------------------
 
-// Letter indices (code minus the code of "A") of the acceptable first letters N, S and T.
-// H and O, which also hold parts of the National Grid, lie outside the approximation's area.
-constexpr int kFirstLetterN = 13;
-constexpr int kFirstLetterS = 18;
-constexpr int kFirstLetterT = 19;
-// The letter I is not used in grid letters; letters after it move down by one, so that both
-// letters count 0 to 24 over the 5 x 5 grid of squares.
-constexpr int kLetterI = 8;
-constexpr int kLastLetter = 25;  // Z
-constexpr int kLettersPerGridRow = 5;
+// Both letters count 0 to 24 over the 5 x 5 grid of squares (see GridLetters.hpp).
+using GridLetters::kPerRow;
 
 // Kilometres per 500 km square and per 100 km square, and the false origin's offset that
 // puts square SV at easting 0.
@@ -47,8 +41,7 @@ using Sphere::kEastingRadiusKm;
 using Sphere::kEquatorToOriginKm;
 using Sphere::kNorthingRadiusKm;
 
-// Code of "A": a grid letter's index counts from it, and it is the locator's first field
-// and subsquare letter.
+// Code of "A": the locator's first field and subsquare letter.
 constexpr int kCodeOfA = 'A';
 
 // The number written by three characters, given by their codes, known to be digits.
@@ -91,17 +84,15 @@ void ConvertNGR(std::string_view ngr, double& latitude, double& longitude, std::
     // The code of the character at `position`, numbered from 1 as in the reference.
     const auto c = [&codes](std::size_t position) -> int { return (*codes)[position - 1]; };
 
-    int L1 = runtime::UpperCase(c(1)) - kCodeOfA;
-    int L2 = runtime::UpperCase(c(2)) - kCodeOfA;
-    if ((L1 != kFirstLetterN && L1 != kFirstLetterS && L1 != kFirstLetterT) || L2 < 0 ||
-        L2 > kLastLetter || L2 == kLetterI) {
+    const int first = runtime::UpperCase(c(1));
+    const int second = runtime::UpperCase(c(2));
+    if (std::count(kFirstLetters.begin(), kFirstLetters.end(), first) == 0 ||
+        !GridLetters::IsGridLetter(second)) {
         result = kBadGridLetter;
         return;
     }
-    if (L1 > kLetterI)
-        L1 = L1 - 1;
-    if (L2 > kLetterI)
-        L2 = L2 - 1;
+    const int L1 = GridLetters::IndexOf(first);
+    const int L2 = GridLetters::IndexOf(second);
 
     for (std::size_t position = 3; position <= kGridReferenceLength; ++position) {
         if (!runtime::IsDigit(c(position))) {
@@ -112,8 +103,8 @@ void ConvertNGR(std::string_view ngr, double& latitude, double& longitude, std::
 
     // L1 and L2 are not negative: the integer quotient is the floor of the real one, and the
     // whole kilometres below are exactly the doubles the real-number form gives.
-    const int A = kLettersPerGridRow * (L1 / kLettersPerGridRow);
-    const int B = kLettersPerGridRow * (L2 / kLettersPerGridRow);
+    const int A = kPerRow * (L1 / kPerRow);
+    const int B = kPerRow * (L2 / kPerRow);
 
     const double E = (L1 - A) * kLargeSquareKm + kEastingOffsetKm + (L2 - B) * kSmallSquareKm +
                      DigitsValue(c(3), c(4), c(5)) / kDigitsPerKm;
@@ -129,17 +120,22 @@ void ConvertNGR(std::string_view ngr, double& latitude, double& longitude, std::
     latitude = std::atan(s / std::sqrt(1 - s * s)) * kDegreesPerRadian;
 }
 
-void CalcLocator(double latitude, double longitude, std::string& locator) {
-    locator.clear();
-    if (!HasLocator(latitude, longitude))
-        return;
-
+LocatorCoordinates ShiftedForLocator(double latitude, double longitude) noexcept {
     double la = latitude + kLatitudeShift;
     double lo = longitude + kLongitudeShift;
     if (lo == kLongitudeWrap)
         lo = 0;
     if (la == kLatitudeTop)
         la = kLatitudeClamp;
+    return {la, lo};
+}
+
+void CalcLocator(double latitude, double longitude, std::string& locator) {
+    locator.clear();
+    if (!HasLocator(latitude, longitude))
+        return;
+
+    const auto [la, lo] = ShiftedForLocator(latitude, longitude);
 
     // With la and lo in range the fields are A to R, the squares 0 to 9 and the subsquares A
     // to X: a quotient by 10 or 20 that falls short of a whole number does so by at least 0.8

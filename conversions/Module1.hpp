@@ -19,6 +19,10 @@ namespace Module1 {
 // Characters of a grid reference: two letters and two three-digit numbers, a 100 m square.
 inline constexpr std::size_t kGridReferenceLength = 8;
 
+// The first letters ConvertNGR accepts. H and O, which also hold parts of the National Grid,
+// lie outside the approximation's area.
+inline constexpr std::string_view kFirstLetters = "NST";
+
 // The positions that have a locator: latitude -90 to 90, longitude -180 to 180.
 inline constexpr double kMaxLatitude = 90;
 inline constexpr double kMaxLongitude = 180;
@@ -55,5 +59,15 @@ void ConvertNGR(std::string_view ngr, double& latitude, double& longitude, std::
 // A latitude outside -90..90, a longitude outside -180..180, or a value that is not finite
 // gives the empty locator.
 void CalcLocator(double latitude, double longitude, std::string& locator);
+
+// The coordinates CalcLocator finds the locator's characters in, for a point that has a
+// locator (HasLocator): `la` degrees north of the south pole, 0 to 180, with latitude 90 held
+// at 179.9999, just inside the top row of fields; `lo` degrees east of the western edge of
+// field A, 0 to less than 360, with longitude 180 wrapped to 0.
+struct LocatorCoordinates {
+    double la = 0;
+    double lo = 0;
+};
+[[nodiscard]] LocatorCoordinates ShiftedForLocator(double latitude, double longitude) noexcept;
 
 }  // namespace Module1

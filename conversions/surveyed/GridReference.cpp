@@ -7,16 +7,16 @@
 #include <cstdint>
 #include <system_error>
 
+#include "conversions/GridLetters.hpp"
 #include "runtime/Text.hpp"
 
 namespace Surveyed {
 namespace {
 
-// Grid letters index a 5 x 5 grid of squares, A to Z without I, row by row from the
-// north-west corner. The false origin is the south-west corner of the 500 km square S, which
-// sits in column 2 and row 3 of that grid, and of its 100 km square V, column 0 and row 4.
-constexpr int kLetterI = 'I' - 'A';
-constexpr int kLettersPerRow = 5;
+// Grid letters index a 5 x 5 grid of squares (GridLetters.hpp). The false origin is the
+// south-west corner of the 500 km square S, which sits in column 2 and row 3 of that grid,
+// and of its 100 km square V, column 0 and row 4.
+using GridLetters::kPerRow;
 constexpr int kOriginColumn = 2;
 constexpr int kOriginRow = 3;
 constexpr int kBottomRow = 4;
@@ -41,12 +41,6 @@ GridReading Fault(ReadingFault fault, std::string_view culprit) noexcept {
     return {fault, culprit, {}};
 }
 
-// Position of a letter in the 5 x 5 grid once I is skipped.
-int GridIndex(char letter) noexcept {
-    const int index = UpperCase(letter) - 'A';
-    return index > kLetterI ? index - 1 : index;
-}
-
 // The value of 0 to 5 digits as metres within the 100 km square, at the centre of the step
 // the last digit counts.
 double HalfPosition(std::string_view digits) noexcept {
@@ -64,7 +58,7 @@ GridReading ReadReference(std::string_view text) noexcept {
         return Fault(ReadingFault::kBadFirstLetter, runtime::FirstCharacter(text));
     if (text.size() < 2)
         return Fault(ReadingFault::kBadSecondLetter, {});
-    if (!IsLetter(text[1]) || UpperCase(text[1]) == 'I')
+    if (!GridLetters::IsGridLetter(UpperCase(text[1])))
         return Fault(ReadingFault::kBadSecondLetter, runtime::FirstCharacter(text.substr(1)));
 
     // One run of digits, or two separated by blanks.
@@ -94,13 +88,12 @@ GridReading ReadReference(std::string_view text) noexcept {
         return Fault(ReadingFault::kTooManyDigits, digits);
     }
 
-    const int large = GridIndex(text[0]);
-    const int small = GridIndex(text[1]);
-    const std::int64_t squareEasting =
-        (large % kLettersPerRow - kOriginColumn) * kLargeSquareMetres +
-        (small % kLettersPerRow) * kSmallSquareMetres;
-    const std::int64_t squareNorthing = (kOriginRow - large / kLettersPerRow) * kLargeSquareMetres +
-                                        (kBottomRow - small / kLettersPerRow) * kSmallSquareMetres;
+    const int large = GridLetters::IndexOf(UpperCase(text[0]));
+    const int small = GridLetters::IndexOf(UpperCase(text[1]));
+    const std::int64_t squareEasting = (large % kPerRow - kOriginColumn) * kLargeSquareMetres +
+                                       (small % kPerRow) * kSmallSquareMetres;
+    const std::int64_t squareNorthing = (kOriginRow - large / kPerRow) * kLargeSquareMetres +
+                                        (kBottomRow - small / kPerRow) * kSmallSquareMetres;
     return {ReadingFault::kNone,
             {},
             {static_cast<double>(squareEasting) + HalfPosition(easting),
@@ -223,8 +216,7 @@ std::string GridReferenceOf(GridPoint position, int digits) {
     const auto northing = static_cast<std::int64_t>(std::floor(position.northing));
 
     const auto letter = [](std::int64_t column, std::int64_t row) {
-        const auto index = static_cast<int>(row * kLettersPerRow + column);
-        return static_cast<char>('A' + (index >= kLetterI ? index + 1 : index));
+        return GridLetters::LetterAt(static_cast<int>(row * kPerRow + column));
     };
     std::array<char, 2 + kMaxReferenceDigits> text{};
     text[0] = letter(easting / kLargeSquareMetres + kOriginColumn,
