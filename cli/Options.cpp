@@ -213,14 +213,19 @@ Command ParseArguments(std::span<const char* const> arguments) {
             const auto digits =
                 text ? ReadWhole(*text, 0, Surveyed::kMaxReferenceDigits, 2) : std::nullopt;
             if (!digits)
-                return UsageError("option --ngr-digits needs 0, 2, 4, 6, 8 or 10" + Quoted(text));
+                return UsageError("option --ngr-digits needs " +
+                                  runtime::EvenNumbersText(0, Surveyed::kMaxReferenceDigits) +
+                                  Quoted(text));
             options.ngrDigits = *digits;
         } else if (name == "--locator-length") {
             const auto length =
                 text ? ReadWhole(*text, Maidenhead::kMinLength, Maidenhead::kMaxLength, 2)
                      : std::nullopt;
             if (!length)
-                return UsageError("option --locator-length needs 2, 4, 6, 8 or 10" + Quoted(text));
+                return UsageError(
+                    "option --locator-length needs " +
+                    runtime::EvenNumbersText(Maidenhead::kMinLength, Maidenhead::kMaxLength) +
+                    Quoted(text));
             options.locatorLength = *length;
         } else if (name == "--columns") {
             if (!text || text->empty())

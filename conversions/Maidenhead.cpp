@@ -129,8 +129,9 @@ Reading ReadLocator(std::string_view text) {
         upper += runtime::UpperCase(character.front());
     }
     if (!IsValidLength(upper.size())) {
-        reading.error = NotALocator(
-            text, "a locator has 2, 4, 6, 8 or 10 characters, not " + std::to_string(upper.size()));
+        reading.error =
+            NotALocator(text, "a locator has " + runtime::EvenNumbersText(kMinLength, kMaxLength) +
+                                  " characters, not " + std::to_string(upper.size()));
         return reading;
     }
     // Sizes are num / den degrees: the corner is a whole number of 1/den degrees, and

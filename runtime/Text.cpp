@@ -134,4 +134,13 @@ std::string_view TrimBlanks(std::string_view text) noexcept {
     return text.substr(0, end);
 }
 
+std::string EvenNumbersText(int first, int last) {
+    std::string text = std::to_string(first);
+    for (int n = first + 2; n <= last; n += 2) {
+        text += n == last ? " or " : ", ";
+        text += std::to_string(n);
+    }
+    return text;
+}
+
 }  // namespace runtime

@@ -15,6 +15,7 @@
 #include <cstddef>
 #include <optional>
 #include <span>
+#include <string>
 #include <string_view>
 
 namespace runtime {
@@ -80,5 +81,9 @@ std::string_view TakeDigits(std::string_view& text) noexcept;
 
 // `text` without the blanks around it.
 [[nodiscard]] std::string_view TrimBlanks(std::string_view text) noexcept;
+
+// The even numbers from `first` to `last` (both even, `first` not above `last`) as a message
+// lists them: "0, 2, 4, 6, 8 or 10".
+[[nodiscard]] std::string EvenNumbersText(int first, int last);
 
 }  // namespace runtime

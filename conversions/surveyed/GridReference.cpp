@@ -188,10 +188,11 @@ std::string FaultText(const GridReading& reading) {
             return culprit + " is not a digit";
         case ReadingFault::kOddDigits:
             return culprit + " has " + count +
-                   " digits, which do not split into easting and northing: a grid reference has "
-                   "0, 2, 4, 6, 8 or 10";
+                   " digits, which do not split into easting and northing: a grid reference has " +
+                   runtime::EvenNumbersText(0, kMaxReferenceDigits);
         case ReadingFault::kTooManyDigits:
-            return culprit + " has " + count + " digits: a grid reference has at most 10 (1 m)";
+            return culprit + " has " + count + " digits: a grid reference has at most " +
+                   std::to_string(kMaxReferenceDigits) + " (1 m)";
         case ReadingFault::kUnevenHalves:
             return "the easting and northing of " + culprit + " have different numbers of digits";
         case ReadingFault::kTooManyGroups:

@@ -127,4 +127,10 @@ TEST(TextRuns, BlanksAndDigits) {
     EXPECT_EQ(runtime::BlankLength(""), 0U);
 }
 
+TEST(TextEvenNumbers, ListedAsAMessageListsThem) {
+    EXPECT_EQ(runtime::EvenNumbersText(0, 10), "0, 2, 4, 6, 8 or 10");
+    EXPECT_EQ(runtime::EvenNumbersText(2, 4), "2 or 4");
+    EXPECT_EQ(runtime::EvenNumbersText(6, 6), "6");
+}
+
 }  // namespace

@@ -12,13 +12,6 @@
 namespace ui {
 namespace {
 
-// A grid reference has eight characters: shorter text is still being typed.
-constexpr std::size_t kGridReferenceLength = 8;
-
-// The ranges in which a position has a locator.
-constexpr double kLatitudeLimit = 90;
-constexpr double kLongitudeLimit = 180;
-
 // The number `text` writes when it lies within -limit..limit.
 std::optional<double> ReadCoordinate(std::string_view text, std::string_view decimalSeparator,
                                      double limit) {
@@ -39,7 +32,8 @@ WindowHandlers::WindowHandlers(WindowFields& fields, std::string decimalSeparato
 
 void WindowHandlers::ChangeTxtNGR() {
     const std::string ngr = fields_.Text(Field::txtNGR);
-    if (runtime::Length(ngr) < kGridReferenceLength) {
+    // A grid reference shorter than its eight characters is still being typed.
+    if (runtime::Length(ngr) < Module1::kGridReferenceLength) {
         fields_.SetText(Field::txtLoc, "");
         fields_.SetText(Field::labError, "");
         return;
@@ -67,11 +61,11 @@ void WindowHandlers::ClickLatlon() {
     std::string_view message;
     std::string locator;
     const std::optional<double> latitude =
-        ReadCoordinate(fields_.Text(Field::latin), decimalSeparator_, kLatitudeLimit);
+        ReadCoordinate(fields_.Text(Field::latin), decimalSeparator_, Module1::kMaxLatitude);
     if (!latitude) {
         message = kInvalidLatitude;
-    } else if (const std::optional<double> longitude =
-                   ReadCoordinate(fields_.Text(Field::lonin), decimalSeparator_, kLongitudeLimit);
+    } else if (const std::optional<double> longitude = ReadCoordinate(
+                   fields_.Text(Field::lonin), decimalSeparator_, Module1::kMaxLongitude);
                !longitude) {
         message = kInvalidLongitude;
     } else {
