@@ -7,19 +7,13 @@
 #include "cli/RecordWriter.hpp"
 #include "conversions/Maidenhead.hpp"
 #include "conversions/surveyed/GridReference.hpp"
+#include "conversions/surveyed/LatLon.hpp"
+#include "conversions/surveyed/Station.hpp"
 #include "conversions/surveyed/Surveyed.hpp"
-#include "runtime/NumberReading.hpp"
 #include "runtime/Text.hpp"
 
 namespace cli {
 namespace {
-
-// Numbers on the command line and in files are written with a decimal point, whatever the
-// user's locale.
-constexpr std::string_view kDecimalPoint = ".";
-
-// The contest rules measure between six-character locators.
-constexpr std::size_t kContestLocatorLength = 6;
 
 // The window's answer for each kind of input; a latitude and longitude, and a locator's
 // centre, are also the input's position.
@@ -31,7 +25,7 @@ void FromGridReference(std::string_view text, Answer& answer) {
 }
 
 void FromLatLon(std::string_view text, Answer& answer) {
-    answer.position = ReadLatLon(text);
+    answer.position = Surveyed::ReadLatLon(text);
     if (!answer.position) {
         answer.code = kBadNumber;
         return;
@@ -51,7 +45,6 @@ void FromLocator(std::string_view text, Answer& answer) {
     answer.longitude = reading.area->CentreLongitude();
     answer.position = Surveyed::GeodeticPosition{answer.latitude, answer.longitude};
     answer.locator = std::move(reading.locator);
-    answer.contestLocator = answer.locator.substr(0, kContestLocatorLength);
 }
 
 // The surveyed answer: a grid reference's surveyed position, and the place of the input's
@@ -71,10 +64,8 @@ void Survey(std::string_view text, const Options& options, Answer& answer) {
     answer.surveyedStatus = Surveyed::StatusText(where.status);
     if (answer.position) {
         const auto [latitude, longitude] = *answer.position;
-        answer.sixLocator = *Maidenhead::LocatorOf(latitude, longitude, kContestLocatorLength);
+        answer.sixLocator = *Maidenhead::LocatorOf(latitude, longitude, Module1::kLocatorLength);
         answer.surveyedLocator = *Maidenhead::LocatorOf(latitude, longitude, options.locatorLength);
-        if (answer.contestLocator.empty())
-            answer.contestLocator = answer.sixLocator;
     }
     if (where.status == Surveyed::Status::kOk) {
         answer.grid = where.nationalGrid;
@@ -83,13 +74,14 @@ void Survey(std::string_view text, const Options& options, Answer& answer) {
     }
 }
 
-// The contest points and the geodesic from the station to the input's position.
-void MeasureFrom(const Station& station, Answer& answer) {
+// The contest points and the geodesic from the station to the input's position: to a locator
+// input's own station, or else to the station at the position.
+void MeasureFrom(const Surveyed::Station& station, From from, Answer& answer) {
     if (!answer.position)
         return;
-    const Maidenhead::Reading contest = Maidenhead::ReadLocator(answer.contestLocator);
-    answer.qrbPoints = Maidenhead::ContestPoints(
-        Maidenhead::ContestDistanceKm(station.contestArea, *contest.area));
+    const auto to = from == From::kLocator ? Surveyed::StationAtLocator(answer.locator)
+                                           : Surveyed::StationAt(*answer.position);
+    answer.qrbPoints = Surveyed::ContestPointsBetween(station, *to);
     Surveyed::GeodesicPath path = Surveyed::Geodesic(station.position, *answer.position);
     // Shown to a tenth of a degree, a bearing just short of north is north, 0.0, not 360.0.
     constexpr double kTenths = 10;
@@ -136,37 +128,6 @@ void CompactPartialLine(std::string& partial, std::size_t limit) {
     partial += standIn;
 }
 
-std::optional<Surveyed::GeodeticPosition> ReadLatLon(std::string_view text) {
-    std::size_t split = text.find(',');
-    std::size_t skip = 1;
-    if (split == std::string_view::npos) {
-        split = runtime::FindBlank(text);
-        skip = 0;  // the blanks stay with the longitude, which may have blanks around it
-        if (split == std::string_view::npos)
-            return std::nullopt;
-    }
-    const auto latitude = runtime::ReadNumber(text.substr(0, split), kDecimalPoint);
-    const auto longitude = runtime::ReadNumber(text.substr(split + skip), kDecimalPoint);
-    if (!latitude || !longitude || !Module1::HasLocator(*latitude, *longitude))
-        return std::nullopt;
-    return Surveyed::GeodeticPosition{*latitude, *longitude};
-}
-
-std::optional<Station> ReadStation(std::string_view text, std::string& error) {
-    const Maidenhead::Reading locator = Maidenhead::ReadLocator(text);
-    if (locator.area) {
-        return Station{*Maidenhead::ReadLocator(text.substr(0, kContestLocatorLength)).area,
-                       {locator.area->CentreLatitude(), locator.area->CentreLongitude()}};
-    }
-    if (const auto position = ReadLatLon(text)) {
-        const auto six =
-            Maidenhead::LocatorOf(position->latitude, position->longitude, kContestLocatorLength);
-        return Station{*Maidenhead::ReadLocator(*six).area, *position};
-    }
-    error = locator.error + ", nor is it a latitude and longitude (\"52 -2\")";
-    return std::nullopt;
-}
-
 bool ConvertInput(std::string_view input, bool truncated, const Options& options,
                   std::string& out) {
     Answer answer;
@@ -195,7 +156,7 @@ bool ConvertInput(std::string_view input, bool truncated, const Options& options
     if (surveyed)
         Survey(text, options, answer);
     if (qrb)
-        MeasureFrom(*options.qrbFrom, answer);
+        MeasureFrom(*options.qrbFrom, options.from, answer);
     AppendRecord(answer, columns, options.format, options.decimals, out);
     // The exit status speaks of the input's code alone: an H or O reference, which only the
     // surveyed conversion accepts, counts as not converted.

@@ -32,23 +32,12 @@ struct Input {
 // line of any length is read in bounded memory.
 void CompactPartialLine(std::string& partial, std::size_t limit = kMaxLineBytes);
 
-// A latitude and a longitude in degrees, separated by a comma (blanks around it allowed) or
-// else by blanks ("52 -2", "52,-2", "52, -2"), read with '.' as the decimal point whatever
-// the locale; none unless both are numbers, the latitude -90 to 90 and the longitude -180 to
-// 180.
-[[nodiscard]] std::optional<Surveyed::GeodeticPosition> ReadLatLon(std::string_view text);
-
-// The station of --qrb-from: a locator (its centre, and the area of its first six
-// characters for the contest distance), or a latitude and longitude (its six-character
-// locator's area). None when `text` is neither; `error` then says why.
-[[nodiscard]] std::optional<Station> ReadStation(std::string_view text, std::string& error);
-
 // Converts `input`, already trimmed, and appends exactly one output line for it to `out`
 // (see RecordWriter.hpp for the formats), with the columns options.Columns() names.
 // `input` is read as options.from says: a grid reference (the window's eight-character
 // reading, and the surveyed reading of any precision or plain metres), a latitude and
-// longitude (ReadLatLon; a bad number otherwise) or a locator (Maidenhead::ReadLocator; a bad
-// locator otherwise). `truncated` says that `input` is only the start of a longer text: it is
+// longitude (Surveyed::ReadLatLon; a bad number otherwise) or a locator (Maidenhead::ReadLocator; a
+// bad locator otherwise). `truncated` says that `input` is only the start of a longer text: it is
 // then reported as too long for what it should be, with what is here in the input column.
 // Only what the columns need is worked out: the surveyed answer for the surveyed columns,
 // the way from options.qrbFrom for its three. Returns true when the input's code is

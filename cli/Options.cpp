@@ -7,8 +7,9 @@
 #include <system_error>
 #include <utility>
 
-#include "cli/LineConversion.hpp"
+#include "conversions/Maidenhead.hpp"
 #include "conversions/surveyed/GridReference.hpp"
+#include "conversions/surveyed/Station.hpp"
 #include "conversions/surveyed/Surveyed.hpp"
 #include "runtime/Text.hpp"
 
@@ -247,7 +248,7 @@ Command ParseArguments(std::span<const char* const> arguments) {
             if (!text)
                 return UsageError("option --qrb-from needs a locator or a latitude and longitude");
             std::string why;
-            options.qrbFrom = ReadStation(runtime::TrimBlanks(*text), why);
+            options.qrbFrom = Surveyed::ReadStation(runtime::TrimBlanks(*text), why);
             if (!options.qrbFrom)
                 return UsageError("option --qrb-from: " + Printable(why));
         }

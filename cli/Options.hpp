@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "cli/Record.hpp"
-#include "conversions/Maidenhead.hpp"
+#include "conversions/surveyed/Station.hpp"
 
 namespace cli {
 
@@ -21,13 +21,6 @@ enum class From { kGridReference, kLatLon, kLocator };
 // Bounds of --decimals: 15 decimals are all a double's digits can carry.
 inline constexpr int kMinDecimals = 0;
 inline constexpr int kMaxDecimals = 15;
-
-// The station distances and bearings are measured from (--qrb-from): the area its contest
-// distance starts from, and its position.
-struct Station {
-    Maidenhead::Area contestArea;
-    Surveyed::GeodeticPosition position;
-};
 
 // How each input line is read and its output line written.
 struct Options {
@@ -42,7 +35,8 @@ struct Options {
     // Digits of the ngr column, and characters of the surveyed_locator column.
     int ngrDigits = 6;
     int locatorLength = 6;
-    std::optional<Station> qrbFrom;
+    // The station distances and bearings are measured from (--qrb-from).
+    std::optional<Surveyed::Station> qrbFrom;
 
     // The columns of each line: `columns`, or else the window's answer, with `surveyed` the
     // surveyed one after it.

@@ -49,11 +49,9 @@ struct Answer {
     // The input's WGS84 position: a grid reference's surveyed position, a latitude and
     // longitude itself, a locator's centre.
     std::optional<Surveyed::GeodeticPosition> position;
-    // The position's locator, six characters and as many as asked; the locator the contest
-    // distance is measured from (a locator input's own, cut to six characters).
+    // The position's locator, six characters and as many as asked.
     std::string sixLocator;
     std::string surveyedLocator;
-    std::string contestLocator;
     // The position on the National Grid, its grid reference and its Worked All Britain
     // square: where it lies within OSTN15's grid.
     std::optional<Surveyed::GridPoint> grid;

@@ -35,9 +35,6 @@ constexpr std::array<Level, kMaxLength / 2> kLevels = {{
 constexpr long kSouthEdge = -90;
 constexpr long kWestEdge = -180;
 
-// The characters of the first three levels, as Module1::CalcLocator gives them.
-constexpr std::size_t kCalcLocatorLength = 6;
-
 // The kilometres per degree of the contest rules.
 constexpr double kContestKmPerDegree = 111.2;
 
@@ -71,7 +68,7 @@ std::optional<std::string> LocatorOf(double latitude, double longitude, int leng
     Module1::CalcLocator(latitude, longitude, locator);
     if (locator.empty())
         return std::nullopt;
-    if (static_cast<std::size_t>(length) <= kCalcLocatorLength) {
+    if (length <= Module1::kLocatorLength) {
         locator.resize(static_cast<std::size_t>(length));
         return locator;
     }

@@ -19,6 +19,9 @@ namespace Module1 {
 // Characters of a grid reference: two letters and two three-digit numbers, a 100 m square.
 inline constexpr std::size_t kGridReferenceLength = 8;
 
+// Characters of CalcLocator's locator: field, square and subsquare.
+inline constexpr int kLocatorLength = 6;
+
 // The first letters ConvertNGR accepts. H and O, which also hold parts of the National Grid,
 // lie outside the approximation's area.
 inline constexpr std::string_view kFirstLetters = "NST";

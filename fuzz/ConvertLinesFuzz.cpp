@@ -43,6 +43,7 @@
 #include "conversions/Maidenhead.hpp"
 #include "conversions/Module1.hpp"
 #include "conversions/surveyed/GridReference.hpp"
+#include "conversions/surveyed/Station.hpp"
 #include "fuzz/Property.hpp"
 #include "fuzz/RecordReaders.hpp"
 #include "fuzz/Utf8Oracle.hpp"
@@ -544,12 +545,12 @@ ByFormat CheckFormats(std::string_view text, const std::vector<std::string_view>
 }
 
 // The station read from each of kStations.
-const cli::Station& Station(std::size_t index) {
-    static const std::array<cli::Station, kStations.size()> stations = [] {
-        std::array<cli::Station, kStations.size()> read;
+const Surveyed::Station& Station(std::size_t index) {
+    static const std::array<Surveyed::Station, kStations.size()> stations = [] {
+        std::array<Surveyed::Station, kStations.size()> read;
         for (std::size_t i = 0; i < kStations.size(); ++i) {
             std::string error;
-            const auto station = cli::ReadStation(kStations[i], error);
+            const auto station = Surveyed::ReadStation(kStations[i], error);
             Require(station.has_value(), "a station reads", error);
             read[i] = *station;
         }
@@ -584,7 +585,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     constexpr auto kLengthSettings =
         static_cast<std::size_t>((Maidenhead::kMaxLength - Maidenhead::kMinLength) / 2 + 1);
     const int locatorLength = Maidenhead::kMinLength + 2 * next(kLengthSettings);
-    const cli::Station& station = Station(static_cast<std::size_t>(next(kStations.size())));
+    const Surveyed::Station& station = Station(static_cast<std::size_t>(next(kStations.size())));
 
     for (std::size_t k = 0; k < kKinds.size(); ++k) {
         cli::Options options;

@@ -1,0 +1,42 @@
+#pragma once
+
+// A station, as the radio amateur's answers measure from and to it: its position, and the
+// area its contest distance is measured from.
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "conversions/Maidenhead.hpp"
+#include "conversions/surveyed/Coordinates.hpp"
+
+namespace Surveyed {
+
+// The contest rules (IARU Region 1 VHF) measure between the centres of six-character
+// locators.
+inline constexpr std::size_t kContestLocatorLength = 6;
+
+struct Station {
+    // The area of its locator's first six characters (of a shorter locator, its own).
+    Maidenhead::Area contestArea;
+    // WGS84 degrees.
+    GeodeticPosition position;
+};
+
+// The station at the centre of `locator` (any that Maidenhead::ReadLocator reads); none for
+// a text that is not a locator.
+[[nodiscard]] std::optional<Station> StationAtLocator(std::string_view locator);
+
+// The station at `position`, its contest area that of the position's six-character locator;
+// none for a position without a locator (Module1::HasLocator).
+[[nodiscard]] std::optional<Station> StationAt(GeodeticPosition position);
+
+// A station as the user names it: a locator (StationAtLocator), or else a latitude and
+// longitude (ReadLatLon, then StationAt). None when `text` is neither; `error` then says why.
+[[nodiscard]] std::optional<Station> ReadStation(std::string_view text, std::string& error);
+
+// The points a contact between two stations scores: Maidenhead::ContestPoints of the contest
+// distance between their contest areas.
+[[nodiscard]] long ContestPointsBetween(const Station& from, const Station& to) noexcept;
+
+}  // namespace Surveyed
