@@ -5,6 +5,7 @@
 #include <QFontMetrics>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <QStyleOptionGroupBox>
 #include <algorithm>
 
 #include "Geometry.hpp"
@@ -17,21 +18,37 @@ int TextWidth(const QFontMetrics& metrics, const QString& text) {
     return std::max(metrics.horizontalAdvance(text), metrics.boundingRect(text).width());
 }
 
-bool LabelFits(const QFontMetrics& metrics, const layout::ControlDesign& label) {
-    const QRect box = layout::ToQRect(label.place);
-    const QString caption = layout::ToQString(label.caption);
-    return TextWidth(metrics, caption) <= box.width() && metrics.height() <= box.height();
-}
-
-bool ButtonFits(const QFontMetrics& metrics, const layout::ControlDesign& button) {
-    const QString caption = layout::ToQString(button.caption);
-    QStyleOptionButton option;
-    option.rect = QRect(QPoint(0, 0), layout::ToQRect(button.place).size());
-    option.text = caption;
-    option.fontMetrics = metrics;
-    const QRect contents =
-        QApplication::style()->subElementRect(QStyle::SE_PushButtonContents, &option, nullptr);
-    return TextWidth(metrics, caption) <= contents.width() && metrics.height() <= contents.height();
+// Whether `design`'s caption fits in `metrics` within its control: a label's rectangle, a
+// button's contents less its style's padding, a frame's title place inside the frame.
+bool Fits(const QFontMetrics& metrics, const layout::ControlDesign& design) {
+    const QRect box(QPoint(0, 0), layout::ToQRect(design.place).size());
+    const QString caption = layout::ToQString(design.caption);
+    const int width = TextWidth(metrics, caption);
+    switch (design.kind) {
+        case layout::Kind::kButton: {
+            QStyleOptionButton option;
+            option.rect = box;
+            option.text = caption;
+            option.fontMetrics = metrics;
+            const QRect contents = QApplication::style()->subElementRect(
+                QStyle::SE_PushButtonContents, &option, nullptr);
+            return width <= contents.width() && metrics.height() <= contents.height();
+        }
+        case layout::Kind::kFrame: {
+            QStyleOptionGroupBox option;
+            option.rect = box;
+            option.text = caption;
+            option.fontMetrics = metrics;
+            option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
+            const QRect title = QApplication::style()->subControlRect(
+                QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, nullptr);
+            return width <= title.width() && box.contains(title);
+        }
+        case layout::Kind::kLabel:
+        case layout::Kind::kTextBox:
+            break;
+    }
+    return width <= box.width() && metrics.height() <= box.height();
 }
 
 }  // namespace
@@ -44,29 +61,22 @@ QFont Bold(QFont font) {
 bool CaptionsFit(const QFont& font) {
     const QFontMetrics regular(font);
     const QFontMetrics bold(Bold(font));
-    return LabelFits(bold, layout::kLabel1) && LabelFits(bold, layout::kLabel2) &&
-           LabelFits(regular, layout::kLabel3) && LabelFits(regular, layout::kLabel4) &&
-           ButtonFits(regular, layout::kCmdQuit) && ButtonFits(regular, layout::kLatlon);
+    return layout::EveryCaptionFits([&](const layout::ControlDesign& design) {
+        return Fits(design.bold ? bold : regular, design);
+    });
 }
 
-QFont ChooseApplicationFont(const QStringList& families) {
-    for (const QString& family : families) {
-        if (!QFontDatabase::hasFamily(family)) {
-            continue;
-        }
-        QFont font(family);
-        font.setPointSizeF(layout::kPointSize);
-        if (CaptionsFit(font)) {
-            return font;
-        }
-    }
-    QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
-    font.setPointSizeF(layout::kPointSize);
-    while (!CaptionsFit(font) &&
-           font.pointSizeF() - layout::kPointSizeStep >= layout::kSmallestPointSize) {
-        font.setPointSizeF(font.pointSizeF() - layout::kPointSizeStep);
-    }
-    return font;
+QFont ChooseApplicationFont(std::span<const std::string_view> families) {
+    const auto font = [](const layout::FontChoice& choice) {
+        QFont chosen = choice.family.empty() ? QFontDatabase::systemFont(QFontDatabase::GeneralFont)
+                                             : QFont(layout::ToQString(choice.family));
+        chosen.setPointSizeF(choice.pointSize);
+        return chosen;
+    };
+    return font(layout::ChooseFont(
+        families,
+        [](std::string_view family) { return QFontDatabase::hasFamily(layout::ToQString(family)); },
+        [&](const layout::FontChoice& choice) { return CaptionsFit(font(choice)); }));
 }
 
 }  // namespace ui

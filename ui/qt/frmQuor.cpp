@@ -9,24 +9,43 @@
 
 namespace {
 
-// The message line's colour: pure red.
-const QColor kMessageColour(255, 0, 0);
-
 // A text box takes text of any length (Qt's default stops at 32767 characters).
 constexpr int kUnlimitedLength = std::numeric_limits<int>::max();
 
 namespace layout = ui::layout;
 
+// Names and places `control`, and draws its text as the design says: bold, in its colour.
 void Place(QWidget& control, const layout::ControlDesign& design) {
     control.setObjectName(layout::ToQString(design.name));
     control.setGeometry(layout::ToQRect(design.place));
+    if (design.bold) {
+        control.setFont(ui::Bold(control.font()));
+    }
+    if (design.colour) {
+        QPalette palette = control.palette();
+        palette.setColor(QPalette::WindowText,
+                         QColor(design.colour->red, design.colour->green, design.colour->blue));
+        control.setPalette(palette);
+    }
 }
 
-void SetUpLabel(QLabel& label, const layout::ControlDesign& design, Qt::Alignment alignment) {
+Qt::Alignment ToQtAlignment(layout::Alignment alignment) {
+    switch (alignment) {
+        case layout::Alignment::kCentre:
+            return Qt::AlignHCenter;
+        case layout::Alignment::kRight:
+            return Qt::AlignRight;
+        case layout::Alignment::kLeft:
+            break;
+    }
+    return Qt::AlignLeft;
+}
+
+void SetUpLabel(QLabel& label, const layout::ControlDesign& design) {
     Place(label, design);
     label.setTextFormat(Qt::PlainText);
     label.setText(layout::ToQString(design.caption));
-    label.setAlignment(alignment | Qt::AlignVCenter);
+    label.setAlignment(ToQtAlignment(design.alignment) | Qt::AlignVCenter);
 }
 
 // A text box, named for screen readers by the caption of the label beside it.
@@ -51,18 +70,12 @@ frmQuor::frmQuor(const QLocale& locale, QWidget* parent)
     setWindowTitle(layout::ToQString(layout::kTitle));
     setFixedSize(layout::ToQRect(layout::kClientArea).size());
 
-    SetUpLabel(Label1, layout::kLabel1, Qt::AlignRight);
-    Label1.setFont(ui::Bold(font()));
+    SetUpLabel(Label1, layout::kLabel1);
     SetUpTextBox(txtNGR, layout::kTxtNGR, layout::kLabel1);
     txtNGR.setToolTip(layout::ToQString(layout::kTxtNGRToolTip));
 
-    SetUpLabel(labError, layout::kLabError, Qt::AlignHCenter);
-    QPalette red = labError.palette();
-    red.setColor(QPalette::WindowText, kMessageColour);
-    labError.setPalette(red);
-
-    SetUpLabel(Label2, layout::kLabel2, Qt::AlignRight);
-    Label2.setFont(ui::Bold(font()));
+    SetUpLabel(labError, layout::kLabError);
+    SetUpLabel(Label2, layout::kLabel2);
     SetUpTextBox(txtLoc, layout::kTxtLoc, layout::kLabel2);
 
     Place(cmdQuit, layout::kCmdQuit);
@@ -70,9 +83,9 @@ frmQuor::frmQuor(const QLocale& locale, QWidget* parent)
 
     Place(Frame1, layout::kFrame1);
     Frame1.setTitle(layout::ToQString(layout::kFrame1.caption));
-    SetUpLabel(Label3, layout::kLabel3, Qt::AlignLeft);
+    SetUpLabel(Label3, layout::kLabel3);
     SetUpTextBox(latin, layout::kLatin, layout::kLabel3);
-    SetUpLabel(Label4, layout::kLabel4, Qt::AlignLeft);
+    SetUpLabel(Label4, layout::kLabel4);
     SetUpTextBox(lonin, layout::kLonin, layout::kLabel4);
     Place(latlon, layout::kLatlon);
     latlon.setText(layout::ToQString(layout::kLatlon.caption));

@@ -12,8 +12,10 @@
 #include <QStyleOptionGroupBox>
 #include <QTest>
 #include <algorithm>
+#include <array>
 #include <initializer_list>
 #include <limits>
+#include <string_view>
 #include <utility>
 
 #include "ApplicationFont.hpp"
@@ -222,7 +224,8 @@ class frmQuorLayoutTest : public QObject {
 
     static void everyTextFitsWithTheFallbackFont() {
         const QFont design = QApplication::font();
-        QApplication::setFont(ui::ChooseApplicationFont({QStringLiteral("No Such Family")}));
+        constexpr std::array<std::string_view, 1> kNoSuchFamily{"No Such Family"};
+        QApplication::setFont(ui::ChooseApplicationFont(kNoSuchFamily));
         {
             frmQuor w;
             w.show();

@@ -48,9 +48,16 @@ class MeasuringContext {
 };
 
 // Whether `design`'s caption, drawn in `context`'s font, fits its rectangle at `dpi` less
-// `sideRoom` on the left and right and `edgeRoom` above and below (pixels at 96 dpi).
-bool Fits(const MeasuringContext& context, const layout::ControlDesign& design, UINT dpi,
-          int sideRoom, int edgeRoom) {
+// the room its kind of control takes on the left and right and above and below.
+bool Fits(const MeasuringContext& context, const layout::ControlDesign& design, UINT dpi) {
+    int sideRoom = 0;
+    int edgeRoom = 0;
+    if (design.kind == layout::Kind::kButton) {
+        sideRoom = kButtonSideRoom;
+        edgeRoom = kButtonEdgeRoom;
+    } else if (design.kind == layout::Kind::kFrame) {
+        sideRoom = kFrameTitleRoom;
+    }
     const layout::PixelRect box = layout::Pixels(design.place, static_cast<int>(dpi));
     return context.Width(Widen(design.caption)) + 2 * Scale(sideRoom, dpi) <= box.width &&
            context.Height() + 2 * Scale(edgeRoom, dpi) <= box.height;
@@ -105,29 +112,20 @@ WindowFonts MakeFonts(std::wstring_view family, double pointSize, UINT dpi) {
 bool CaptionsFit(const WindowFonts& fonts, UINT dpi) {
     const MeasuringContext bold(fonts.bold.get());
     const MeasuringContext regular(fonts.regular.get());
-    return Fits(bold, layout::kLabel1, dpi, 0, 0) && Fits(bold, layout::kLabel2, dpi, 0, 0) &&
-           Fits(regular, layout::kLabel3, dpi, 0, 0) && Fits(regular, layout::kLabel4, dpi, 0, 0) &&
-           Fits(regular, layout::kCmdQuit, dpi, kButtonSideRoom, kButtonEdgeRoom) &&
-           Fits(regular, layout::kLatlon, dpi, kButtonSideRoom, kButtonEdgeRoom) &&
-           Fits(regular, layout::kFrame1, dpi, kFrameTitleRoom, 0);
+    return layout::EveryCaptionFits([&](const layout::ControlDesign& design) {
+        return Fits(design.bold ? bold : regular, design, dpi);
+    });
 }
 
-WindowFonts ChooseFonts(UINT dpi, std::wstring_view preferred) {
-    if (IsInstalled(preferred)) {
-        WindowFonts fonts = MakeFonts(preferred, layout::kPointSize, dpi);
-        if (CaptionsFit(fonts, dpi)) {
-            return fonts;
-        }
-    }
-    const std::wstring family = MessageFontFamily();
-    double size = layout::kPointSize;
-    WindowFonts fonts = MakeFonts(family, size, dpi);
-    while (!CaptionsFit(fonts, dpi) &&
-           size - layout::kPointSizeStep >= layout::kSmallestPointSize) {
-        size -= layout::kPointSizeStep;
-        fonts = MakeFonts(family, size, dpi);
-    }
-    return fonts;
+WindowFonts ChooseFonts(UINT dpi, std::span<const std::string_view> families) {
+    const std::wstring messageFamily = MessageFontFamily();
+    const auto fonts = [&](const layout::FontChoice& choice) {
+        return MakeFonts(choice.family.empty() ? messageFamily : Widen(choice.family),
+                         choice.pointSize, dpi);
+    };
+    return fonts(layout::ChooseFont(
+        families, [](std::string_view family) { return IsInstalled(Widen(family)); },
+        [&](const layout::FontChoice& choice) { return CaptionsFit(fonts(choice), dpi); }));
 }
 
 }  // namespace ui::win32

@@ -5,9 +5,12 @@
 #include <windows.h>
 
 #include <memory>
+#include <span>
 #include <string>
 #include <string_view>
 #include <type_traits>
+
+#include "ui/layout/Layout.hpp"
 
 namespace ui::win32 {
 
@@ -16,17 +19,13 @@ struct FontDeleter {
 };
 using UniqueFont = std::unique_ptr<std::remove_pointer_t<HFONT>, FontDeleter>;
 
-// The two fonts of the window: regular for every control, bold for Label1 and Label2.
+// The two fonts of the window: regular, and bold for the design's bold controls.
 struct WindowFonts {
     std::wstring family;
     double pointSize = 0;
     UniqueFont regular;
     UniqueFont bold;
 };
-
-// The family the window is drawn in where it is installed: the outline font of the classic
-// Windows dialogs ("MS Sans Serif" is a bitmap font on current Windows, blurred when scaled).
-inline constexpr std::wstring_view kPreferredFamily = L"Microsoft Sans Serif";
 
 // Whether a font family named exactly `family` is installed (a substitute does not count).
 [[nodiscard]] bool IsInstalled(std::wstring_view family);
@@ -37,14 +36,13 @@ inline constexpr std::wstring_view kPreferredFamily = L"Microsoft Sans Serif";
 // `family` at `pointSize` points and `dpi` dots per inch, regular and bold (weight 700).
 [[nodiscard]] WindowFonts MakeFonts(std::wstring_view family, double pointSize, UINT dpi);
 
-// Whether every caption, button text and the frame's title fit their controls at `dpi` in
-// `fonts`, with the room the controls' borders take.
+// Whether every caption of the design fits its control at `dpi` in `fonts` (bold where the
+// design says), with the room the controls' borders take.
 [[nodiscard]] bool CaptionsFit(const WindowFonts& fonts, UINT dpi);
 
-// The window's fonts at `dpi`: `preferred` at 8 points where it is installed and every
-// caption fits in it; otherwise the system's message font at 8 points, or at the largest
-// size from 8 points down in half points at which every caption fits (the smallest size
-// tried, 6 points, when none does).
-[[nodiscard]] WindowFonts ChooseFonts(UINT dpi, std::wstring_view preferred = kPreferredFamily);
+// The window's fonts at `dpi`, as the design's search (layout::ChooseFont) finds them among
+// `families`, the system's message font standing for the system's own.
+[[nodiscard]] WindowFonts ChooseFonts(
+    UINT dpi, std::span<const std::string_view> families = layout::kFontFamilies);
 
 }  // namespace ui::win32

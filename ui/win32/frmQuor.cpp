@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdlib>
+#include <optional>
 #include <stdexcept>
 #include <utility>
 
@@ -17,43 +18,37 @@ constexpr wchar_t kClassName[] = L"frmQuor";
 constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 constexpr DWORD kWindowExStyle = 0;
 
-// The message line's colour: pure red.
-constexpr COLORREF kMessageColour = RGB(255, 0, 0);
-
 // The executable's icon: the first of its resource script (packaging/windows/version.rc.in),
 // loaded at the sizes of the title bar and the task switcher at 96 dpi, scaled.
 constexpr WORD kIconResource = 1;
 constexpr int kSmallIconPixels = 16;
 constexpr int kBigIconPixels = 32;
 
-enum class Kind { kLabel, kTextBox, kButton, kFrame };
+using layout::Kind;
 
 struct ControlPlan {
     ControlId id;
     const layout::ControlDesign* design;
-    Kind kind;
-    DWORD alignment;  // of a label's text: SS_LEFT, SS_CENTER or SS_RIGHT
-    bool inFrame;     // placed relative to Frame1
-    bool bold;
 };
 
 // Every control, in the order it is made. Tab moves through the controls that take the
 // focus in that order, and screen readers name a text box by the label made just before it;
 // the frame comes last, beneath the controls it holds.
 constexpr std::array kPlan = {
-    ControlPlan{ControlId::Label1, &layout::kLabel1, Kind::kLabel, SS_RIGHT, false, true},
-    ControlPlan{ControlId::txtNGR, &layout::kTxtNGR, Kind::kTextBox, 0, false, false},
-    ControlPlan{ControlId::Label2, &layout::kLabel2, Kind::kLabel, SS_RIGHT, false, true},
-    ControlPlan{ControlId::txtLoc, &layout::kTxtLoc, Kind::kTextBox, 0, false, false},
-    ControlPlan{ControlId::cmdQuit, &layout::kCmdQuit, Kind::kButton, 0, false, false},
-    ControlPlan{ControlId::latlon, &layout::kLatlon, Kind::kButton, 0, true, false},
-    ControlPlan{ControlId::Label4, &layout::kLabel4, Kind::kLabel, SS_LEFT, true, false},
-    ControlPlan{ControlId::lonin, &layout::kLonin, Kind::kTextBox, 0, true, false},
-    ControlPlan{ControlId::Label3, &layout::kLabel3, Kind::kLabel, SS_LEFT, true, false},
-    ControlPlan{ControlId::latin, &layout::kLatin, Kind::kTextBox, 0, true, false},
-    ControlPlan{ControlId::labError, &layout::kLabError, Kind::kLabel, SS_CENTER, false, false},
-    ControlPlan{ControlId::Frame1, &layout::kFrame1, Kind::kFrame, 0, false, false},
+    ControlPlan{ControlId::Label1, &layout::kLabel1},
+    ControlPlan{ControlId::txtNGR, &layout::kTxtNGR},
+    ControlPlan{ControlId::Label2, &layout::kLabel2},
+    ControlPlan{ControlId::txtLoc, &layout::kTxtLoc},
+    ControlPlan{ControlId::cmdQuit, &layout::kCmdQuit},
+    ControlPlan{ControlId::latlon, &layout::kLatlon},
+    ControlPlan{ControlId::Label4, &layout::kLabel4},
+    ControlPlan{ControlId::lonin, &layout::kLonin},
+    ControlPlan{ControlId::Label3, &layout::kLabel3},
+    ControlPlan{ControlId::latin, &layout::kLatin},
+    ControlPlan{ControlId::labError, &layout::kLabError},
+    ControlPlan{ControlId::Frame1, &layout::kFrame1},
 };
+static_assert(kPlan.size() == layout::kControls.size(), "every control of the design is made");
 
 constexpr bool TakesFocus(Kind kind) {
     return kind == Kind::kTextBox || kind == Kind::kButton;
@@ -62,7 +57,7 @@ constexpr bool TakesFocus(Kind kind) {
 constexpr bool MadeInFocusOrder() {
     std::size_t next = 0;
     for (const ControlPlan& plan : kPlan) {
-        if (TakesFocus(plan.kind)) {
+        if (TakesFocus(plan.design->kind)) {
             if (next == layout::kFocusOrder.size() || layout::kFocusOrder.at(next) != plan.design) {
                 return false;
             }
@@ -88,12 +83,24 @@ const wchar_t* ClassOf(Kind kind) {
     return WC_STATICW;
 }
 
-DWORD StyleOf(const ControlPlan& plan) {
+DWORD AlignmentOf(layout::Alignment alignment) {
+    switch (alignment) {
+        case layout::Alignment::kCentre:
+            return SS_CENTER;
+        case layout::Alignment::kRight:
+            return SS_RIGHT;
+        case layout::Alignment::kLeft:
+            break;
+    }
+    return SS_LEFT;
+}
+
+DWORD StyleOf(const layout::ControlDesign& design) {
     constexpr DWORD kEvery = WS_CHILD | WS_VISIBLE | WS_GROUP;
-    switch (plan.kind) {
+    switch (design.kind) {
         case Kind::kLabel:
-            // One line, centred vertically like the text in the boxes beside it.
-            return kEvery | SS_NOPREFIX | SS_CENTERIMAGE | plan.alignment;
+            // One line, centred vertically.
+            return kEvery | SS_NOPREFIX | SS_CENTERIMAGE | AlignmentOf(design.alignment);
         case Kind::kTextBox:
             return kEvery | WS_TABSTOP | ES_AUTOHSCROLL;
         case Kind::kButton:
@@ -139,6 +146,17 @@ HWND CreateFrame(WNDPROC procedure) {
     return window;
 }
 
+// The design's colour for the text of `control`, if it has one of its own.
+std::optional<layout::Colour> ColourOf(HWND control) {
+    const auto id = static_cast<ControlId>(GetDlgCtrlID(control));
+    for (const ControlPlan& plan : kPlan) {
+        if (plan.id == id) {
+            return plan.design->colour;
+        }
+    }
+    return std::nullopt;
+}
+
 HICON LoadProgramIcon(int pixels) {
     return static_cast<HICON>(LoadImageW(Program(), MAKEINTRESOURCEW(kIconResource), IMAGE_ICON,
                                          pixels, pixels, LR_DEFAULTCOLOR));
@@ -146,22 +164,23 @@ HICON LoadProgramIcon(int pixels) {
 
 }  // namespace
 
-frmQuor::frmQuor(std::string decimalSeparator, std::wstring_view preferredFamily)
+frmQuor::frmQuor(std::string decimalSeparator, std::span<const std::string_view> fontFamilies)
     : window_(CreateFrame(Procedure)),
       dpi_(WindowDpi(window_)),
-      preferredFamily_(preferredFamily),
+      fontFamilies_(fontFamilies),
       fields_(window_),
       handlers_(fields_, std::move(decimalSeparator), [this] { DestroyWindow(window_); }) {
     try {
         for (const ControlPlan& plan : kPlan) {
+            const layout::ControlDesign& design = *plan.design;
             HWND control = CreateWindowExW(
-                plan.kind == Kind::kTextBox ? WS_EX_CLIENTEDGE : 0, ClassOf(plan.kind),
-                Widen(plan.design->caption).c_str(), StyleOf(plan), 0, 0, 0, 0, window_,
+                design.kind == Kind::kTextBox ? WS_EX_CLIENTEDGE : 0, ClassOf(design.kind),
+                Widen(design.caption).c_str(), StyleOf(design), 0, 0, 0, 0, window_,
                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(plan.id)), Program(), nullptr);
             if (control == nullptr) {
                 Fail("a control");
             }
-            if (plan.kind == Kind::kTextBox) {
+            if (design.kind == Kind::kTextBox) {
                 // No length limit: as long as Windows allows (0x7FFFFFFE characters).
                 SendMessageW(control, EM_SETLIMITTEXT, 0, 0);
             }
@@ -225,7 +244,7 @@ SIZE frmQuor::WindowSize(UINT dpi) const {
 
 void frmQuor::Arrange(UINT dpi) {
     dpi_ = dpi;
-    WindowFonts fonts = ChooseFonts(dpi, preferredFamily_);
+    WindowFonts fonts = ChooseFonts(dpi, fontFamilies_);
     const SIZE size = WindowSize(dpi);
     SetWindowPos(window_, nullptr, 0, 0, size.cx, size.cy,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -234,13 +253,13 @@ void frmQuor::Arrange(UINT dpi) {
     const layout::PixelRect frame = layout::Pixels(layout::kFrame1.place, dots);
     for (const ControlPlan& plan : kPlan) {
         layout::PixelRect place = layout::Pixels(plan.design->place, dots);
-        if (plan.inFrame) {
+        if (plan.design->inFrame) {
             place.left += frame.left;
             place.top += frame.top;
         }
         HWND control = Control(plan.id);
         MoveWindow(control, place.left, place.top, place.width, place.height, FALSE);
-        HFONT font = plan.bold ? fonts.bold.get() : fonts.regular.get();
+        HFONT font = plan.design->bold ? fonts.bold.get() : fonts.regular.get();
         SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     }
     // The controls hold the new fonts before the old ones are deleted.
@@ -271,9 +290,11 @@ LRESULT frmQuor::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             }
             return 0;
         case WM_CTLCOLORSTATIC:
-            if (reinterpret_cast<HWND>(lParam) == Control(ControlId::labError)) {
+            // A label of the design's own colour.
+            if (const auto colour = ColourOf(reinterpret_cast<HWND>(lParam))) {
                 const LRESULT brush = DefWindowProcW(window_, message, wParam, lParam);
-                SetTextColor(reinterpret_cast<HDC>(wParam), kMessageColour);
+                SetTextColor(reinterpret_cast<HDC>(wParam),
+                             RGB(colour->red, colour->green, colour->blue));
                 return brush;
             }
             break;

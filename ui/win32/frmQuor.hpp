@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <memory>
+#include <span>
 #include <string>
 #include <string_view>
 #include <type_traits>
@@ -27,10 +28,10 @@ class frmQuor {
   public:
     // Creates the window and its controls, hidden, with the focus to start in txtNGR.
     // Numbers are shown and read with `decimalSeparator`; the fonts are chosen by
-    // ChooseFonts with `preferredFamily`. Throws std::runtime_error when Windows cannot
-    // create the window.
+    // ChooseFonts among `fontFamilies`, which must outlive the window. Throws
+    // std::runtime_error when Windows cannot create the window.
     explicit frmQuor(std::string decimalSeparator = UserDecimalSeparator(),
-                     std::wstring_view preferredFamily = kPreferredFamily);
+                     std::span<const std::string_view> fontFamilies = layout::kFontFamilies);
     frmQuor(const frmQuor&) = delete;
     frmQuor& operator=(const frmQuor&) = delete;
     // Destroys the window if the user has not.
@@ -64,7 +65,7 @@ class frmQuor {
 
     HWND window_;
     UINT dpi_;
-    std::wstring preferredFamily_;
+    std::span<const std::string_view> fontFamilies_;
     WindowFonts fonts_;
     UniqueIcon smallIcon_;
     UniqueIcon bigIcon_;

@@ -14,6 +14,7 @@
 #include <array>
 #include <cmath>
 #include <cstdio>
+#include <span>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -54,8 +55,8 @@ constexpr std::array<std::pair<std::string_view, ControlId>, 12> kControls = {{
 class Window {
   public:
     explicit Window(std::string decimalSeparator = ".",
-                    std::wstring_view family = ui::win32::kPreferredFamily)
-        : form(std::move(decimalSeparator), family) {
+                    std::span<const std::string_view> families = ui::layout::kFontFamilies)
+        : form(std::move(decimalSeparator), families) {
         form.Show(SW_SHOWNORMAL);
         SetForegroundWindow(form.Handle());
         Pump();
@@ -624,15 +625,19 @@ LOGFONTW FontOf(HWND control) {
     return font;
 }
 
-TEST(Fonts, ThePreferredFamilyWhereInstalledElseTheMessageFont) {
+TEST(Fonts, TheFirstInstalledDesignFamilyElseTheMessageFont) {
     Window w;
     const ui::win32::WindowFonts& fonts = w.form.Fonts();
-    const bool preferred = ui::win32::IsInstalled(ui::win32::kPreferredFamily);
-    std::printf("Microsoft Sans Serif is %s; the window is drawn in %s at %.1f points\n",
-                preferred ? "installed" : "not installed", ui::win32::Narrow(fonts.family).c_str(),
-                fonts.pointSize);
-    EXPECT_EQ(fonts.family, preferred ? std::wstring(ui::win32::kPreferredFamily)
-                                      : ui::win32::MessageFontFamily());
+    std::wstring expected = ui::win32::MessageFontFamily();
+    for (const std::string_view family : ui::layout::kFontFamilies) {
+        if (ui::win32::IsInstalled(ui::win32::Widen(family))) {
+            expected = ui::win32::Widen(family);
+            break;
+        }
+    }
+    std::printf("The window is drawn in %s at %.1f points\n",
+                ui::win32::Narrow(fonts.family).c_str(), fonts.pointSize);
+    EXPECT_EQ(fonts.family, expected);
     EXPECT_EQ(FontOf(w[ControlId::Label1]).lfWeight, 700);
     EXPECT_EQ(FontOf(w[ControlId::Label2]).lfWeight, 700);
     EXPECT_EQ(FontOf(w[ControlId::Label3]).lfWeight, FW_NORMAL);
@@ -641,13 +646,14 @@ TEST(Fonts, ThePreferredFamilyWhereInstalledElseTheMessageFont) {
 }
 
 TEST(Fonts, AnInstalledFamilyIsTakenAtEightPointsWhenTheCaptionsFit) {
-    // A family every wine prefix and every Windows has, standing in for the preferred one.
-    for (const wchar_t* family : {L"Liberation Sans", L"Arial", L"Tahoma"}) {
-        if (!ui::win32::IsInstalled(family)) {
+    // A family every wine prefix and every Windows has, standing in for the design's.
+    for (const std::string_view family : {"Liberation Sans", "Arial", "Tahoma"}) {
+        if (!ui::win32::IsInstalled(ui::win32::Widen(family))) {
             continue;
         }
-        Window w(".", family);
-        if (w.form.Fonts().family == family) {
+        const std::array families{family};
+        Window w(".", families);
+        if (w.form.Fonts().family == ui::win32::Widen(family)) {
             EXPECT_EQ(w.form.Fonts().pointSize, 8.0);
             EXPECT_EQ(FontOf(w[ControlId::Label3]).lfHeight, EightPoints(w.form.Dpi()));
         }
@@ -658,7 +664,8 @@ TEST(Fonts, AnInstalledFamilyIsTakenAtEightPointsWhenTheCaptionsFit) {
 }
 
 TEST(Fonts, EveryTextFitsWithTheFallbackFont) {
-    Window w(".", L"No Such Family");
+    constexpr std::array<std::string_view, 1> kNoSuchFamily{"No Such Family"};
+    Window w(".", kNoSuchFamily);
     EXPECT_EQ(w.form.Fonts().family, ui::win32::MessageFontFamily());
     EXPECT_FALSE(ui::win32::IsInstalled(L"No Such Family"));
     ExpectEveryTextWhole(w);
@@ -673,26 +680,25 @@ void ExpectTheDesignAt(const Window& w, UINT dpi) {
     struct Design {
         ControlId id;
         const layout::ControlDesign& design;
-        bool inFrame;
     };
     const int dots = static_cast<int>(dpi);
     const layout::PixelRect frame = layout::Pixels(layout::kFrame1.place, dots);
     for (const Design& d : {
-             Design{ControlId::Label1, layout::kLabel1, false},
-             Design{ControlId::txtNGR, layout::kTxtNGR, false},
-             Design{ControlId::labError, layout::kLabError, false},
-             Design{ControlId::Label2, layout::kLabel2, false},
-             Design{ControlId::txtLoc, layout::kTxtLoc, false},
-             Design{ControlId::cmdQuit, layout::kCmdQuit, false},
-             Design{ControlId::Frame1, layout::kFrame1, false},
-             Design{ControlId::Label3, layout::kLabel3, true},
-             Design{ControlId::latin, layout::kLatin, true},
-             Design{ControlId::Label4, layout::kLabel4, true},
-             Design{ControlId::lonin, layout::kLonin, true},
-             Design{ControlId::latlon, layout::kLatlon, true},
+             Design{ControlId::Label1, layout::kLabel1},
+             Design{ControlId::txtNGR, layout::kTxtNGR},
+             Design{ControlId::labError, layout::kLabError},
+             Design{ControlId::Label2, layout::kLabel2},
+             Design{ControlId::txtLoc, layout::kTxtLoc},
+             Design{ControlId::cmdQuit, layout::kCmdQuit},
+             Design{ControlId::Frame1, layout::kFrame1},
+             Design{ControlId::Label3, layout::kLabel3},
+             Design{ControlId::latin, layout::kLatin},
+             Design{ControlId::Label4, layout::kLabel4},
+             Design{ControlId::lonin, layout::kLonin},
+             Design{ControlId::latlon, layout::kLatlon},
          }) {
         layout::PixelRect expected = layout::Pixels(d.design.place, dots);
-        if (d.inFrame) {
+        if (d.design.inFrame) {
             expected.left += frame.left;
             expected.top += frame.top;
         }
