@@ -5,7 +5,7 @@
 // Seeded and reproducible: QUORVANE_SOAK_SEED (default kDefaultSeed) seeds the actions and
 // QUORVANE_SOAK_ACTIONS (default kDefaultActions, the short run ctest makes) sets how many.
 // A failure names the seed and the action. The full run:
-//   QT_QPA_PLATFORM=offscreen QUORVANE_SOAK_ACTIONS=20000 build/debug/ui/tests/frmQuorSoakTest
+//   QT_QPA_PLATFORM=offscreen QUORVANE_SOAK_ACTIONS=20000 build/debug/ui/qt/tests/frmQuorSoakTest
 
 #include <QApplication>
 #include <QClipboard>
