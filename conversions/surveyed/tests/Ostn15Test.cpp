@@ -27,8 +27,7 @@ TEST(Ostn15, RoundTripWithinAMillimetre) {
     std::uniform_real_distribution<double> northing(1'000, Surveyed::kShiftGridMaxNorthing - 1'000);
     double worst = 0;
     for (int i = 0; i < 100'000; ++i) {
-        const GeodeticPosition start =
-            Surveyed::Unproject({easting(random), northing(random)});
+        const GeodeticPosition start = Surveyed::Unproject({easting(random), northing(random)});
         const Surveyed::Position grid = Surveyed::FromWgs84(start);
         ASSERT_EQ(grid.status, Surveyed::Status::kOk);
         const Surveyed::Position back = Surveyed::FromNationalGrid(grid.nationalGrid);
