@@ -1,10 +1,10 @@
 #include "DecimalFormat.hpp"
 
 #include <algorithm>
-#include <array>
-#include <charconv>
 #include <cmath>
 #include <cstdlib>
+
+#include "DoubleText.hpp"
 
 namespace runtime {
 namespace {
@@ -36,11 +36,7 @@ std::string FormatThreeDecimals(double value, std::string_view decimalSeparator)
     }
 
     // The shortest digits that read back as `value`, as d.ddd e±x: the decimal the user sees.
-    std::array<char, 32> buffer{};
-    const char* end =
-        std::to_chars(buffer.begin(), buffer.end(), std::fabs(value), std::chars_format::scientific)
-            .ptr;
-    const std::string_view text(buffer.data(), static_cast<std::size_t>(end - buffer.data()));
+    const std::string text = ShortestScientific(std::fabs(value));
     const std::size_t exponentAt = text.find('e');
     std::string digits;
     for (const char c : text.substr(0, exponentAt)) {
@@ -48,7 +44,7 @@ std::string FormatThreeDecimals(double value, std::string_view decimalSeparator)
             digits += c;
         }
     }
-    const long exponent = std::strtol(text.data() + exponentAt + 1, nullptr, 10);
+    const long exponent = std::strtol(text.c_str() + exponentAt + 1, nullptr, 10);
 
     // Split into whole part and fraction around the decimal point.
     std::string whole;

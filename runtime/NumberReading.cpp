@@ -1,10 +1,9 @@
 #include "NumberReading.hpp"
 
 #include <algorithm>
-#include <charconv>
 #include <string>
-#include <system_error>
 
+#include "runtime/DoubleText.hpp"
 #include "runtime/Text.hpp"
 
 namespace runtime {
@@ -65,7 +64,7 @@ std::optional<double> ReadNumber(std::string_view text, std::string_view decimal
         return std::nullopt;
     }
 
-    // The same number in the one form from_chars reads, whatever the separator.
+    // The same number in the one form ReadDecimal reads, whatever the separator.
     std::string canonical;
     canonical.reserve(whole.size() + fraction.size() + 24);
     if (negative)
@@ -78,14 +77,8 @@ std::optional<double> ReadNumber(std::string_view text, std::string_view decimal
     canonical += 'e';
     canonical += std::to_string(exponent);
 
-    double value = 0;
-    const auto [end, ec] =
-        std::from_chars(canonical.data(), canonical.data() + canonical.size(), value);
-    if (ec == std::errc{} && end == canonical.data() + canonical.size()) {
+    if (const std::optional<double> value = ReadDecimal(canonical)) {
         return value;
-    }
-    if (ec != std::errc::result_out_of_range) {
-        return std::nullopt;  // GCOVR_EXCL_LINE: the canonical form is always well-formed
     }
     // Out of range either way: find which from the position of the first non-zero digit.
     const std::size_t firstNonZero = whole.find_first_not_of('0');

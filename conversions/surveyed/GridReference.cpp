@@ -2,12 +2,12 @@
 
 #include <algorithm>
 #include <array>
-#include <charconv>
 #include <cmath>
 #include <cstdint>
-#include <system_error>
+#include <optional>
 
 #include "conversions/GridLetters.hpp"
+#include "runtime/DoubleText.hpp"
 #include "runtime/Text.hpp"
 
 namespace Surveyed {
@@ -114,9 +114,11 @@ bool ReadMetres(std::string_view text, double& metres) noexcept {
     }
     if (!rest.empty())
         return false;
-    const auto [end, error] =
-        std::from_chars(text.data(), text.data() + text.size(), metres, std::chars_format::fixed);
-    return error == std::errc{} && end == text.data() + text.size();
+    const std::optional<double> value = runtime::ReadDecimal(text);
+    if (!value)
+        return false;
+    metres = *value;
+    return true;
 }
 
 GridReading ReadEastingNorthing(std::string_view text) noexcept {
