@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 #include <random>
 #include <string>
 
@@ -41,7 +42,7 @@ TEST(Maidenhead, LocatorsOfEveryLength) {
         EXPECT_EQ(LocatorOf(51.5, -0.1, length), std::nullopt) << length;
     }
     EXPECT_EQ(LocatorOf(90.5, 0, 8), std::nullopt);
-    EXPECT_EQ(LocatorOf(0, NAN, 8), std::nullopt);
+    EXPECT_EQ(LocatorOf(0, std::numeric_limits<double>::quiet_NaN(), 8), std::nullopt);
 }
 
 // Over random points: the first six characters are CalcLocator's, and the area the locator
