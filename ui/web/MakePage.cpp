@@ -1,0 +1,282 @@
+// make_page FOLDER SCRIPT: writes the window's web page, FOLDER/index.html, its controls laid
+// out from the window's design (ui/layout) and drawn by CSS, loading the script SCRIPT, which
+// wires them (for the page itself quorvane.js: the window's handlers and page.js); and its
+// web app manifest, FOLDER/manifest.webmanifest, for installing it as an app.
+//
+// The page is written at build time, so that the browser shows the whole window from the
+// page's first bytes, before any script has run.
+
+#include <array>
+#include <cstdio>
+#include <fstream>
+#include <iostream>
+#include <sstream>
+#include <string>
+#include <string_view>
+
+#include "ui/layout/Layout.hpp"
+
+namespace {
+
+namespace layout = ui::layout;
+
+// At its natural size one pixel of the design, 15 twips, is one CSS pixel. The window is
+// scaled as a whole: to the viewport's width where that is narrower than kLargestScale times
+// the natural width (a phone), else to kLargestScale times (a desktop).
+constexpr int kTwipsPerCssPixel = layout::kTwipsPerInch / layout::kStandardDpi;
+constexpr int kLargestScale = 2;
+constexpr int kPointsPerInch = 72;
+
+// The colours of the window's face, its boxes and their edges, as a light Windows or Qt
+// desktop draws them.
+constexpr std::string_view kFaceColour = "#f0f0f0";
+constexpr std::string_view kBoxColour = "#ffffff";
+constexpr std::string_view kBoxEdgeColour = "#7a7a7a";
+constexpr std::string_view kButtonColour = "#e1e1e1";
+constexpr std::string_view kButtonEdgeColour = "#adadad";
+constexpr std::string_view kFrameEdgeColour = "#b8b8b8";
+constexpr std::string_view kTextColour = "#000000";
+
+// The app's icons, icon-SIZE.png, SIZE pixels square, which ui/web/CMakeLists.txt renders
+// from the project's icon at the sizes it names here.
+constexpr std::array kIconSizes = {QUORVANE_WEB_ICON_SIZES};
+
+// Families with the metrics the window was drawn for (those of Arial), best first.
+constexpr std::string_view kFamilies = R"("Liberation Sans", Arimo, Arial, sans-serif)";
+
+enum class Kind { kLabel, kMessage, kTextBox, kButton, kFrame };
+enum class Alignment { kLeft, kCentre, kRight };
+
+struct ControlPlan {
+    const layout::ControlDesign* design;
+    Kind kind;
+    // Of a label: the text box it names, for screen readers and for the pointer (a click
+    // on the label puts the focus in its box).
+    const layout::ControlDesign* labels = nullptr;
+    Alignment alignment = Alignment::kLeft;
+    bool bold = false;
+};
+
+// Every control in the order of the page: the controls that take the focus in keyboard
+// order, each label before the box it names, and the frame's controls inside it.
+constexpr std::array kPlan = {
+    ControlPlan{&layout::kLabel1, Kind::kLabel, &layout::kTxtNGR, Alignment::kRight, true},
+    ControlPlan{&layout::kTxtNGR, Kind::kTextBox},
+    ControlPlan{&layout::kLabError, Kind::kMessage, nullptr, Alignment::kCentre},
+    ControlPlan{&layout::kLabel2, Kind::kLabel, &layout::kTxtLoc, Alignment::kRight, true},
+    ControlPlan{&layout::kTxtLoc, Kind::kTextBox},
+    ControlPlan{&layout::kCmdQuit, Kind::kButton},
+    ControlPlan{&layout::kFrame1, Kind::kFrame},
+    ControlPlan{&layout::kLatlon, Kind::kButton},
+    ControlPlan{&layout::kLabel4, Kind::kLabel, &layout::kLonin},
+    ControlPlan{&layout::kLonin, Kind::kTextBox},
+    ControlPlan{&layout::kLabel3, Kind::kLabel, &layout::kLatin},
+    ControlPlan{&layout::kLatin, Kind::kTextBox},
+};
+// The controls after the frame in the plan are inside it.
+constexpr std::size_t kFrameAt = 6;
+
+constexpr bool TakesFocus(Kind kind) {
+    return kind == Kind::kTextBox || kind == Kind::kButton;
+}
+
+constexpr bool InFocusOrder() {
+    std::size_t next = 0;
+    for (const ControlPlan& plan : kPlan) {
+        if (TakesFocus(plan.kind)) {
+            if (next == layout::kFocusOrder.size() || layout::kFocusOrder.at(next) != plan.design) {
+                return false;
+            }
+            ++next;
+        }
+    }
+    return next == layout::kFocusOrder.size() && kPlan.at(kFrameAt).design == &layout::kFrame1;
+}
+static_assert(InFocusOrder(), "the controls that take the focus come in keyboard order");
+
+// `twips` as CSS, scaled with the window.
+std::string Length(int twips) {
+    return "calc(" + std::to_string(twips) + " * var(--twip))";
+}
+
+// Text as HTML's text and attribute values take it.
+std::string Escaped(std::string_view text) {
+    std::string escaped;
+    for (const char c : text) {
+        switch (c) {
+            case '&':
+                escaped += "&amp;";
+                break;
+            case '<':
+                escaped += "&lt;";
+                break;
+            case '>':
+                escaped += "&gt;";
+                break;
+            case '"':
+                escaped += "&quot;";
+                break;
+            default:
+                escaped += c;
+        }
+    }
+    return escaped;
+}
+
+void WriteStyle(std::ostream& out) {
+    const int fontTwips =
+        static_cast<int>(layout::kPointSize * layout::kTwipsPerInch / kPointsPerInch);
+    const int pixel = kTwipsPerCssPixel;
+    // The width to fill is the body's, without a scroll bar beside it where the browser
+    // measures container widths; the viewport's elsewhere.
+    const auto scale = [](std::string_view width) {
+        return "min(" + std::to_string(kLargestScale) + "px / " +
+               std::to_string(kTwipsPerCssPixel) + ", " + std::string(width) + " / " +
+               std::to_string(layout::kClientArea.width) + ")";
+    };
+    out << ":root { color-scheme: light; background: " << kFaceColour
+        << "; -webkit-text-size-adjust: 100%; text-size-adjust: 100%; }\n"
+        << "body { margin: 0; }\n"
+        << "#frmQuor { --twip: " << scale("100vw") << "; }\n"
+        << "@supports (width: 1cqw) { body { container-type: inline-size; } #frmQuor { --twip: "
+        << scale("100cqw") << "; } }\n"
+        << "#frmQuor { position: relative; margin: 0 auto; width: "
+        << Length(layout::kClientArea.width) << "; height: " << Length(layout::kClientArea.height)
+        << "; font: " << Length(fontTwips) << " " << kFamilies << "; color: " << kTextColour
+        << "; background: " << kFaceColour << "; }\n"
+        << "#frmQuor * { position: absolute; box-sizing: border-box; margin: 0; padding: 0; "
+           "font: inherit; color: inherit; white-space: nowrap; }\n"
+        << "#frmQuor label, #frmQuor output { display: flex; align-items: center; }\n"
+        << "#frmQuor input { padding: 0 " << Length(2 * pixel) << "; border: " << Length(pixel)
+        << " solid " << kBoxEdgeColour << "; background: " << kBoxColour
+        << "; border-radius: 0; }\n"
+        << "#frmQuor button { border: " << Length(pixel) << " solid " << kButtonEdgeColour
+        << "; background: " << kButtonColour << "; border-radius: 0; }\n"
+        << "#frmQuor button:active { background: " << kFrameEdgeColour
+        << "; }\n"
+        // The frame's edge runs through the middle of its caption's line, which hides it.
+        << "#frmQuor fieldset { border: 0; min-width: 0; }\n"
+        << "#frmQuor fieldset::before { content: \"\"; position: absolute; left: 0; right: 0; "
+           "bottom: 0; "
+           "top: "
+        << Length(fontTwips * 3 / 5) << "; border: " << Length(pixel) << " solid "
+        << kFrameEdgeColour << "; }\n"
+        << "#frmQuor legend { left: " << Length(6 * pixel) << "; top: 0; padding: 0 "
+        << Length(2 * pixel) << "; background: " << kFaceColour << "; }\n";
+
+    for (const ControlPlan& plan : kPlan) {
+        const layout::TwipRect r = plan.design->place;
+        out << '#' << plan.design->name << " { left: " << Length(r.left)
+            << "; top: " << Length(r.top) << "; width: " << Length(r.width)
+            << "; height: " << Length(r.height) << ";";
+        if (plan.kind == Kind::kLabel || plan.kind == Kind::kMessage) {
+            constexpr std::array kJustify = {"flex-start", "center", "flex-end"};
+            out << " justify-content: " << kJustify.at(static_cast<std::size_t>(plan.alignment))
+                << ";";
+        }
+        if (plan.bold) {
+            out << " font-weight: " << layout::kBoldWeight << ";";
+        }
+        if (plan.kind == Kind::kMessage) {
+            out << " color: #ff0000;";
+        }
+        out << " }\n";
+    }
+}
+
+void WriteControl(std::ostream& out, const ControlPlan& plan) {
+    const std::string id = Escaped(plan.design->name);
+    const std::string caption = Escaped(plan.design->caption);
+    switch (plan.kind) {
+        case Kind::kLabel:
+            out << "<label id=\"" << id << "\" for=\"" << Escaped(plan.labels->name) << "\">"
+                << caption << "</label>\n";
+            break;
+        case Kind::kMessage:
+            // Read out by screen readers whenever it changes.
+            out << "<output id=\"" << id << "\" aria-live=\"assertive\"></output>\n";
+            break;
+        case Kind::kTextBox:
+            out << "<input id=\"" << id
+                << "\" type=\"text\" autocomplete=\"off\" autocapitalize=\"characters\" "
+                   "spellcheck=\"false\"";
+            if (plan.design == &layout::kTxtNGR) {
+                out << " title=\"" << Escaped(layout::kTxtNGRToolTip) << "\"";
+            }
+            if (plan.design == layout::kFocusOrder.front()) {
+                out << " autofocus";
+            }
+            out << ">\n";
+            break;
+        case Kind::kButton:
+            out << "<button id=\"" << id << "\" type=\"button\">" << caption << "</button>\n";
+            break;
+        case Kind::kFrame:
+            out << "<fieldset id=\"" << id << "\"><legend>" << caption << "</legend>\n";
+            break;
+    }
+}
+
+void WritePage(std::ostream& out, std::string_view script) {
+    out << "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n"
+        << "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n"
+        << "<title>" << Escaped(layout::kTitle) << "</title>\n"
+        << "<meta name=\"theme-color\" content=\"" << kFaceColour << "\">\n"
+        << "<link rel=\"manifest\" href=\"manifest.webmanifest\">\n"
+        << "<link rel=\"icon\" href=\"icon-" << kIconSizes.front() << ".png\">\n"
+        << "<link rel=\"apple-touch-icon\" href=\"icon-" << kIconSizes.front() << ".png\">\n"
+        << "<style>\n";
+    WriteStyle(out);
+    out << "</style>\n</head>\n<body>\n<main id=\"frmQuor\">\n";
+    for (const ControlPlan& plan : kPlan) {
+        WriteControl(out, plan);
+    }
+    out << "</fieldset>\n</main>\n<script src=\"" << Escaped(script) << "\"></script>\n"
+        << "</body>\n</html>\n";
+}
+
+void WriteManifest(std::ostream& out) {
+    out << "{\n"
+        << "    \"name\": \"Quorvane\",\n"
+        << "    \"short_name\": \"Quorvane\",\n"
+        << "    \"description\": \"National Grid reference to latitude, longitude and IARU "
+           "locator\",\n"
+        << "    \"start_url\": \"./\",\n"
+        << "    \"scope\": \"./\",\n"
+        << "    \"display\": \"standalone\",\n"
+        << "    \"background_color\": \"" << kFaceColour << "\",\n"
+        << "    \"theme_color\": \"" << kFaceColour << "\",\n"
+        << "    \"icons\": [\n";
+    for (std::size_t i = 0; i < kIconSizes.size(); ++i) {
+        const std::string size = std::to_string(kIconSizes.at(i));
+        out << "        {\"src\": \"icon-" << size << ".png\", \"sizes\": \"" << size << 'x' << size
+            << "\", \"type\": \"image/png\"}" << (i + 1 < kIconSizes.size() ? "," : "") << "\n";
+    }
+    out << "    ]\n}\n";
+}
+
+// Writes `path` whole, or says why not.
+bool Write(const std::string& path, void (*write)(std::ostream&, std::string_view),
+           std::string_view script) {
+    std::ofstream out(path, std::ios::binary);
+    write(out, script);
+    out.close();
+    if (!out) {
+        std::cerr << "make_page: cannot write " << path << "\n";
+    }
+    return static_cast<bool>(out);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 3) {
+        std::cerr << "usage: make_page FOLDER SCRIPT\n";
+        return 2;
+    }
+    const std::string folder = argv[1];
+    const bool written = Write(folder + "/index.html", WritePage, argv[2]) &&
+                         Write(folder + "/manifest.webmanifest",
+                               [](std::ostream& out, std::string_view) { WriteManifest(out); }, {});
+    return written ? 0 : 1;
+}
