@@ -1,7 +1,9 @@
-// make_page FOLDER SCRIPT: writes the window's web page, FOLDER/index.html, its controls laid
-// out from the window's design (ui/layout) and drawn by CSS, loading the script SCRIPT, which
-// wires them (for the page itself quorvane.js: the window's handlers and page.js); and its
-// web app manifest, FOLDER/manifest.webmanifest, for installing it as an app.
+// make_page FOLDER SCRIPT [MODULE]: writes the window's web page, FOLDER/index.html, its
+// controls laid out from the window's design (ui/layout) and drawn by CSS, loading the script
+// SCRIPT, which wires them, and fetching the WebAssembly module MODULE, if any, while the
+// script loads (for the page itself quorvane.js, with page.js, and quorvane.wasm: the
+// window's handlers); and its web app manifest, FOLDER/manifest.webmanifest, for installing
+// it as an app.
 //
 // The page is written at build time, so that the browser shows the whole window from the
 // page's first bytes, before any script has run.
@@ -217,13 +219,24 @@ void WriteControl(std::ostream& out, const ControlPlan& plan) {
     }
 }
 
-void WritePage(std::ostream& out, std::string_view script) {
+// What the page loads: its script, and the module the script instantiates, or none.
+struct Scripts {
+    std::string_view script;
+    std::string_view module;
+};
+
+void WritePage(std::ostream& out, Scripts scripts) {
     out << "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n"
         << "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n"
         << "<title>" << Escaped(layout::kTitle) << "</title>\n"
         << "<meta name=\"theme-color\" content=\"" << kFaceColour << "\">\n"
-        << "<link rel=\"manifest\" href=\"manifest.webmanifest\">\n"
-        << "<link rel=\"icon\" href=\"icon-" << kIconSizes.front() << ".png\">\n"
+        << "<link rel=\"manifest\" href=\"manifest.webmanifest\">\n";
+    if (!scripts.module.empty()) {
+        // Fetched as the script will ask for it, so that the script finds it on its way.
+        out << "<link rel=\"preload\" href=\"" << Escaped(scripts.module)
+            << "\" as=\"fetch\" type=\"application/wasm\" crossorigin>\n";
+    }
+    out << "<link rel=\"icon\" href=\"icon-" << kIconSizes.front() << ".png\">\n"
         << "<link rel=\"apple-touch-icon\" href=\"icon-" << kIconSizes.front() << ".png\">\n"
         << "<style>\n";
     WriteStyle(out);
@@ -231,11 +244,11 @@ void WritePage(std::ostream& out, std::string_view script) {
     for (const ControlPlan& plan : kPlan) {
         WriteControl(out, plan);
     }
-    out << "</fieldset>\n</main>\n<script src=\"" << Escaped(script) << "\"></script>\n"
+    out << "</fieldset>\n</main>\n<script src=\"" << Escaped(scripts.script) << "\"></script>\n"
         << "</body>\n</html>\n";
 }
 
-void WriteManifest(std::ostream& out) {
+void WriteManifest(std::ostream& out, Scripts /*unused*/) {
     out << "{\n"
         << "    \"name\": \"Quorvane\",\n"
         << "    \"short_name\": \"Quorvane\",\n"
@@ -256,10 +269,9 @@ void WriteManifest(std::ostream& out) {
 }
 
 // Writes `path` whole, or says why not.
-bool Write(const std::string& path, void (*write)(std::ostream&, std::string_view),
-           std::string_view script) {
+bool Write(const std::string& path, void (*write)(std::ostream&, Scripts), Scripts scripts) {
     std::ofstream out(path, std::ios::binary);
-    write(out, script);
+    write(out, scripts);
     out.close();
     if (!out) {
         std::cerr << "make_page: cannot write " << path << "\n";
@@ -270,13 +282,13 @@ bool Write(const std::string& path, void (*write)(std::ostream&, std::string_vie
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 3) {
-        std::cerr << "usage: make_page FOLDER SCRIPT\n";
+    if (argc != 3 && argc != 4) {
+        std::cerr << "usage: make_page FOLDER SCRIPT [MODULE]\n";
         return 2;
     }
     const std::string folder = argv[1];
-    const bool written = Write(folder + "/index.html", WritePage, argv[2]) &&
-                         Write(folder + "/manifest.webmanifest",
-                               [](std::ostream& out, std::string_view) { WriteManifest(out); }, {});
+    const Scripts scripts{argv[2], argc == 4 ? argv[3] : ""};
+    const bool written = Write(folder + "/index.html", WritePage, scripts) &&
+                         Write(folder + "/manifest.webmanifest", WriteManifest, scripts);
     return written ? 0 : 1;
 }
