@@ -43,58 +43,61 @@ constexpr std::string_view kTextColour = "#000000";
 // from the project's icon at the sizes it names here.
 constexpr std::array kIconSizes = {QUORVANE_WEB_ICON_SIZES};
 
-// Families with the metrics the window was drawn for (those of Arial), best first.
-constexpr std::string_view kFamilies = R"("Liberation Sans", Arimo, Arial, sans-serif)";
-
-enum class Kind { kLabel, kMessage, kTextBox, kButton, kFrame };
-enum class Alignment { kLeft, kCentre, kRight };
+using layout::Kind;
 
 struct ControlPlan {
     const layout::ControlDesign* design;
-    Kind kind;
     // Of a label: the text box it names, for screen readers and for the pointer (a click
     // on the label puts the focus in its box).
     const layout::ControlDesign* labels = nullptr;
-    Alignment alignment = Alignment::kLeft;
-    bool bold = false;
 };
 
-// Every control in the order of the page: the controls that take the focus in keyboard
-// order, each label before the box it names, and the frame's controls inside it.
+// Every control of the design in the order of the page: those that take the focus in
+// keyboard order, each label before the box it names, and the frame's controls after it,
+// inside it.
 constexpr std::array kPlan = {
-    ControlPlan{&layout::kLabel1, Kind::kLabel, &layout::kTxtNGR, Alignment::kRight, true},
-    ControlPlan{&layout::kTxtNGR, Kind::kTextBox},
-    ControlPlan{&layout::kLabError, Kind::kMessage, nullptr, Alignment::kCentre},
-    ControlPlan{&layout::kLabel2, Kind::kLabel, &layout::kTxtLoc, Alignment::kRight, true},
-    ControlPlan{&layout::kTxtLoc, Kind::kTextBox},
-    ControlPlan{&layout::kCmdQuit, Kind::kButton},
-    ControlPlan{&layout::kFrame1, Kind::kFrame},
-    ControlPlan{&layout::kLatlon, Kind::kButton},
-    ControlPlan{&layout::kLabel4, Kind::kLabel, &layout::kLonin},
-    ControlPlan{&layout::kLonin, Kind::kTextBox},
-    ControlPlan{&layout::kLabel3, Kind::kLabel, &layout::kLatin},
-    ControlPlan{&layout::kLatin, Kind::kTextBox},
+    ControlPlan{&layout::kLabel1, &layout::kTxtNGR},
+    ControlPlan{&layout::kTxtNGR},
+    ControlPlan{&layout::kLabError},
+    ControlPlan{&layout::kLabel2, &layout::kTxtLoc},
+    ControlPlan{&layout::kTxtLoc},
+    ControlPlan{&layout::kCmdQuit},
+    ControlPlan{&layout::kFrame1},
+    ControlPlan{&layout::kLatlon},
+    ControlPlan{&layout::kLabel4, &layout::kLonin},
+    ControlPlan{&layout::kLonin},
+    ControlPlan{&layout::kLabel3, &layout::kLatin},
+    ControlPlan{&layout::kLatin},
 };
-// The controls after the frame in the plan are inside it.
-constexpr std::size_t kFrameAt = 6;
+static_assert(kPlan.size() == layout::kControls.size(), "every control of the design is made");
 
 constexpr bool TakesFocus(Kind kind) {
     return kind == Kind::kTextBox || kind == Kind::kButton;
 }
 
-constexpr bool InFocusOrder() {
-    std::size_t next = 0;
+constexpr bool InPageOrder() {
+    std::size_t next = 0;  // in the keyboard order
+    bool afterFrame = false;
     for (const ControlPlan& plan : kPlan) {
-        if (TakesFocus(plan.kind)) {
-            if (next == layout::kFocusOrder.size() || layout::kFocusOrder.at(next) != plan.design) {
+        const layout::ControlDesign& design = *plan.design;
+        if (TakesFocus(design.kind)) {
+            if (next == layout::kFocusOrder.size() || layout::kFocusOrder.at(next) != &design) {
                 return false;
             }
             ++next;
         }
+        // Every label with a caption names a box; the message line names none.
+        const bool namesBox = design.kind == Kind::kLabel && !design.caption.empty();
+        if (namesBox != (plan.labels != nullptr) || design.inFrame != afterFrame) {
+            return false;
+        }
+        afterFrame = afterFrame || design.kind == Kind::kFrame;
     }
-    return next == layout::kFocusOrder.size() && kPlan.at(kFrameAt).design == &layout::kFrame1;
+    return next == layout::kFocusOrder.size();
 }
-static_assert(InFocusOrder(), "the controls that take the focus come in keyboard order");
+static_assert(InPageOrder(),
+              "the controls that take the focus come in keyboard order, labels "
+              "with their boxes, the frame's controls after it");
 
 // `twips` as CSS, scaled with the window.
 std::string Length(int twips) {
@@ -125,6 +128,22 @@ std::string Escaped(std::string_view text) {
     return escaped;
 }
 
+// `colour` as CSS writes it, "#rrggbb".
+std::string Hex(layout::Colour colour) {
+    std::array<char, 8> text{};
+    std::snprintf(text.data(), text.size(), "#%02x%02x%02x", colour.red, colour.green, colour.blue);
+    return text.data();
+}
+
+// The design's families, best first, and the browser's own sans-serif where it has none.
+std::string Families() {
+    std::string families;
+    for (const std::string_view family : layout::kFontFamilies) {
+        families += "\"" + std::string(family) + "\", ";
+    }
+    return families + "sans-serif";
+}
+
 void WriteStyle(std::ostream& out) {
     const int fontTwips =
         static_cast<int>(layout::kPointSize * layout::kTwipsPerInch / kPointsPerInch);
@@ -144,7 +163,7 @@ void WriteStyle(std::ostream& out) {
         << scale("100cqw") << "; } }\n"
         << "#frmQuor { position: relative; margin: 0 auto; width: "
         << Length(layout::kClientArea.width) << "; height: " << Length(layout::kClientArea.height)
-        << "; font: " << Length(fontTwips) << " " << kFamilies << "; color: " << kTextColour
+        << "; font: " << Length(fontTwips) << " " << Families() << "; color: " << kTextColour
         << "; background: " << kFaceColour << "; }\n"
         << "#frmQuor * { position: absolute; box-sizing: border-box; margin: 0; padding: 0; "
            "font: inherit; color: inherit; white-space: nowrap; }\n"
@@ -167,20 +186,20 @@ void WriteStyle(std::ostream& out) {
         << Length(2 * pixel) << "; background: " << kFaceColour << "; }\n";
 
     for (const ControlPlan& plan : kPlan) {
-        const layout::TwipRect r = plan.design->place;
-        out << '#' << plan.design->name << " { left: " << Length(r.left)
-            << "; top: " << Length(r.top) << "; width: " << Length(r.width)
-            << "; height: " << Length(r.height) << ";";
-        if (plan.kind == Kind::kLabel || plan.kind == Kind::kMessage) {
+        const layout::ControlDesign& design = *plan.design;
+        const layout::TwipRect r = design.place;
+        out << '#' << design.name << " { left: " << Length(r.left) << "; top: " << Length(r.top)
+            << "; width: " << Length(r.width) << "; height: " << Length(r.height) << ";";
+        if (design.kind == Kind::kLabel) {
             constexpr std::array kJustify = {"flex-start", "center", "flex-end"};
-            out << " justify-content: " << kJustify.at(static_cast<std::size_t>(plan.alignment))
+            out << " justify-content: " << kJustify.at(static_cast<std::size_t>(design.alignment))
                 << ";";
         }
-        if (plan.bold) {
+        if (design.bold) {
             out << " font-weight: " << layout::kBoldWeight << ";";
         }
-        if (plan.kind == Kind::kMessage) {
-            out << " color: #ff0000;";
+        if (design.colour) {
+            out << " color: " << Hex(*design.colour) << ";";
         }
         out << " }\n";
     }
@@ -189,14 +208,15 @@ void WriteStyle(std::ostream& out) {
 void WriteControl(std::ostream& out, const ControlPlan& plan) {
     const std::string id = Escaped(plan.design->name);
     const std::string caption = Escaped(plan.design->caption);
-    switch (plan.kind) {
+    switch (plan.design->kind) {
         case Kind::kLabel:
-            out << "<label id=\"" << id << "\" for=\"" << Escaped(plan.labels->name) << "\">"
-                << caption << "</label>\n";
-            break;
-        case Kind::kMessage:
-            // Read out by screen readers whenever it changes.
-            out << "<output id=\"" << id << "\" aria-live=\"assertive\"></output>\n";
+            if (plan.labels == nullptr) {
+                // The message line, read out by screen readers whenever it changes.
+                out << "<output id=\"" << id << "\" aria-live=\"assertive\"></output>\n";
+            } else {
+                out << "<label id=\"" << id << "\" for=\"" << Escaped(plan.labels->name) << "\">"
+                    << caption << "</label>\n";
+            }
             break;
         case Kind::kTextBox:
             out << "<input id=\"" << id
