@@ -3,7 +3,9 @@
 // GCC 12 at -O3 takes some of the formula's variables, set on every road that reads them, for
 // ones that may be read unset.
 #pragma GCC diagnostic push
+#if !defined(__clang__)
 #pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
+#endif
 
 #include <boost/geometry/formulas/karney_inverse.hpp>
 #include <boost/geometry/srs/spheroid.hpp>
