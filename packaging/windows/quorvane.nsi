@@ -1,4 +1,4 @@
-; Quorvane's installer for Windows 7 SP1 to 11, built by packaging/windows/make-installer.
+; Quorvane's installer for Windows 7 SP1 to 11, built by packaging/windows/make-release.
 ;
 ; Installs for all users (in Program Files, after Windows asks an administrator's consent) or
 ; for the current user only (in the user's own programs folder, no consent needed); a
@@ -11,15 +11,11 @@
 ; may, else the current user.
 ;
 ; Defines it needs (makensis -D...): VERSION (2.00), NUMERIC_VERSION (2.0.0.0), X86_DIR and
-; X64_DIR (the two builds' programs), DOCS_DIR (README.txt and LICENSE.txt), ICON, OUTFILE;
-; STUB (x86-unicode by default; amd64-unicode where only 64-bit programs can run).
+; X64_DIR (the two builds' programs), DOCS_DIR (README.txt and LICENSE.txt), ICON, OUTFILE.
 
 Unicode true
 ; MultiUser.nsh leaves LogicLib labels unused; nothing else warns.
 !pragma warning disable 6012
-!ifdef STUB
-    Target ${STUB}
-!endif
 
 !define APP_NAME "Quorvane"
 !define PUBLISHER "The Quorvane developers"

@@ -194,6 +194,19 @@ TEST(Behaviour, TypingShowsTheAnswerAtTheEighthCharacter) {
     EXPECT_EQ(w.Text(ControlId::labError), L"");
 }
 
+// On the central meridian the longitude is -2 to within the last bits: the edge between
+// locator squares IO81 and IO91, east of which every build puts the point (the 32-bit build
+// too, whose arithmetic is in double precision as everywhere else).
+TEST(Behaviour, TheCentralMeridianIsInTheSquaresEastOfIt) {
+    for (const auto& [ngr, locator] :
+         {std::pair{L"SU000500", L"IO91AF"}, std::pair{L"NZ000726", L"IO95AB"}}) {
+        Window w;
+        w.Type(ControlId::txtNGR, ngr);
+        EXPECT_EQ(w.Text(ControlId::txtLoc), locator) << ngr;
+        EXPECT_EQ(w.Text(ControlId::lonin), L"-2.") << ngr;
+    }
+}
+
 TEST(Behaviour, PastingEqualsTyping) {
     Window typed;
     typed.Type(ControlId::txtNGR, L"SU000500");
