@@ -88,8 +88,10 @@ void AppendTextField(std::string_view text, std::string& out) {
     AppendUtf8(text, out, [](unsigned char c) { return TextEscape(c); });
 }
 
-void AppendCsvField(std::string_view text, std::string& out) {
-    if (text.find_first_of(",\"\r\n") == std::string_view::npos) {
+void AppendCsvField(std::string_view text, std::string& out, char delimiter) {
+    const std::array<char, 4> special = {delimiter, '"', '\r', '\n'};
+    if (text.find_first_of(std::string_view(special.data(), special.size())) ==
+        std::string_view::npos) {
         AppendUtf8(text, out, [](unsigned char) { return std::string_view(); });
         return;
     }

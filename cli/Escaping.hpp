@@ -17,9 +17,10 @@ namespace cli {
 // "\t", "\n" and "\r", so that fields never split or join; everything else is unchanged.
 void AppendTextField(std::string_view text, std::string& out);
 
-// RFC 4180: a field holding a comma, a double quote, a carriage return or a line feed is
-// put in double quotes, with each double quote doubled; other fields are written as they are.
-void AppendCsvField(std::string_view text, std::string& out);
+// RFC 4180: a field holding the delimiter (a comma, or a table's own), a double quote, a
+// carriage return or a line feed is put in double quotes, with each double quote doubled;
+// other fields are written as they are.
+void AppendCsvField(std::string_view text, std::string& out, char delimiter = ',');
 
 // A JSON string with its quotes: double quote and backslash escaped, control characters
 // U+0000 to U+001F as \b \f \n \r \t or \u00XX.

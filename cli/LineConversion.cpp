@@ -1,4 +1,4 @@
-#include "LineConversion.hpp"
+#include "cli/LineConversion.hpp"
 
 #include <algorithm>
 #include <cmath>
@@ -7,7 +7,6 @@
 #include "cli/RecordWriter.hpp"
 #include "conversions/Maidenhead.hpp"
 #include "conversions/surveyed/GridReference.hpp"
-#include "conversions/surveyed/LatLon.hpp"
 #include "conversions/surveyed/Station.hpp"
 #include "conversions/surveyed/Surveyed.hpp"
 #include "runtime/Text.hpp"
@@ -15,71 +14,81 @@
 namespace cli {
 namespace {
 
-// The window's answer for each kind of input; a latitude and longitude, and a locator's
-// centre, are also the input's position.
+// What the columns need beyond the true answer.
+struct Needs {
+    bool window = false;
+    bool grid = false;
+    bool qrb = false;
+};
 
-void FromGridReference(std::string_view text, Answer& answer) {
-    Module1::ConvertNGR(text, answer.latitude, answer.longitude, answer.code);
-    if (answer.Converted())
-        Module1::CalcLocator(answer.latitude, answer.longitude, answer.locator);
+Needs NeedsOf(const Options& options) noexcept {
+    Needs needs;
+    for (const Column& column : options.Columns()) {
+        needs.window = needs.window || column.need == Need::kWindow;
+        needs.grid = needs.grid || column.need == Need::kGrid;
+        needs.qrb = needs.qrb || column.need == Need::kQrb;
+    }
+    needs.qrb = needs.qrb && options.qrbFrom;
+    return needs;
 }
 
-void FromLatLon(std::string_view text, Answer& answer) {
-    answer.position = Surveyed::ReadLatLon(text);
-    if (!answer.position) {
-        answer.code = kBadNumber;
-        return;
-    }
-    answer.latitude = answer.position->latitude;
-    answer.longitude = answer.position->longitude;
-    Module1::CalcLocator(answer.latitude, answer.longitude, answer.locator);
+void Refuse(Answer& answer, std::string_view what, std::string_view why) {
+    answer.statusText.assign(what).append(": ").append(why);
+    answer.status = answer.statusText;
 }
 
-void FromLocator(std::string_view text, Answer& answer) {
-    Maidenhead::Reading reading = Maidenhead::ReadLocator(text);
-    if (!reading.area) {
-        answer.code = kBadLocator;
+void FromGridReference(std::string_view text, const Needs& needs, const Options& options,
+                       Answer& answer) {
+    if (needs.window) {
+        Module1::ConvertNGR(text, answer.windowLatitude, answer.windowLongitude, answer.windowCode);
+        if (answer.WindowConverted())
+            Module1::CalcLocator(answer.windowLatitude, answer.windowLongitude,
+                                 answer.windowLocator);
+    }
+    const Surveyed::Position where = Surveyed::FromText(text);
+    if (where.status == Surveyed::Status::kBadGridReference) {
+        Refuse(answer, "bad grid reference", Surveyed::FaultText(Surveyed::ReadGridPosition(text)));
         return;
     }
-    answer.latitude = reading.area->CentreLatitude();
-    answer.longitude = reading.area->CentreLongitude();
-    answer.position = Surveyed::GeodeticPosition{answer.latitude, answer.longitude};
-    answer.locator = std::move(reading.locator);
-}
-
-// The surveyed answer: a grid reference's surveyed position, and the place of the input's
-// position on the grid; an input that is not a position of its kind has none.
-void Survey(std::string_view text, const Options& options, Answer& answer) {
-    Surveyed::Position where;
-    if (options.from == From::kGridReference) {
-        where = Surveyed::FromText(text);
-        if (where.status == Surveyed::Status::kOk)
-            answer.position = where.wgs84;
-    } else if (answer.position) {
-        where = Surveyed::FromWgs84(*answer.position);
-    } else {
-        answer.surveyedStatus = kStatusTexts[static_cast<std::size_t>(answer.code)];
+    if (where.status == Surveyed::Status::kOutsideTheGrid) {
+        answer.status = Surveyed::StatusText(where.status);
         return;
     }
-    answer.surveyedStatus = Surveyed::StatusText(where.status);
-    if (answer.position) {
-        const auto [latitude, longitude] = *answer.position;
-        answer.sixLocator = *Maidenhead::LocatorOf(latitude, longitude, Module1::kLocatorLength);
-        answer.surveyedLocator = *Maidenhead::LocatorOf(latitude, longitude, options.locatorLength);
-    }
-    if (where.status == Surveyed::Status::kOk) {
+    answer.position = where.wgs84;
+    if (needs.grid) {
         answer.grid = where.nationalGrid;
         answer.ngr = Surveyed::GridReferenceOf(where.nationalGrid, options.ngrDigits);
         answer.wab = Surveyed::WorkedAllBritainSquare(where.nationalGrid);
     }
 }
 
+void FromLocator(std::string_view text, Answer& answer) {
+    Maidenhead::Reading reading = Maidenhead::ReadLocator(text);
+    if (!reading.area) {
+        answer.windowCode = kBadLocator;
+        Refuse(answer, "bad locator", reading.error);
+        return;
+    }
+    answer.windowLatitude = reading.area->CentreLatitude();
+    answer.windowLongitude = reading.area->CentreLongitude();
+    answer.windowLocator = std::move(reading.locator);
+    answer.position = Surveyed::GeodeticPosition{answer.windowLatitude, answer.windowLongitude};
+}
+
+// The place of a position on the grid, where it lies within OSTN15's.
+void PlaceOnGrid(const Options& options, Answer& answer) {
+    const Surveyed::Position where = Surveyed::FromWgs84(*answer.position);
+    if (where.status != Surveyed::Status::kOk)
+        return;
+    answer.grid = where.nationalGrid;
+    answer.ngr = Surveyed::GridReferenceOf(where.nationalGrid, options.ngrDigits);
+    answer.wab = Surveyed::WorkedAllBritainSquare(where.nationalGrid);
+}
+
 // The contest points and the geodesic from the station to the input's position: to a locator
 // input's own station, or else to the station at the position.
 void MeasureFrom(const Surveyed::Station& station, From from, Answer& answer) {
-    if (!answer.position)
-        return;
-    const auto to = from == From::kLocator ? Surveyed::StationAtLocator(answer.locator)
+    const auto to = from == From::kLocator ? Surveyed::StationAtLocator(answer.windowLocator)
                                            : Surveyed::StationAt(*answer.position);
     answer.qrbPoints = Surveyed::ContestPointsBetween(station, *to);
     Surveyed::GeodesicPath path = Surveyed::Geodesic(station.position, *answer.position);
@@ -90,6 +99,32 @@ void MeasureFrom(const Surveyed::Station& station, From from, Answer& answer) {
     if (path.bearing >= kFullCircle)
         path.bearing = 0;
     answer.path = path;
+}
+
+// What every kind of input with a position gets: its locator, its place on the grid, the
+// way from the station.
+void Complete(const Needs& needs, const Options& options, Answer& answer) {
+    if (!answer.position)
+        return;
+    const auto [latitude, longitude] = *answer.position;
+    answer.locator = *Maidenhead::LocatorOf(latitude, longitude, options.locatorLength);
+    if (needs.grid && options.from != From::kGridReference)
+        PlaceOnGrid(options, answer);
+    if (needs.qrb)
+        MeasureFrom(*options.qrbFrom, options.from, answer);
+}
+
+void FromPosition(const PositionText::Reading& reading, const Needs& needs, Answer& answer) {
+    if (reading.fault != PositionText::Fault::kNone) {
+        answer.windowCode = kBadNumber;
+        Refuse(answer, "bad position", PositionText::FaultText(reading));
+        return;
+    }
+    answer.position = reading.position;
+    answer.windowLatitude = reading.position.latitude;
+    answer.windowLongitude = reading.position.longitude;
+    if (needs.window)
+        Module1::CalcLocator(answer.windowLatitude, answer.windowLongitude, answer.windowLocator);
 }
 
 }  // namespace
@@ -115,52 +150,81 @@ void CompactPartialLine(std::string& partial, std::size_t limit) {
     partial.erase(0, runtime::TakeBlanks(unblanked).size());
     if (partial.size() <= limit)
         return;
-    // Past the first `limit` bytes only three things matter: whether a byte that is not a
-    // blank stands there before the last one (the line is too long, whatever follows; it is
-    // then reported from its first bytes alone), else whether the last is a carriage return
-    // (dropped if the line ends there, too long otherwise), else whether any blanks do.
-    const std::string_view rest = std::string_view(partial).substr(limit);
-    const bool lastIsBlank = runtime::BlankLength(rest.substr(rest.size() - 1)) > 0;
-    const bool content = !runtime::TrimBlanks(rest.substr(0, rest.size() - 1)).empty() ||
-                         (!lastIsBlank && rest.back() != '\r');
-    const char standIn = content ? 'x' : rest.back() == '\r' ? '\r' : ' ';
-    partial.resize(limit);
+    // The first `limit` bytes are kept, to the end of the character that holds the last of
+    // them. Past them only three things matter: whether a character that is not a blank
+    // stands there (the line is too long, whatever follows; it is then reported from its
+    // first bytes alone), else whether any blanks do, and what ends it: a carriage return,
+    // or the start of a blank still being read, either of which may still end the line.
+    std::size_t cut = 0;
+    while (cut <= limit)
+        cut += runtime::FirstCharacter(std::string_view(partial).substr(cut)).size();
+    std::string_view rest = std::string_view(partial).substr(cut);
+    std::string_view pending;
+    if (rest.ends_with('\r')) {
+        pending = rest.substr(rest.size() - 1);
+    } else {
+        // The start of a character of two to four bytes, cut short: a lead byte and up to two
+        // continuation bytes.
+        const auto continuation = [](char c) {
+            return (static_cast<unsigned char>(c) & 0xC0U) == 0x80U;
+        };
+        std::size_t start = rest.size();
+        while (start > 0 && rest.size() - start < 3 && continuation(rest[start - 1]))
+            --start;
+        if (start > 0 && static_cast<unsigned char>(rest[start - 1]) >= 0xC0U) {
+            const std::string_view last = rest.substr(start - 1);
+            if (runtime::Utf8SequenceLength(last) == 0)
+                pending = last;
+        }
+    }
+    rest.remove_suffix(pending.size());
+    const bool content = !runtime::TrimBlanks(rest).empty();
+    std::string standIn = content ? "x" : rest.empty() ? "" : " ";
+    if (!content)
+        standIn += pending;
+    partial.resize(cut);
     partial += standIn;
 }
 
-bool ConvertInput(std::string_view input, bool truncated, const Options& options,
-                  std::string& out) {
-    Answer answer;
+void AnswerInput(std::string_view input, bool truncated, const Options& options, Answer& answer) {
     answer.input = input;
-    const std::span<const Column> columns = options.Columns();
-    const auto needs = [&](Need need) {
-        return std::any_of(columns.begin(), columns.end(),
-                           [need](const Column& c) { return c.need == need; });
-    };
-    const bool qrb = options.qrbFrom && needs(Need::kQrb);
-    const bool surveyed = qrb || needs(Need::kSurveyed);
-    // An input cut short is too long for any kind: it is read as the empty text, which none
-    // accepts.
+    const Needs needs = NeedsOf(options);
+    // An input cut short is too long for any kind: the window reads it as the empty text,
+    // which none accepts.
     const std::string_view text = truncated ? std::string_view() : input;
     switch (options.from) {
         case From::kGridReference:
-            FromGridReference(text, answer);
+            FromGridReference(text, needs, options, answer);
             break;
         case From::kLatLon:
-            FromLatLon(text, answer);
+            FromPosition(PositionText::ReadPosition(text), needs, answer);
             break;
         case From::kLocator:
             FromLocator(text, answer);
             break;
     }
-    if (surveyed)
-        Survey(text, options, answer);
-    if (qrb)
-        MeasureFrom(*options.qrbFrom, options.from, answer);
-    AppendRecord(answer, columns, options.format, options.decimals, out);
-    // The exit status speaks of the input's code alone: an H or O reference, which only the
-    // surveyed conversion accepts, counts as not converted.
-    return answer.Converted();
+    if (truncated) {
+        answer.position.reset();
+        answer.grid.reset();
+        answer.ngr.clear();
+        answer.wab.clear();
+        answer.status = "too long: over 64 KiB";
+    }
+    Complete(needs, options, answer);
+}
+
+void AnswerPosition(const PositionText::Reading& reading, const Options& options, Answer& answer) {
+    const Needs needs = NeedsOf(options);
+    FromPosition(reading, needs, answer);
+    Complete(needs, options, answer);
+}
+
+bool ConvertInput(std::string_view input, bool truncated, const Options& options,
+                  std::string& out) {
+    Answer answer;
+    AnswerInput(input, truncated, options, answer);
+    AppendRecord(answer, options.Columns(), options.format, options.decimals, out);
+    return answer.HasTrueAnswer();
 }
 
 }  // namespace cli

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "cli/Options.hpp"
+#include "conversions/PositionText.hpp"
 
 namespace cli {
 
@@ -16,7 +17,8 @@ namespace cli {
 inline constexpr std::size_t kMaxLineBytes = std::size_t{1} << 16;
 
 // `line` without one trailing carriage return (files from Windows), then without the blanks
-// (spaces and tabs) around it. Nothing else is changed.
+// around it (runtime/Text.hpp: spaces, tabs and the invisible blanks of pasted text). Nothing
+// else is changed.
 [[nodiscard]] std::string_view TrimInput(std::string_view line) noexcept;
 
 // What a line of input is converted as: TrimInput(line), or when that is longer than `limit`
@@ -28,21 +30,26 @@ struct Input {
 [[nodiscard]] Input TrimLine(std::string_view line, std::size_t limit = kMaxLineBytes) noexcept;
 
 // Cuts the start of a line still being read, when it is longer than `limit` bytes, down to at
-// most limit + 1 bytes that TrimLine reads the same way, whatever the rest of the line: so a
+// most limit + 8 bytes that TrimLine reads the same way, whatever the rest of the line: so a
 // line of any length is read in bounded memory.
 void CompactPartialLine(std::string& partial, std::size_t limit = kMaxLineBytes);
 
-// Converts `input`, already trimmed, and appends exactly one output line for it to `out`
-// (see RecordWriter.hpp for the formats), with the columns options.Columns() names.
-// `input` is read as options.from says: a grid reference (the window's eight-character
-// reading, and the surveyed reading of any precision or plain metres), a latitude and
-// longitude (Surveyed::ReadLatLon; a bad number otherwise) or a locator (Maidenhead::ReadLocator; a
-// bad locator otherwise). `truncated` says that `input` is only the start of a longer text: it is
-// then reported as too long for what it should be, with what is here in the input column.
-// Only what the columns need is worked out: the surveyed answer for the surveyed columns,
-// the way from options.qrbFrom for its three. Returns true when the input's code is
-// kValid (for a grid reference: when the window's conversion read it, whatever the surveyed
-// one gave).
+// The answers to `input`, already trimmed, read as options.from says, with what the columns
+// of options.Columns() need:
+//  - a grid reference: the true answer by OSTN15 of any precision or plain metres
+//    (Surveyed::FromText), the window's by Module1::ConvertNGR;
+//  - a latitude and longitude in any form PositionText::ReadPosition reads;
+//  - a locator (Maidenhead::ReadLocator), whose position is its centre.
+// `truncated` says that `input` is only the start of a longer text: it then has no true
+// answer ("too long"), and the window reads it as the empty text.
+void AnswerInput(std::string_view input, bool truncated, const Options& options, Answer& answer);
+
+// The answers to a position already read, as AnswerInput gives them for a latitude and
+// longitude whose reading this is.
+void AnswerPosition(const PositionText::Reading& reading, const Options& options, Answer& answer);
+
+// AnswerInput, then exactly one output line for it appended to `out` (RecordWriter.hpp).
+// Returns whether the input has its true answer.
 bool ConvertInput(std::string_view input, bool truncated, const Options& options, std::string& out);
 
 // ConvertInput(TrimInput(line), false, options, out): an input given whole, as an argument.

@@ -1,49 +1,41 @@
-#include "Options.hpp"
+#include "cli/Options.hpp"
+
+#include <CLI/CLI.hpp>
 
 #include <algorithm>
-#include <array>
 #include <charconv>
-#include <optional>
+#include <map>
+#include <memory>
 #include <system_error>
 #include <utility>
 
 #include "conversions/Maidenhead.hpp"
 #include "conversions/surveyed/GridReference.hpp"
-#include "conversions/surveyed/Station.hpp"
-#include "conversions/surveyed/Surveyed.hpp"
 #include "runtime/Text.hpp"
 
 namespace cli {
 namespace {
 
-constexpr std::string_view kUsage =
-    "Usage: quorvane-convert [OPTIONS] [INPUT...]\n"
-    "Convert Ordnance Survey National Grid references (e.g. TQ300800) to latitude,\n"
-    "longitude and IARU locator: each INPUT, or else each line of standard input.\n"
+constexpr std::string_view kDescription =
+    "Convert Ordnance Survey National Grid references (e.g. TQ300800), latitudes and\n"
+    "longitudes, or IARU locators: each INPUT, each line of the --input files, or\n"
+    "else each line of standard input; with --column, each row of a table.\n";
+
+constexpr std::string_view kFooter =
+    "Two answers. The true answer, the default columns (status, latitude, longitude,\n"
+    "locator), is the Ordnance Survey's OSTN15 transformation and the National\n"
+    "Grid's projection: use it. --window adds the Quorvane window's answer\n"
+    "(window_code, window_status, window_latitude, window_longitude, window_locator)\n"
+    "and locator_differs: a spherical approximation, 153 m from the true position as\n"
+    "a median and up to 523 m, whose locator differs for 4% of squares (10% in the\n"
+    "far north); see docs/accuracy.md.\n"
     "\n"
-    "Options:\n"
-    "  --from ngr|latlon|locator\n"
-    "                        what the inputs are: grid references (the default),\n"
-    "                        latitude and longitude pairs (\"52 -2\", \"52,-2\") or locators\n"
-    "  --latlon              the same as --from latlon\n"
-    "  --surveyed            add the surveyed position (OSTN15, WGS84) and its locator,\n"
-    "                        and whether the locators differ\n"
-    "  --columns LIST        the columns to write, comma-separated, in that order\n"
-    "  --qrb-from WHERE      a locator or a latitude and longitude to measure from:\n"
-    "                        adds qrb_km, distance_km and bearing\n"
-    "  --ngr-digits N        digits of the ngr column: 0, 2, 4, 6, 8 or 10 (default 6)\n"
-    "  --locator-length N    characters of surveyed_locator: 2, 4, 6, 8 or 10 (default 6)\n"
-    "  --format text|csv|json\n"
-    "                        output format (default text: tab-separated)\n"
-    "  --decimals N          decimals of latitude and longitude, 0 to 15 (default 6)\n"
-    "  --help                print this help and exit\n"
-    "  --version             print the version and exit\n"
-    "\n"
-    "Columns: input, code, status, latitude, longitude, locator (the default); with\n"
-    "--surveyed also surveyed_latitude, surveyed_longitude, surveyed_locator,\n"
-    "locator_differs; with --qrb-from also qrb_km, distance_km, bearing. Also:\n"
-    "surveyed_status, easting, northing, ngr, wab.\n"
-    "Exit status: 0 all inputs converted, 1 some did not, 2 usage or I/O error.\n";
+    "Columns: input, status, latitude, longitude, locator, window_code,\n"
+    "window_status, window_latitude, window_longitude, window_locator,\n"
+    "locator_differs, easting, northing, ngr, wab; with --qrb-from (which adds them)\n"
+    "qrb_km, distance_km, bearing.\n"
+    "Exit status: 0 every input has its true answer, 1 some have none, 2 a usage or\n"
+    "I/O error.\n";
 
 constexpr std::string_view kVersion =
     "quorvane-convert " QUORVANE_VERSION
@@ -53,42 +45,18 @@ constexpr std::string_view kVersion =
     "(c) Crown copyright and database rights Land & Property Services 2016 and/or\n"
     "(c) Ordnance Survey Ireland, 2016. All rights reserved.\n";
 
+const std::map<std::string, Format> kFormatNames = {
+    {"text", Format::kText}, {"csv", Format::kCsv}, {"json", Format::kJson}};
+const std::map<std::string, From> kFromNames = {
+    {"ngr", From::kGridReference}, {"latlon", From::kLatLon}, {"locator", From::kLocator}};
+// Delimiters named in words, beside any one character.
+const std::map<std::string, char> kDelimiterNames = {{"tab", '\t'}, {"\\t", '\t'}};
+
+// An argument that is an input although it starts with "-": "-" (standard input, for
+// --input), or a negative number ("-33.9 18.4", "-.5,1").
 bool IsInputLike(std::string_view argument) {
-    return argument.size() >= 2 && argument[0] == '-' &&
-           (runtime::IsDigit(argument[1]) || argument[1] == '.');
-}
-
-// The value a name stands for in `names`, or none.
-template <typename Value, std::size_t N>
-std::optional<Value> ReadName(std::string_view name,
-                              const std::array<std::pair<std::string_view, Value>, N>& names) {
-    for (const auto& [known, value] : names) {
-        if (name == known)
-            return value;
-    }
-    return std::nullopt;
-}
-
-constexpr std::array<std::pair<std::string_view, Format>, 3> kFormatNames = {
-    {{"text", Format::kText}, {"csv", Format::kCsv}, {"json", Format::kJson}}};
-constexpr std::array<std::pair<std::string_view, From>, 3> kFromNames = {
-    {{"ngr", From::kGridReference}, {"latlon", From::kLatLon}, {"locator", From::kLocator}}};
-
-// A whole number from `min` to `max`, in steps of `step` from `min`.
-std::optional<int> ReadWhole(std::string_view text, int min, int max, int step = 1) {
-    int value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc{} || end != text.data() + text.size() || value < min || value > max ||
-        (value - min) % step != 0) {
-        return std::nullopt;
-    }
-    return value;
-}
-
-const Column* FindColumn(std::string_view name) {
-    const auto column = std::find_if(kColumns.begin(), kColumns.end(),
-                                     [name](const Column& c) { return c.name == name; });
-    return column == kColumns.end() ? nullptr : &*column;
+    return argument == "-" || (argument.size() >= 2 && argument[0] == '-' &&
+                               (runtime::IsDigit(argument[1]) || argument[1] == '.'));
 }
 
 // `text` with control characters shown as "?", so that a message quoting it stays one line.
@@ -101,9 +69,157 @@ std::string Printable(std::string_view text) {
     return shown;
 }
 
-// " ('VALUE')" naming a bad value, or nothing when the option had none.
-std::string Quoted(const std::optional<std::string_view>& value) {
-    return value ? " ('" + Printable(*value) + "')" : std::string();
+// A whole number from `min` to `max`, in steps of `step` from `min`; `list` names them.
+CLI::Validator WholeNumber(int min, int max, int step, std::string list) {
+    return CLI::Validator(
+        [=](const std::string& text) -> std::string {
+            int value = 0;
+            const auto [end, error] =
+                std::from_chars(text.data(), text.data() + text.size(), value);
+            if (error != std::errc{} || end != text.data() + text.size() || value < min ||
+                value > max || (value - min) % step != 0) {
+                return "needs " + list + " ('" + Printable(text) + "')";
+            }
+            return {};
+        },
+        "");
+}
+
+// The value a name stands for in `names`, as the number CLI11 reads into the enumeration.
+template <typename Value>
+CLI::Validator Named(const std::map<std::string, Value>& names, std::string list) {
+    return CLI::Validator(
+        [&names, list](std::string& text) -> std::string {
+            const auto found = names.find(text);
+            if (found == names.end())
+                return "needs " + list + " ('" + Printable(text) + "')";
+            text = std::to_string(static_cast<int>(found->second));
+            return {};
+        },
+        "");
+}
+
+const Column* FindColumn(std::string_view name) {
+    const auto column = std::find_if(kColumns.begin(), kColumns.end(),
+                                     [name](const Column& c) { return c.name == name; });
+    return column == kColumns.end() ? nullptr : &*column;
+}
+
+// The names between commas, each one (even empty) a part.
+std::vector<std::string_view> SplitAtCommas(std::string_view text) {
+    std::vector<std::string_view> parts;
+    for (;;) {
+        const std::size_t comma = text.find(',');
+        parts.push_back(text.substr(0, comma));
+        if (comma == std::string_view::npos)
+            return parts;
+        text.remove_prefix(comma + 1);
+    }
+}
+
+// What the options that take text to read set, read after the parse.
+struct Texts {
+    std::string columns;
+    std::string qrbFrom;
+    std::string column;
+    std::string delimiter;
+    std::string output;
+    bool latlon = false;
+    bool window = false;
+    bool noHeader = false;
+    bool surveyed = false;
+    bool version = false;
+};
+
+// The help's layout: the usage line first, then what the program does; the options' own
+// descriptions wrapped by hand to 80 columns (kHelpColumn, then 52 more).
+constexpr std::size_t kHelpColumn = 28;
+class HelpFormat : public CLI::Formatter {
+  public:
+    HelpFormat() { column_width(kHelpColumn); }
+    std::string make_description(const CLI::App*) const override { return {}; }
+    std::string make_usage(const CLI::App*, std::string) const override {
+        return "Usage: quorvane-convert [OPTIONS] [INPUT...]\n" + std::string(kDescription);
+    }
+    std::string make_footer(const CLI::App* app) const override { return app->get_footer(); }
+};
+
+// The options, bound to `command` and `texts`.
+void Describe(CLI::App& app, Command& command, Texts& texts) {
+    Options& options = command.options;
+    app.name("quorvane-convert");
+    app.formatter(std::make_shared<HelpFormat>());
+    app.footer(std::string(kFooter));
+    app.allow_extras();
+    app.add_option("--from", options.from,
+                   "what the inputs are: grid references (the default),\n"
+                   "latitudes and longitudes in any common form, or\n"
+                   "locators")
+        ->transform(Named(kFromNames, "ngr, latlon or locator"))
+        ->type_name("ngr|latlon|locator");
+    app.add_flag("--latlon", texts.latlon, "the same as --from latlon")->disable_flag_override();
+    app.add_flag("--window", texts.window,
+                 "add the window's answer after the true one:\n"
+                 "window_code ... window_locator, locator_differs")
+        ->disable_flag_override();
+    app.add_option("--columns", texts.columns, "the columns to write, comma-separated, in order")
+        ->type_name("LIST");
+    app.add_option("--qrb-from", texts.qrbFrom,
+                   "the station to measure from: a locator, a grid\n"
+                   "reference or a latitude and longitude; adds\n"
+                   "qrb_km, distance_km and bearing")
+        ->type_name("WHERE");
+    app.add_option("--ngr-digits", options.ngrDigits,
+                   "digits of the ngr column: " +
+                       runtime::EvenNumbersText(0, Surveyed::kMaxReferenceDigits) + "\n(default 6)")
+        ->check(WholeNumber(0, Surveyed::kMaxReferenceDigits, 2,
+                            runtime::EvenNumbersText(0, Surveyed::kMaxReferenceDigits)))
+        ->type_name("N");
+    app.add_option("--locator-length", options.locatorLength,
+                   "characters of the locator column: " +
+                       runtime::EvenNumbersText(Maidenhead::kMinLength, Maidenhead::kMaxLength) +
+                       "\n(default 6)")
+        ->check(
+            WholeNumber(Maidenhead::kMinLength, Maidenhead::kMaxLength, 2,
+                        runtime::EvenNumbersText(Maidenhead::kMinLength, Maidenhead::kMaxLength)))
+        ->type_name("N");
+    app.add_option("--format", options.format,
+                   "output format (default text: tab-separated, or a\n"
+                   "table as it came)")
+        ->transform(Named(kFormatNames, "text, csv or json"))
+        ->type_name("text|csv|json");
+    app.add_option("--decimals", options.decimals,
+                   "decimals of latitudes and longitudes, 0 to 15\n(default 6)")
+        ->check(WholeNumber(kMinDecimals, kMaxDecimals, 1, "a whole number 0 to 15"))
+        ->type_name("N");
+    app.add_flag("--header", options.header, "start the text format with a header line")
+        ->disable_flag_override();
+    app.add_option("--input", command.files,
+                   "read FILE (\"-\": standard input); may be repeated,\n"
+                   "the files read in order")
+        ->allow_extra_args(false)
+        ->type_name("FILE");
+    app.add_option("--output", texts.output,
+                   "write to FILE, through a temporary file beside it\n"
+                   "that replaces it once the run has succeeded")
+        ->type_name("FILE");
+    app.add_option("--column", texts.column,
+                   "read the inputs as tables, from this column: its\n"
+                   "name in the header, or its number from 1;\n"
+                   "LAT,LON names two for --from latlon")
+        ->type_name("NAME|N");
+    app.add_flag("--no-header", texts.noHeader,
+                 "the tables have no header line (--column then\n"
+                 "takes numbers)")
+        ->disable_flag_override();
+    app.add_option("--delimiter", texts.delimiter,
+                   "the tables' delimiter: one character, or \"tab\"\n"
+                   "(default: found from the header among tab,\n"
+                   "semicolon and comma)")
+        ->type_name("C");
+    app.add_flag("--version", texts.version, "print the version and exit")->disable_flag_override();
+    // Gone: the true answer is the default now. Named so as to say so.
+    app.add_flag("--surveyed", texts.surveyed)->group("")->disable_flag_override();
 }
 
 Command UsageError(std::string message) {
@@ -113,25 +229,101 @@ Command UsageError(std::string message) {
     return command;
 }
 
-// The options taken together: the way from a station needs the station, and every column
-// beyond the window's answer needs the surveyed conversion. The default columns gain the way
-// from a station when one is given.
-Command Checked(Command command) {
+// A --column reference: a number from 1, or else a name.
+TableColumn ReadTableColumn(std::string_view text) {
+    std::size_t number = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number);
+    if (error == std::errc{} && end == text.data() + text.size() && number > 0)
+        return {std::string(text), number};
+    return {std::string(text), 0};
+}
+
+// The options taken together, and the texts read: the columns, the station, the table.
+Command Checked(Command command, const Texts& texts) {
     Options& options = command.options;
-    const bool chosen = !options.columns.empty();
-    if (!chosen && options.qrbFrom) {
-        const std::span<const Column> defaults = options.Columns();
-        options.columns.assign(defaults.begin(), defaults.end());
-        options.columns.insert(options.columns.end(), kQrbColumns.begin(), kQrbColumns.end());
+    if (texts.surveyed) {
+        return UsageError(
+            "--surveyed is gone: the surveyed (true) answer is the default now, and --window "
+            "adds the window's");
     }
-    const std::string_view why = Surveyed::WhyUnavailable();
-    if (options.surveyed && !why.empty())
-        return UsageError("--surveyed is " + std::string(why));
-    for (const Column& column : options.Columns()) {
+    if (texts.latlon)
+        options.from = From::kLatLon;
+    if (!texts.output.empty())
+        command.output = texts.output;
+    if (!command.inputs.empty() && !command.files.empty())
+        return UsageError("give the inputs as arguments or with --input, not both");
+
+    if (!texts.qrbFrom.empty()) {
+        std::string why;
+        options.qrbFrom = Surveyed::ReadStation(texts.qrbFrom, why);
+        if (!options.qrbFrom)
+            return UsageError("option --qrb-from: " + Printable(why));
+    }
+
+    if (!texts.columns.empty()) {
+        for (const std::string_view name : SplitAtCommas(texts.columns)) {
+            const Column* column = FindColumn(name);
+            if (!column)
+                return UsageError("unknown column '" + Printable(name) + "'");
+            if (std::any_of(options.columns.begin(), options.columns.end(),
+                            [&](const Column& c) { return c.name == name; })) {
+                return UsageError("column '" + std::string(name) + "' is named twice");
+            }
+            options.columns.push_back(*column);
+        }
+    } else {
+        // The defaults: the input (unless the table holds it), the true answer, the window's
+        // answer with --window, the way from the station when there is one.
+        const bool table = !texts.column.empty();
+        options.columns.assign(kTrueColumns.begin() + (table ? 1 : 0), kTrueColumns.end());
+        if (texts.window)
+            options.columns.insert(options.columns.end(), kWindowColumns.begin(),
+                                   kWindowColumns.end());
+        if (options.qrbFrom)
+            options.columns.insert(options.columns.end(), kQrbColumns.begin(), kQrbColumns.end());
+    }
+    for (const Column& column : options.columns) {
         if (column.need == Need::kQrb && !options.qrbFrom)
             return UsageError("column " + std::string(column.name) + " needs --qrb-from");
-        if (column.need != Need::kWindow && !why.empty())
-            return UsageError("column " + std::string(column.name) + " is " + std::string(why));
+    }
+    if (options.header && options.format == Format::kJson)
+        return UsageError("--header is for the text format (CSV always has one, JSON none)");
+
+    if (texts.column.empty()) {
+        if (texts.noHeader || !texts.delimiter.empty())
+            return UsageError(std::string(texts.noHeader ? "--no-header" : "--delimiter") +
+                              " is for tables: it needs --column");
+        return command;
+    }
+    if (!command.inputs.empty())
+        return UsageError("--column reads tables from files or standard input, not arguments");
+    TableOptions& table = options.table.emplace();
+    table.header = !texts.noHeader;
+    for (const std::string_view part : SplitAtCommas(texts.column))
+        table.columns.push_back(ReadTableColumn(part));
+    if (table.columns.size() > (options.from == From::kLatLon ? 2U : 1U)) {
+        return UsageError("--column '" + Printable(texts.column) + "' names " +
+                          std::to_string(table.columns.size()) + " columns: " +
+                          (options.from == From::kLatLon ? "one or two" : "one") + " expected");
+    }
+    for (const TableColumn& column : table.columns) {
+        if (column.number == 0 && !table.header) {
+            return UsageError("--column '" + Printable(column.name) +
+                              "': without a header, columns are numbered from 1");
+        }
+    }
+    if (!texts.delimiter.empty()) {
+        const auto named = kDelimiterNames.find(texts.delimiter);
+        const char delimiter = named != kDelimiterNames.end() ? named->second
+                               : texts.delimiter.size() == 1  ? texts.delimiter.front()
+                                                              : '"';
+        if (delimiter == '"' || delimiter == '\r' || delimiter == '\n') {
+            return UsageError(
+                "--delimiter needs one character other than a double quote or a "
+                "line end, or \"tab\" ('" +
+                Printable(texts.delimiter) + "')");
+        }
+        table.delimiter = delimiter;
     }
     return command;
 }
@@ -140,125 +332,56 @@ Command Checked(Command command) {
 
 Command ParseArguments(std::span<const char* const> arguments) {
     Command command;
-    bool optionsEnded = false;
-    for (std::size_t i = 0; i < arguments.size(); ++i) {
-        const std::string_view argument = arguments[i];
-        if (optionsEnded || !argument.starts_with('-') || argument == "-" ||
-            IsInputLike(argument)) {
-            command.inputs.push_back(argument);
-            continue;
+    Texts texts;
+    CLI::App app;
+    Describe(app, command, texts);
+    // Everything after "--" is an input; CLI11 reads what comes before, in reverse order.
+    const auto end = std::find(arguments.begin(), arguments.end(), std::string_view("--"));
+    std::vector<std::string> reversed(std::make_reverse_iterator(end),
+                                      std::make_reverse_iterator(arguments.begin()));
+    try {
+        app.parse(reversed);
+    } catch (const CLI::CallForHelp&) {
+        command.action = Action::kHelp;
+        return command;
+    } catch (const CLI::ParseError& error) {
+        // CLI11 names a flag given a value without its dashes.
+        const std::string_view what = error.what();
+        constexpr std::string_view kFlagValue = " was given a disallowed flag override";
+        if (what.ends_with(kFlagValue)) {
+            return UsageError("option --" +
+                              Printable(what.substr(0, what.size() - kFlagValue.size())) +
+                              " takes no value");
         }
-        if (argument == "--") {
-            optionsEnded = true;
-            continue;
-        }
-        // "--name=value" or "--name value".
-        const std::size_t equals = argument.find('=');
-        const std::string_view name = argument.substr(0, equals);
-        std::optional<std::string_view> value;
-        if (equals != std::string_view::npos)
-            value = argument.substr(equals + 1);
-        const auto takeValue = [&]() -> std::optional<std::string_view> {
-            if (value)
-                return value;
-            if (i + 1 < arguments.size())
-                return std::string_view(arguments[++i]);
-            return std::nullopt;
-        };
-
-        if ((name == "--help" || name == "--version" || name == "--latlon" ||
-             name == "--surveyed") &&
-            value) {
-            return UsageError("option " + Printable(name) + " takes no value");
-        }
-        if (name == "--help" || name == "-h") {
-            command.action = Action::kHelp;
-            return command;
-        }
-        if (name == "--version") {
-            command.action = Action::kVersion;
-            return command;
-        }
-        Options& options = command.options;
-        if (name == "--latlon") {
-            options.from = From::kLatLon;
-            continue;
-        }
-        if (name == "--surveyed") {
-            options.surveyed = true;
-            continue;
-        }
-        constexpr std::array<std::string_view, 7> kTakesValue = {
-            "--format",         "--from",    "--decimals", "--ngr-digits",
-            "--locator-length", "--columns", "--qrb-from"};
-        if (std::find(kTakesValue.begin(), kTakesValue.end(), name) == kTakesValue.end())
-            return UsageError("unknown option '" + Printable(argument) + "'");
-        const auto text = takeValue();
-        if (name == "--format") {
-            const auto format = text ? ReadName(*text, kFormatNames) : std::nullopt;
-            if (!format)
-                return UsageError("option --format needs text, csv or json" + Quoted(text));
-            options.format = *format;
-        } else if (name == "--from") {
-            const auto from = text ? ReadName(*text, kFromNames) : std::nullopt;
-            if (!from)
-                return UsageError("option --from needs ngr, latlon or locator" + Quoted(text));
-            options.from = *from;
-        } else if (name == "--decimals") {
-            const auto decimals =
-                text ? ReadWhole(*text, kMinDecimals, kMaxDecimals) : std::nullopt;
-            if (!decimals)
-                return UsageError("option --decimals needs a whole number 0 to 15" + Quoted(text));
-            options.decimals = *decimals;
-        } else if (name == "--ngr-digits") {
-            const auto digits =
-                text ? ReadWhole(*text, 0, Surveyed::kMaxReferenceDigits, 2) : std::nullopt;
-            if (!digits)
-                return UsageError("option --ngr-digits needs " +
-                                  runtime::EvenNumbersText(0, Surveyed::kMaxReferenceDigits) +
-                                  Quoted(text));
-            options.ngrDigits = *digits;
-        } else if (name == "--locator-length") {
-            const auto length =
-                text ? ReadWhole(*text, Maidenhead::kMinLength, Maidenhead::kMaxLength, 2)
-                     : std::nullopt;
-            if (!length)
-                return UsageError(
-                    "option --locator-length needs " +
-                    runtime::EvenNumbersText(Maidenhead::kMinLength, Maidenhead::kMaxLength) +
-                    Quoted(text));
-            options.locatorLength = *length;
-        } else if (name == "--columns") {
-            if (!text || text->empty())
-                return UsageError("option --columns needs a list of columns");
-            options.columns.clear();
-            // The names between commas, each one (even empty) a column.
-            for (std::string_view rest = *text;;) {
-                const std::size_t comma = rest.find(',');
-                const std::string_view columnName = rest.substr(0, comma);
-                const Column* column = FindColumn(columnName);
-                if (!column)
-                    return UsageError("unknown column '" + Printable(columnName) + "'");
-                options.columns.push_back(*column);
-                if (comma == std::string_view::npos)
-                    break;
-                rest.remove_prefix(comma + 1);
-            }
-        } else {  // --qrb-from
-            if (!text)
-                return UsageError("option --qrb-from needs a locator or a latitude and longitude");
-            std::string why;
-            options.qrbFrom = Surveyed::ReadStation(runtime::TrimBlanks(*text), why);
-            if (!options.qrbFrom)
-                return UsageError("option --qrb-from: " + Printable(why));
-        }
+        return UsageError(Printable(what));
     }
-    return Checked(std::move(command));
+    if (texts.version) {
+        command.action = Action::kVersion;
+        return command;
+    }
+    // What CLI11 took for no option of its own, in order: the inputs, and unknown options.
+    for (std::string& argument : app.remaining()) {
+        if (argument.starts_with('-') && !IsInputLike(argument))
+            return UsageError("unknown option '" + Printable(argument) + "'");
+        command.inputs.push_back(std::move(argument));
+    }
+    if (end != arguments.end())
+        command.inputs.insert(command.inputs.end(), end + 1, arguments.end());
+    return Checked(std::move(command), texts);
 }
 
-std::string_view UsageText() noexcept {
-    return kUsage;
+std::string UsageText() {
+    Command command;
+    Texts texts;
+    CLI::App app;
+    Describe(app, command, texts);
+    // CLI11 leaves two blank lines before the footer.
+    std::string help = app.help();
+    if (const std::size_t blanks = help.find("\n\n\n"); blanks != std::string::npos)
+        help.erase(blanks, 1);
+    return help;
 }
+
 std::string_view VersionText() noexcept {
     return kVersion;
 }

@@ -2,6 +2,7 @@
 
 // What the command line asks quorvane-convert to do.
 
+#include <cstddef>
 #include <optional>
 #include <span>
 #include <string>
@@ -22,28 +23,41 @@ enum class From { kGridReference, kLatLon, kLocator };
 inline constexpr int kMinDecimals = 0;
 inline constexpr int kMaxDecimals = 15;
 
-// How each input line is read and its output line written.
+// A column of an input table (--column): by its name in the header, or by its number from 1.
+struct TableColumn {
+    std::string name;
+    std::size_t number = 0;  // 0 when named
+};
+
+// How input tables are read (--column, --no-header, --delimiter).
+struct TableOptions {
+    // The column the input is in; for latitudes and longitudes, one holding both or two.
+    std::vector<TableColumn> columns;
+    bool header = true;
+    // The delimiter; none to find it from the first record (Table.hpp).
+    std::optional<char> delimiter;
+};
+
+// How each input is read and its output written.
 struct Options {
     Format format = Format::kText;
     // Decimals of the latitude and longitude columns.
     int decimals = 6;
     From from = From::kGridReference;
-    // The default columns gain the surveyed answer (kSurveyedColumns).
-    bool surveyed = false;
-    // The columns of each line, in order; empty for the default columns.
+    // The columns, in order; empty for the true answer's (kTrueColumns).
     std::vector<Column> columns;
-    // Digits of the ngr column, and characters of the surveyed_locator column.
+    // The text format starts with a header line too (--header).
+    bool header = false;
+    // Digits of the ngr column, and characters of the locator column.
     int ngrDigits = 6;
     int locatorLength = 6;
     // The station distances and bearings are measured from (--qrb-from).
     std::optional<Surveyed::Station> qrbFrom;
+    // Set when the inputs are tables (--column).
+    std::optional<TableOptions> table;
 
-    // The columns of each line: `columns`, or else the window's answer, with `surveyed` the
-    // surveyed one after it.
     [[nodiscard]] std::span<const Column> Columns() const noexcept {
-        if (!columns.empty())
-            return columns;
-        return surveyed ? kSurveyedColumns : kWindowColumns;
+        return columns.empty() ? kTrueColumns : std::span<const Column>(columns);
     }
 };
 
@@ -52,20 +66,24 @@ enum class Action { kConvert, kHelp, kVersion, kUsageError };
 struct Command {
     Action action = Action::kConvert;
     Options options;
-    // The inputs given as arguments; when there are none, standard input is read.
-    std::vector<std::string_view> inputs;
+    // The inputs given as arguments.
+    std::vector<std::string> inputs;
+    // The files to read (--input), in order, "-" for standard input; when there are neither
+    // inputs nor files, standard input is read.
+    std::vector<std::string> files;
+    // Where to write (--output); standard output when none.
+    std::optional<std::string> output;
     // For kUsageError: what is wrong, one line without a newline.
     std::string error;
 };
 
 // Reads the arguments after the program name. Options may come before, between or after the
-// inputs; "--" ends the options. An argument that starts with "-" followed by a digit or
-// "." is an input (a negative latitude or longitude), not an option. The views in `inputs`
-// point into `arguments`.
+// inputs; "--" ends the options. An argument that starts with "-" followed by a digit or "."
+// is an input (a negative latitude or longitude), not an option.
 [[nodiscard]] Command ParseArguments(std::span<const char* const> arguments);
 
-// The text --help prints, and the line --version prints (each ends with a newline).
-[[nodiscard]] std::string_view UsageText() noexcept;
+// The text --help prints, and the lines --version prints (each ends with a newline).
+[[nodiscard]] std::string UsageText();
 [[nodiscard]] std::string_view VersionText() noexcept;
 
 }  // namespace cli

@@ -16,53 +16,56 @@
 #include <string>
 #include <string_view>
 
+#include "conversions/Maidenhead.hpp"
 #include "conversions/Module1.hpp"
 #include "conversions/surveyed/Coordinates.hpp"
 #include "conversions/surveyed/Geodesic.hpp"
 
 namespace cli {
 
-// Result codes beyond the grid reference conversion's 0 to 3: a latitude and longitude pair
-// that is not two readable numbers in range, a text that is not a locator.
+// Window codes beyond the grid reference conversion's 0 to 3: a latitude and longitude that
+// is not a position, a text that is not a locator.
 inline constexpr std::int16_t kBadNumber = 4;
 inline constexpr std::int16_t kBadLocator = 5;
 
-// Status text by result code.
-inline constexpr std::array<std::string_view, 6> kStatusTexts = {
+// The window's status text by code.
+inline constexpr std::array<std::string_view, 6> kWindowStatusTexts = {
     "ok", "wrong length", "bad grid letter", "bad digit", "bad number", "bad locator",
 };
+
+// The status of an input that has its true answer.
+inline constexpr std::string_view kOk = "ok";
 
 // What the conversions answered for one input.
 struct Answer {
     std::string_view input;
 
-    // The window's answer: a result code of Module1::ConvertNGR, kBadNumber or kBadLocator;
-    // degrees and the locator, meaningful when `code` is kValid.
-    std::int16_t code = Module1::kValid;
-    double latitude = 0;
-    double longitude = 0;
-    std::string locator;
-
-    // The surveyed answer, when a column asks for it. The status of the conversion between
-    // the National Grid and WGS84, or why the input could not be read.
-    std::string_view surveyedStatus;
-    // The input's WGS84 position: a grid reference's surveyed position, a latitude and
-    // longitude itself, a locator's centre.
+    // The true answer: kOk, or why there is none ("bad grid reference: ...", "outside the
+    // grid", "bad position: ...", "bad locator: ..."), a view of a constant or of
+    // `statusText`. The input's WGS84 position when kOk: a grid reference's by OSTN15, a
+    // latitude and longitude itself, a locator's centre; its locator as long as asked.
+    std::string_view status = kOk;
+    std::string statusText;
     std::optional<Surveyed::GeodeticPosition> position;
-    // The position's locator, six characters and as many as asked.
-    std::string sixLocator;
-    std::string surveyedLocator;
+    std::string locator;
     // The position on the National Grid, its grid reference and its Worked All Britain
-    // square: where it lies within OSTN15's grid.
+    // square, where it lies within OSTN15's grid (when a column asks).
     std::optional<Surveyed::GridPoint> grid;
     std::string ngr;
     std::string wab;
-
     // The way from the --qrb-from station: the contest points and the geodesic.
     std::optional<long> qrbPoints;
     std::optional<Surveyed::GeodesicPath> path;
 
-    [[nodiscard]] bool Converted() const noexcept { return code == Module1::kValid; }
+    // The window's answer (when a column asks): a code of Module1::ConvertNGR, kBadNumber or
+    // kBadLocator; degrees and the locator, meaningful when the code is kValid.
+    std::int16_t windowCode = Module1::kValid;
+    double windowLatitude = 0;
+    double windowLongitude = 0;
+    std::string windowLocator;
+
+    [[nodiscard]] bool HasTrueAnswer() const noexcept { return status == kOk; }
+    [[nodiscard]] bool WindowConverted() const noexcept { return windowCode == Module1::kValid; }
 };
 
 // A cell: text (any bytes, escaped as the format needs), a whole number, a real number
@@ -87,13 +90,14 @@ struct Cell {
     }
 };
 
-// What a column needs worked out beyond the window's answer.
-enum class Need { kWindow, kSurveyed, kQrb };
+// What a column needs worked out beyond the true answer, which every input gets: the
+// window's answer, the place on the National Grid, the way from the --qrb-from station.
+enum class Need { kTrueAnswer, kWindow, kGrid, kQrb };
 
 struct Column {
     std::string_view name;
     Cell (*cell)(const Answer&);
-    Need need = Need::kWindow;
+    Need need = Need::kTrueAnswer;
 };
 
 // Decimals of the columns that have their own: grid metres to the millimetre, distances to
@@ -102,50 +106,55 @@ inline constexpr int kMetreDecimals = 3;
 inline constexpr int kKilometreDecimals = 3;
 inline constexpr int kBearingDecimals = 1;
 
-// Every column. The first ten, in this order, are the lines' default columns: the window's
-// answer (six), then with --surveyed the surveyed one (four).
+// Every column, one entry each, in the order of the defaults: the input and the true answer
+// (five), the window's answer (six), the rest.
 inline constexpr std::array<Column, 18> kColumns = {{
     {"input", [](const Answer& a) { return Cell::Text(a.input); }},
-    {"code", [](const Answer& a) { return Cell::Integer(a.code); }},
-    {"status",
-     [](const Answer& a) { return Cell::Text(kStatusTexts[static_cast<std::size_t>(a.code)]); }},
-    {"latitude", [](const Answer& a) { return a.Converted() ? Cell::Number(a.latitude) : Cell{}; }},
+    {"status", [](const Answer& a) { return Cell::Text(a.status); }},
+    {"latitude",
+     [](const Answer& a) { return a.position ? Cell::Number(a.position->latitude) : Cell{}; }},
     {"longitude",
-     [](const Answer& a) { return a.Converted() ? Cell::Number(a.longitude) : Cell{}; }},
-    {"locator", [](const Answer& a) { return a.Converted() ? Cell::Text(a.locator) : Cell{}; }},
-    {"surveyed_latitude",
-     [](const Answer& a) { return a.position ? Cell::Number(a.position->latitude) : Cell{}; },
-     Need::kSurveyed},
-    {"surveyed_longitude",
-     [](const Answer& a) { return a.position ? Cell::Number(a.position->longitude) : Cell{}; },
-     Need::kSurveyed},
-    {"surveyed_locator", [](const Answer& a) { return Cell::TextOrNothing(a.surveyedLocator); },
-     Need::kSurveyed},
-    // Whether the two locators differ, to the length of the shorter, when both conversions
-    // answered.
+     [](const Answer& a) { return a.position ? Cell::Number(a.position->longitude) : Cell{}; }},
+    {"locator", [](const Answer& a) { return Cell::TextOrNothing(a.locator); }},
+    {"window_code", [](const Answer& a) { return Cell::Integer(a.windowCode); }, Need::kWindow},
+    {"window_status",
+     [](const Answer& a) {
+         return Cell::Text(kWindowStatusTexts[static_cast<std::size_t>(a.windowCode)]);
+     },
+     Need::kWindow},
+    {"window_latitude",
+     [](const Answer& a) { return a.WindowConverted() ? Cell::Number(a.windowLatitude) : Cell{}; },
+     Need::kWindow},
+    {"window_longitude",
+     [](const Answer& a) { return a.WindowConverted() ? Cell::Number(a.windowLongitude) : Cell{}; },
+     Need::kWindow},
+    {"window_locator",
+     [](const Answer& a) { return a.WindowConverted() ? Cell::Text(a.windowLocator) : Cell{}; },
+     Need::kWindow},
+    // Whether the window's six-character locator and the true one differ, to the length of
+    // the shorter, when both answered.
     {"locator_differs",
      [](const Answer& a) {
-         if (!a.Converted() || a.sixLocator.empty())
+         if (!a.WindowConverted() || !a.position)
              return Cell{};
-         const std::size_t length = std::min(a.locator.size(), a.sixLocator.size());
-         return Cell::Text(a.locator.compare(0, length, a.sixLocator, 0, length) == 0 ? "no"
-                                                                                      : "yes");
+         const std::string six = *Maidenhead::LocatorOf(a.position->latitude, a.position->longitude,
+                                                        Module1::kLocatorLength);
+         const std::size_t length = std::min(a.windowLocator.size(), six.size());
+         return Cell::Text(a.windowLocator.compare(0, length, six, 0, length) == 0 ? "no" : "yes");
      },
-     Need::kSurveyed},
-    {"surveyed_status", [](const Answer& a) { return Cell::Text(a.surveyedStatus); },
-     Need::kSurveyed},
+     Need::kWindow},
     {"easting",
      [](const Answer& a) {
          return a.grid ? Cell::Number(a.grid->easting, kMetreDecimals) : Cell{};
      },
-     Need::kSurveyed},
+     Need::kGrid},
     {"northing",
      [](const Answer& a) {
          return a.grid ? Cell::Number(a.grid->northing, kMetreDecimals) : Cell{};
      },
-     Need::kSurveyed},
-    {"ngr", [](const Answer& a) { return Cell::TextOrNothing(a.ngr); }, Need::kSurveyed},
-    {"wab", [](const Answer& a) { return Cell::TextOrNothing(a.wab); }, Need::kSurveyed},
+     Need::kGrid},
+    {"ngr", [](const Answer& a) { return Cell::TextOrNothing(a.ngr); }, Need::kGrid},
+    {"wab", [](const Answer& a) { return Cell::TextOrNothing(a.wab); }, Need::kGrid},
     {"qrb_km", [](const Answer& a) { return a.qrbPoints ? Cell::Integer(*a.qrbPoints) : Cell{}; },
      Need::kQrb},
     {"distance_km",
@@ -160,10 +169,10 @@ inline constexpr std::array<Column, 18> kColumns = {{
      Need::kQrb},
 }};
 
-// The window's answer alone (the first six columns), and with --surveyed the surveyed answer
-// after it; the way from the --qrb-from station (the last three).
-inline constexpr std::span<const Column> kWindowColumns(kColumns.data(), 6);
-inline constexpr std::span<const Column> kSurveyedColumns(kColumns.data(), 10);
+// The defaults: the input and the true answer; with --window the window's answer after them;
+// with --qrb-from the way from the station (the last three).
+inline constexpr std::span<const Column> kTrueColumns(kColumns.data(), 5);
+inline constexpr std::span<const Column> kWindowColumns(kColumns.data() + 5, 6);
 inline constexpr std::span<const Column> kQrbColumns(kColumns.data() + 15, 3);
 
 }  // namespace cli

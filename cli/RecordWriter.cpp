@@ -23,7 +23,9 @@ void AppendNumber(const Cell& cell, int decimals, std::string& out) {
     out.append(text.data(), result.ptr);
 }
 
-void AppendCell(const Cell& cell, Format format, int decimals, std::string& out) {
+}  // namespace
+
+void AppendCell(const Cell& cell, Format format, char delimiter, int decimals, std::string& out) {
     switch (cell.kind) {
         case Cell::Kind::kEmpty:
             if (format == Format::kJson)
@@ -33,7 +35,7 @@ void AppendCell(const Cell& cell, Format format, int decimals, std::string& out)
             if (format == Format::kText)
                 AppendTextField(cell.text, out);
             else if (format == Format::kCsv)
-                AppendCsvField(cell.text, out);
+                AppendCsvField(cell.text, out, delimiter);
             else
                 AppendJsonString(cell.text, out);
             return;
@@ -44,17 +46,15 @@ void AppendCell(const Cell& cell, Format format, int decimals, std::string& out)
     }
 }
 
-}  // namespace
-
 void AppendHeader(std::span<const Column> columns, Format format, std::string& out) {
-    if (format != Format::kCsv)
+    if (format == Format::kJson)
         return;
     for (const Column& column : columns) {
         if (&column != &columns.front())
-            out += ',';
+            out += format == Format::kCsv ? ',' : '\t';
         out += column.name;
     }
-    out += "\r\n";
+    out += format == Format::kCsv ? "\r\n" : "\n";
 }
 
 void AppendRecord(const Answer& answer, std::span<const Column> columns, Format format,
@@ -68,7 +68,7 @@ void AppendRecord(const Answer& answer, std::span<const Column> columns, Format 
         } else if (!first) {
             out += format == Format::kCsv ? ',' : '\t';
         }
-        AppendCell(column.cell(answer), format, decimals, out);
+        AppendCell(column.cell(answer), format, ',', decimals, out);
     }
     out += format == Format::kText ? "\n" : format == Format::kCsv ? "\r\n" : "}\n";
 }

@@ -10,8 +10,9 @@
 
 namespace cli {
 
-// Appends the header line the format starts with: the column names for CSV, nothing for
-// text and JSON Lines.
+// Appends the header line of the format: the column names, separated by commas and ended by
+// CR LF for CSV, by tabs and a line feed for text (which starts with it only on --header);
+// nothing for JSON Lines.
 void AppendHeader(std::span<const Column> columns, Format format, std::string& out);
 
 // Appends the cells of `columns` for `answer` as exactly one line:
@@ -22,5 +23,9 @@ void AppendHeader(std::span<const Column> columns, Format format, std::string& o
 // as the decimal point whatever the locale, rounded to nearest from their exact binary value.
 void AppendRecord(const Answer& answer, std::span<const Column> columns, Format format,
                   int decimals, std::string& out);
+
+// Appends one cell as AppendRecord writes it in `format`; for CSV, with `delimiter` in place
+// of the comma (a table's own).
+void AppendCell(const Cell& cell, Format format, char delimiter, int decimals, std::string& out);
 
 }  // namespace cli

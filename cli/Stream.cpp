@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "cli/LineConversion.hpp"
+#include "cli/Table.hpp"
 
 namespace cli {
 namespace {
@@ -16,6 +17,8 @@ namespace {
 // lines, whose output is many times their size.
 constexpr std::size_t kReadBytes = std::size_t{1} << 20;
 constexpr std::size_t kBatchLines = std::size_t{1} << 15;
+// A batch of table rows holds at most about this many bytes of them.
+constexpr std::size_t kBatchBytes = std::size_t{1} << 22;
 // A batch is converted in up to this many parts, of at least kMinPartLines lines, which the
 // cores take one at a time: a core slowed by other programs then takes fewer of them, rather
 // than holding up the batch with its half.
@@ -25,8 +28,6 @@ constexpr std::size_t kMinPartLines = 1024;
 std::string ErrorText(std::string_view what) {
     return std::string(what) + ": " + std::strerror(errno);
 }
-
-using LineConverter = bool (*)(std::string_view, const Options&, std::string&);
 
 // The output lines of a run of consecutive inputs, and whether all of them converted; on a
 // cache line of its own, as each core writes to its own part all the time.
@@ -38,23 +39,25 @@ struct alignas(kCacheLineBytes) Part {
 // A batch's parts, kept from batch to batch with the room their buffers have grown to.
 using Parts = std::array<Part, kMaxParts>;
 
-// Converts `inputs` with `convert` in consecutive parts, each into its own buffer, on every
-// core (OpenMP, where the compiler has it), then writes the buffers in input order. Adds to
-// `result`; false after a write error.
-bool ConvertBatch(std::span<const std::string_view> inputs, LineConverter convert,
-                  const Options& options, Parts& parts, std::FILE* out, StreamResult& result) {
-    const std::size_t count = std::clamp<std::size_t>(inputs.size() / kMinPartLines, 1, kMaxParts);
+// Converts inputs 0 to count - 1 with `convert(i, out)`, which appends input i's output to
+// `out` and says whether it converted, in consecutive parts, each into its own buffer, on
+// every core (OpenMP, where the compiler has it), then writes the buffers in input order.
+// Adds to `result`; false after a write error.
+template <typename Convert>
+bool ConvertBatch(std::size_t inputs, const Convert& convert, Parts& parts, std::FILE* out,
+                  StreamResult& result) {
+    const std::size_t count = std::clamp<std::size_t>(inputs / kMinPartLines, 1, kMaxParts);
 #ifdef _OPENMP
 #pragma omp parallel for schedule(dynamic)
 #endif
     for (std::size_t p = 0; p < count; ++p) {
-        const std::size_t first = inputs.size() * p / count;
-        const std::size_t end = inputs.size() * (p + 1) / count;
+        const std::size_t first = inputs * p / count;
+        const std::size_t end = inputs * (p + 1) / count;
         Part& part = parts[p];
         part.lines.clear();
         part.allConverted = true;
-        for (const std::string_view input : inputs.subspan(first, end - first))
-            part.allConverted = convert(input, options, part.lines) && part.allConverted;
+        for (std::size_t i = first; i < end; ++i)
+            part.allConverted = convert(i, part.lines) && part.allConverted;
     }
     for (const Part& part : std::span(parts).first(count)) {
         result.allConverted = result.allConverted && part.allConverted;
@@ -66,13 +69,23 @@ bool ConvertBatch(std::span<const std::string_view> inputs, LineConverter conver
     return true;
 }
 
+bool Write(std::string_view text, std::FILE* out, StreamResult& result) {
+    if (std::fwrite(text.data(), 1, text.size(), out) == text.size())
+        return true;
+    result.error = ErrorText("write error");
+    return false;
+}
+
 }  // namespace
 
-StreamResult ConvertInputs(std::span<const std::string_view> inputs, const Options& options,
+StreamResult ConvertInputs(std::span<const std::string> inputs, const Options& options,
                            std::FILE* out) {
     StreamResult result;
     Parts parts;
-    ConvertBatch(inputs, ConvertLine, options, parts, out, result);
+    ConvertBatch(
+        inputs.size(),
+        [&](std::size_t i, std::string& lines) { return ConvertLine(inputs[i], options, lines); },
+        parts, out, result);
     return result;
 }
 
@@ -81,8 +94,11 @@ StreamResult ConvertStream(std::FILE* in, std::FILE* out, const Options& options
     std::string buffer;  // the start of a line, then what the last read added
     std::vector<std::string_view> lines;
     Parts parts;
+    const auto convertLine = [&](std::size_t i, std::string& output) {
+        return ConvertStreamLine(lines[i], options, output);
+    };
     const auto convert = [&] {
-        const bool written = ConvertBatch(lines, ConvertStreamLine, options, parts, out, result);
+        const bool written = ConvertBatch(lines.size(), convertLine, parts, out, result);
         lines.clear();
         return written;
     };
@@ -114,6 +130,49 @@ StreamResult ConvertStream(std::FILE* in, std::FILE* out, const Options& options
         lines.push_back(buffer);
         convert();
     }
+    return result;
+}
+
+StreamResult ConvertTable(std::FILE* in, std::string_view name, std::FILE* out,
+                          TableConversion& conversion) {
+    StreamResult result;
+    const TableOptions& table = conversion.Table();
+    TableReader reader(in, table.delimiter);
+    TableRows rows;
+    Parts parts;
+    const auto failed = [&](std::string error) {
+        result.error = std::move(error);
+        return result;
+    };
+    // The first record starts the table: its header, or with --no-header its first row.
+    if (!reader.Read(rows)) {
+        if (!reader.Error().empty())
+            return failed(std::string(name) + ": " + reader.Error());
+        return result;  // an empty table
+    }
+    const bool first = !conversion.Started();
+    if (std::string error = conversion.Start(rows, reader.Delimiter(), name); !error.empty())
+        return failed(std::move(error));
+    if (first) {
+        std::string start;
+        conversion.AppendStart(reader.HadByteOrderMark(), start);
+        if (!Write(start, out, result))
+            return result;
+    }
+    if (table.header)
+        rows.Clear();
+    const auto convertRow = [&](std::size_t i, std::string& output) {
+        return conversion.ConvertRow(rows, i, output);
+    };
+    for (bool ended = false; !ended;) {
+        while (!ended && rows.Size() < kBatchLines && rows.Bytes() < kBatchBytes)
+            ended = !reader.Read(rows);
+        if (!ConvertBatch(rows.Size(), convertRow, parts, out, result))
+            return result;
+        rows.Clear();
+    }
+    if (!reader.Error().empty())
+        return failed(std::string(name) + ": " + reader.Error());
     return result;
 }
 

@@ -1,20 +1,28 @@
-// quorvane-convert: converts grid references (or latitude and longitude pairs) given as
-// arguments or read from standard input, one output line per input.
+// quorvane-convert: converts grid references, latitudes and longitudes, or locators given as
+// arguments, or read from files or standard input line by line or as tables, one output line
+// per input.
 
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
+#include <memory>
+#include <optional>
 #include <span>
 #include <string>
+#include <vector>
 
 #ifdef _WIN32
 #include <fcntl.h>
 #include <io.h>
 #endif
 
+#include "cli/Files.hpp"
+#include "cli/LineConversion.hpp"
 #include "cli/Options.hpp"
 #include "cli/RecordWriter.hpp"
 #include "cli/Stream.hpp"
+#include "cli/TableConversion.hpp"
 
 namespace {
 
@@ -22,10 +30,103 @@ constexpr int kExitAllConverted = 0;
 constexpr int kExitSomeFailed = 1;
 constexpr int kExitUsageOrIoError = 2;
 
-int Fail(std::string_view message) {
+void Say(std::string_view message) {
     std::fprintf(stderr, "quorvane-convert: %.*s\n", static_cast<int>(message.size()),
                  message.data());
+}
+
+int Fail(std::string_view message) {
+    Say(message);
     return kExitUsageOrIoError;
+}
+
+// An input to read: standard input, or a file of the --input list.
+struct Source {
+    std::string name;
+    std::unique_ptr<std::FILE, int (*)(std::FILE*)> file{nullptr, std::fclose};
+    std::FILE* stream = nullptr;
+};
+
+// The inputs given as arguments that are no inputs but name files: a hint for each.
+void HintAtFiles(const cli::Command& command) {
+    for (const std::string& input : command.inputs) {
+        std::error_code error;
+        if (!std::filesystem::is_regular_file(input, error))
+            continue;
+        cli::Answer answer;
+        cli::AnswerInput(cli::TrimInput(input), false, command.options, answer);
+        if (!answer.HasTrueAnswer())
+            Say("'" + input + "' is a file: to read its lines, use --input " + input);
+    }
+}
+
+int Convert(const cli::Command& command) {
+    const cli::Options& options = command.options;
+    std::vector<Source> sources;
+    for (const std::string& name : command.files.empty() && command.inputs.empty()
+                                       ? std::vector<std::string>{"-"}
+                                       : command.files) {
+        Source& source = sources.emplace_back();
+        source.name = name == "-" ? "standard input" : name;
+        if (name == "-") {
+            source.stream = stdin;
+            continue;
+        }
+        source.file.reset(std::fopen(name.c_str(), "rb"));
+        if (!source.file)
+            return Fail("cannot read '" + name + "': " + std::strerror(errno));
+        source.stream = source.file.get();
+    }
+
+    if (const auto output = command.output ? cli::IdentityOf(*command.output) : std::nullopt) {
+        for (const Source& source : sources) {
+            if (cli::IdentityOf(source.stream) == output)
+                return Fail("--output '" + *command.output + "' is the input " +
+                            (source.stream == stdin ? "(standard input)" : source.name) +
+                            ": it would be lost");
+        }
+    }
+    std::string error;
+    std::optional<cli::ReplacingOutput> replacing =
+        command.output ? cli::ReplacingOutput::Create(*command.output, error) : std::nullopt;
+    if (command.output && !replacing)
+        return Fail(error);
+    std::FILE* const out = replacing ? replacing->File() : stdout;
+    HintAtFiles(command);
+
+    cli::StreamResult result;
+    if (!options.table) {
+        std::string header;
+        if (options.format == cli::Format::kCsv || options.header)
+            cli::AppendHeader(options.Columns(), options.format, header);
+        std::fwrite(header.data(), 1, header.size(), out);
+    }
+    if (!command.inputs.empty()) {
+        result = cli::ConvertInputs(command.inputs, options, out);
+    } else {
+        std::optional<cli::TableConversion> table;
+        if (options.table)
+            table.emplace(options);
+        for (const Source& source : sources) {
+            const cli::StreamResult part =
+                table ? cli::ConvertTable(source.stream, source.name, out, *table)
+                      : cli::ConvertStream(source.stream, out, options);
+            result.allConverted = result.allConverted && part.allConverted;
+            if (!part.error.empty()) {
+                result.error = part.error;
+                break;
+            }
+        }
+    }
+    if (!result.error.empty()) {
+        std::fflush(out);
+        return Fail(result.error);
+    }
+    if (std::fflush(out) != 0 || std::ferror(out))
+        return Fail(std::string("write error: ") + std::strerror(errno));
+    if (replacing && !replacing->Commit(error))
+        return Fail(error);
+    return result.allConverted ? kExitAllConverted : kExitSomeFailed;
 }
 
 }  // namespace
@@ -39,33 +140,21 @@ int main(int argc, char** argv) {
 #endif
     const cli::Command command = cli::ParseArguments(
         std::span<const char* const>(argv + 1, static_cast<std::size_t>(argc - 1)));
-    const cli::Options& options = command.options;
-    std::string first;  // what comes before any converted line
     switch (command.action) {
         case cli::Action::kUsageError:
             return Fail(command.error);
         case cli::Action::kHelp:
-            first = cli::UsageText();
-            break;
-        case cli::Action::kVersion:
-            first = cli::VersionText();
-            break;
+        case cli::Action::kVersion: {
+            const std::string text = command.action == cli::Action::kHelp
+                                         ? cli::UsageText()
+                                         : std::string(cli::VersionText());
+            std::fwrite(text.data(), 1, text.size(), stdout);
+            return std::fflush(stdout) == 0
+                       ? kExitAllConverted
+                       : Fail(std::string("write error: ") + std::strerror(errno));
+        }
         case cli::Action::kConvert:
-            cli::AppendHeader(options.Columns(), options.format, first);
             break;
     }
-    std::fwrite(first.data(), 1, first.size(), stdout);
-
-    cli::StreamResult result;
-    if (command.action == cli::Action::kConvert) {
-        result = command.inputs.empty() ? cli::ConvertStream(stdin, stdout, options)
-                                        : cli::ConvertInputs(command.inputs, options, stdout);
-    }
-    if (!result.error.empty()) {
-        std::fflush(stdout);
-        return Fail(result.error);
-    }
-    if (std::fflush(stdout) != 0)
-        return Fail(std::string("write error: ") + std::strerror(errno));
-    return result.allConverted ? kExitAllConverted : kExitSomeFailed;
+    return Convert(command);
 }

@@ -27,10 +27,6 @@ constexpr std::size_t kMaxNumberLength = 64;
 // Parts of a coordinate: degrees, minutes, seconds.
 constexpr std::size_t kMaxParts = 3;
 
-constexpr bool IsDigit(char c) noexcept {
-    return c >= '0' && c <= '9';
-}
-
 // The marks, each as its UTF-8 bytes. "d" and "D" stand for degrees only right after a
 // number, where no hemisphere letter can be meant.
 constexpr std::array<std::string_view, 4> kDegreeMarks = {"\u00B0", "\u00BA", "d", "D"};
@@ -78,32 +74,19 @@ struct Tokens {
     [[nodiscard]] std::span<const Token> View() const noexcept { return {items.data(), size}; }
 };
 
-// Bytes of the blank that starts `text`, or 0.
-std::size_t BlankLength(std::string_view text) noexcept {
-    if (text.empty())
-        return 0;
-    if (text.front() == ' ' || text.front() == '\t')
-        return 1;
-    for (const std::string_view blank :
-         {"\u00A0", "\u202F", "\u200B", "\u200C", "\u200D", "\uFEFF"}) {
-        if (text.starts_with(blank))
-            return blank.size();
-    }
-    return 0;
-}
-
-// Whether `text` writes its decimals with commas: two commas, each between two digits.
-bool HasDecimalCommas(std::string_view text) noexcept {
+// Whether `text`, holding `coordinates` coordinates, writes its decimals with commas: one
+// comma per coordinate, each between two digits.
+bool HasDecimalCommas(std::string_view text, std::size_t coordinates) noexcept {
     std::size_t commas = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
         if (text[i] != ',')
             continue;
-        if (++commas > 2 || i == 0 || i + 1 == text.size() || !IsDigit(text[i - 1]) ||
-            !IsDigit(text[i + 1])) {
+        if (++commas > coordinates || i == 0 || i + 1 == text.size() ||
+            !runtime::IsDigit(text[i - 1]) || !runtime::IsDigit(text[i + 1])) {
             return false;
         }
     }
-    return commas == 2;
+    return commas == coordinates;
 }
 
 // Takes a number (sign, digits with at most one decimal point, mark) off `rest` into `token`;
@@ -120,7 +103,7 @@ bool TakeNumber(std::string_view& rest, char decimalPoint, Token& token) {
     std::array<char, kMaxNumberLength> digits{};
     std::size_t length = 0;
     std::size_t count = 0;  // digits
-    for (; !rest.empty() && (IsDigit(rest.front()) || rest.front() == decimalPoint);
+    for (; !rest.empty() && (runtime::IsDigit(rest.front()) || rest.front() == decimalPoint);
          rest.remove_prefix(1)) {
         const bool point = rest.front() == decimalPoint;
         if (point && token.decimals)
@@ -163,14 +146,15 @@ bool TakeNumber(std::string_view& rest, char decimalPoint, Token& token) {
 }
 
 char HemisphereLetter(char c) noexcept {
-    const char upper = static_cast<char>(runtime::UpperCaseCode(static_cast<unsigned char>(c)));
+    const char upper = runtime::UpperCase(c);
     return upper == 'N' || upper == 'S' || upper == 'E' || upper == 'W' ? upper : 0;
 }
 
-// Cuts `text` into numbers (with their marks), hemisphere letters and commas.
-Tokens Tokenize(std::string_view text) {
+// Cuts `text`, which holds `coordinates` coordinates, into numbers (with their marks),
+// hemisphere letters and commas.
+Tokens Tokenize(std::string_view text, std::size_t coordinates) {
     Tokens tokens;
-    const char decimalPoint = HasDecimalCommas(text) ? ',' : '.';
+    const char decimalPoint = HasDecimalCommas(text, coordinates) ? ',' : '.';
     const auto fail = [&](Fault fault, std::string_view culprit) {
         tokens.fault = fault;
         tokens.culprit = culprit;
@@ -178,7 +162,7 @@ Tokens Tokenize(std::string_view text) {
     };
     bool blank = true;  // whether a blank (or the start) stands before the next token
     for (std::string_view rest = text; !rest.empty();) {
-        if (const std::size_t length = BlankLength(rest); length != 0) {
+        if (const std::size_t length = runtime::BlankLength(rest); length != 0) {
             rest.remove_prefix(length);
             blank = true;
             continue;
@@ -368,7 +352,7 @@ std::optional<Reading> ReadAprs(std::string_view text) {
         const char c = text[i];
         const char wanted = i < kShape.size() ? kShape[i] : '?';
         const char letter = HemisphereLetter(c);
-        const bool fits = wanted == 'd'   ? IsDigit(c)
+        const bool fits = wanted == 'd'   ? runtime::IsDigit(c)
                           : wanted == '.' ? c == '.'
                           : wanted == 'N' ? letter == 'N' || letter == 'S'
                           : wanted == 'E' ? letter == 'E' || letter == 'W'
@@ -413,7 +397,7 @@ Reading ReadPosition(std::string_view text) noexcept {
     text = runtime::TrimBlanks(text);
     if (const std::optional<Reading> aprs = ReadAprs(text))
         return *aprs;
-    const Tokens tokens = Tokenize(text);
+    const Tokens tokens = Tokenize(text, 2);
     if (tokens.fault != Fault::kNone)
         return Refused(tokens.fault, tokens.culprit);
     const std::span<const Token> all = tokens.View();
@@ -483,6 +467,26 @@ Reading ReadPosition(std::string_view text) noexcept {
         std::find_if(cuts.begin(), cuts.begin() + static_cast<std::ptrdiff_t>(found),
                      [&](const Cut& c) { return found == 1 || c.agrees; });
     return Combine(chosen->first, chosen->second);
+}
+
+Reading ReadPosition(std::string_view latitude, std::string_view longitude) noexcept {
+    const std::array<std::string_view, 2> texts = {runtime::TrimBlanks(latitude),
+                                                   runtime::TrimBlanks(longitude)};
+    const std::array<Tokens, 2> tokens = {Tokenize(texts[0], 1), Tokenize(texts[1], 1)};
+    std::array<Coordinate, 2> coordinates;
+    for (std::size_t i = 0; i < 2; ++i) {
+        if (tokens[i].fault != Fault::kNone)
+            return Refused(tokens[i].fault, tokens[i].culprit);
+        const std::span<const Token> all = tokens[i].View();
+        if (all.empty())
+            return Refused(Fault::kEmpty, {});
+        coordinates[i] = ParseCoordinate(all);
+        if (!coordinates[i].ok) {
+            const std::size_t at = coordinates[i].failedAt;
+            return Refused(Fault::kNotACoordinate, at < all.size() ? all[at].text : texts[i]);
+        }
+    }
+    return Combine(coordinates[0], coordinates[1]);
 }
 
 std::string FaultText(const Reading& reading) {

@@ -88,6 +88,13 @@ struct Reading {
 // nothing; the culprit views `text`.
 [[nodiscard]] Reading ReadPosition(std::string_view text) noexcept;
 
+// Reads a position whose coordinates are written apart, as in two columns of a table: each
+// text one coordinate in any of the forms above, a comma between two digits its decimal
+// comma ("52,2"). The first is the latitude and the second the longitude, unless both carry
+// hemisphere letters, which then decide. Refused as ReadPosition refuses, and for an empty
+// text (kEmpty).
+[[nodiscard]] Reading ReadPosition(std::string_view latitude, std::string_view longitude) noexcept;
+
 // A sentence for the user saying why the reading failed, naming the culprit, e.g.
 // "minutes of 60 or more: '61''"; empty for Fault::kNone.
 [[nodiscard]] std::string FaultText(const Reading& reading);

@@ -1,6 +1,7 @@
 #include "Text.hpp"
 
 #include <algorithm>
+#include <array>
 
 namespace runtime {
 namespace {
@@ -87,7 +88,18 @@ std::string_view FirstCharacter(std::string_view text) noexcept {
 }
 
 std::size_t BlankLength(std::string_view text) noexcept {
-    return !text.empty() && (text.front() == ' ' || text.front() == '\t') ? 1 : 0;
+    if (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
+        return 1;
+    // What pasting from web pages, word processors and spreadsheets brings: no-break spaces
+    // (U+00A0, U+202F), zero-width space, non-joiner and joiner (U+200B to U+200D), and the
+    // byte order mark or zero-width no-break space (U+FEFF).
+    constexpr std::array<std::string_view, 6> kPastedBlanks = {"\u00A0", "\u202F", "\u200B",
+                                                               "\u200C", "\u200D", "\uFEFF"};
+    for (const std::string_view blank : kPastedBlanks) {
+        if (text.starts_with(blank))
+            return blank.size();
+    }
+    return 0;
 }
 
 std::size_t FindBlank(std::string_view text) noexcept {

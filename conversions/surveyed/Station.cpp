@@ -1,6 +1,9 @@
 #include "conversions/surveyed/Station.hpp"
 
-#include "conversions/surveyed/LatLon.hpp"
+#include "conversions/PositionText.hpp"
+#include "conversions/surveyed/GridReference.hpp"
+#include "conversions/surveyed/Surveyed.hpp"
+#include "runtime/Text.hpp"
 
 namespace Surveyed {
 
@@ -22,12 +25,34 @@ std::optional<Station> StationAt(GeodeticPosition position) {
 }
 
 std::optional<Station> ReadStation(std::string_view text, std::string& error) {
+    text = runtime::TrimBlanks(text);
     if (auto station = StationAtLocator(text))
         return station;
-    if (const auto position = ReadLatLon(text))
-        return StationAt(*position);
-    error =
-        Maidenhead::ReadLocator(text).error + ", nor is it a latitude and longitude (\"52 -2\")";
+    const Maidenhead::Reading locator = Maidenhead::ReadLocator(text);
+    const char first = text.empty() ? '\0' : runtime::UpperCase(text.front());
+    if (first >= 'A' && first <= 'Z') {
+        const GridReading grid = ReadGridPosition(text);
+        if (grid.fault == ReadingFault::kNone) {
+            const Position where = FromNationalGrid(grid.position);
+            if (where.status == Status::kOk)
+                return StationAt(where.wgs84);
+            error = "the grid reference \"" + std::string(text) + "\" has no surveyed answer (" +
+                    std::string(StatusText(where.status)) + ")";
+            return std::nullopt;
+        }
+        // Neither a locator nor a grid reference: the position reader may still take it
+        // ("N52 W2").
+        const PositionText::Reading position = PositionText::ReadPosition(text);
+        if (position.fault == PositionText::Fault::kNone)
+            return StationAt(position.position);
+        error = locator.error + "; nor is it a grid reference: " + FaultText(grid);
+        return std::nullopt;
+    }
+    const PositionText::Reading position = PositionText::ReadPosition(text);
+    if (position.fault == PositionText::Fault::kNone)
+        return StationAt(position.position);
+    error = "\"" + std::string(text) + "\" is not a locator, a grid reference or a latitude and " +
+            "longitude: " + PositionText::FaultText(position);
     return std::nullopt;
 }
 

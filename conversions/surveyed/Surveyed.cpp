@@ -30,8 +30,4 @@ Position FromWgs84(GeodeticPosition wgs84) noexcept {
     return {Status::kOk, *nationalGrid, wgs84};
 }
 
-std::string_view WhyUnavailable() noexcept {
-    return {};
-}
-
 }  // namespace Surveyed

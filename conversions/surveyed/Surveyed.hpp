@@ -54,9 +54,4 @@ struct Position {
 // longitude is out of range or not a number.
 [[nodiscard]] Position FromWgs84(GeodeticPosition wgs84) noexcept;
 
-// Empty where this build has the surveyed conversion. A build without it links a stand-in
-// instead, whose WhyUnavailable() says "not available in this build" and whose conversions
-// answer nothing (Status::kBadGridReference; Geodesic a path of NaN).
-[[nodiscard]] std::string_view WhyUnavailable() noexcept;
-
 }  // namespace Surveyed

@@ -131,4 +131,17 @@ TEST(PositionText, RefusesWithTheFaultAndThePartAtFault) {
     EXPECT_EQ(FaultText(ReadPosition("52 0")), "");
 }
 
+// Coordinates from two columns: each one coordinate, with its own decimal comma.
+TEST(PositionText, ReadsCoordinatesWrittenApart) {
+    const PositionText::Reading reading = ReadPosition(" 52\u00B012,5'N", "-0,5");
+    EXPECT_EQ(reading.fault, Fault::kNone) << FaultText(reading);
+    EXPECT_NEAR(reading.position.latitude, Dms(52, 12.5), 1e-12);
+    EXPECT_EQ(reading.position.longitude, -0.5);
+    EXPECT_EQ(ReadPosition("0.1W", "52N").position.latitude, 52);
+    EXPECT_EQ(ReadPosition("52", "").fault, Fault::kEmpty);
+    EXPECT_EQ(ReadPosition("52 12", "0").culprit, "52 12");
+    EXPECT_EQ(ReadPosition("52,5", "0,1,2").culprit, ",");
+    EXPECT_EQ(ReadPosition("52", "181").fault, Fault::kLongitudeRange);
+}
+
 }  // namespace

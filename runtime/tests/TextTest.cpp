@@ -107,8 +107,11 @@ TEST(TextUpperCase, OnlyAsciiLettersChange) {
     }
 }
 
-TEST(TextTrimBlanks, OnlySpacesAndTabsAroundTheText) {
+TEST(TextTrimBlanks, SpacesTabsAndPastedBlanksAroundTheText) {
     EXPECT_EQ(runtime::TrimBlanks(" \t52 -2\t "), "52 -2");
+    EXPECT_EQ(runtime::TrimBlanks("\uFEFF\u00A0TQ 300\u202F800\u200B\u200C\u200D"),
+              "TQ 300\u202F800");
+    EXPECT_EQ(runtime::TrimBlanks("\u2009x\u3000"), "\u2009x\u3000");  // others are text
     EXPECT_EQ(runtime::TrimBlanks(" \t "), "");
     EXPECT_EQ(runtime::TrimBlanks("\r x\v"), "\r x\v");
     EXPECT_EQ(runtime::TrimBlanks("\xC3\xA9 \xFF\t"), "\xC3\xA9 \xFF");
@@ -123,6 +126,7 @@ TEST(TextRuns, BlanksAndDigits) {
     EXPECT_EQ(text, " 4");
     EXPECT_EQ(runtime::FindBlank("52\t-2 x"), 2U);
     EXPECT_EQ(runtime::FindBlank("\xC3\xA9-2"), std::string_view::npos);
+    EXPECT_EQ(runtime::FindBlank("52\u00A0-2"), 2U);
     EXPECT_EQ(runtime::BlankLength("\n"), 0U);
     EXPECT_EQ(runtime::BlankLength(""), 0U);
 }

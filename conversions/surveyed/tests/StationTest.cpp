@@ -5,44 +5,15 @@
 #include <optional>
 #include <string>
 
-#include "conversions/surveyed/LatLon.hpp"
+#include "conversions/surveyed/Surveyed.hpp"
 
 namespace {
 
 using Surveyed::GeodeticPosition;
 
-TEST(ReadLatLon, TwoNumbersInRangeByCommaOrBlanks) {
-    struct Case {
-        const char* text;
-        std::optional<GeodeticPosition> position;
-    };
-    const Case cases[] = {
-        {"52 -2", GeodeticPosition{52, -2}},
-        {"52,-2", GeodeticPosition{52, -2}},
-        {"52 ,\t-2", GeodeticPosition{52, -2}},
-        {"-90\t180", GeodeticPosition{-90, 180}},
-        {"1e1 .5", GeodeticPosition{10, 0.5}},
-        {"52", std::nullopt},
-        {"52,", std::nullopt},
-        {"52 -2 3", std::nullopt},
-        {"90.000001 0", std::nullopt},
-        {"0 -180.5", std::nullopt},
-        {"52;-2", std::nullopt},
-        {"52,5 -2", std::nullopt},
-    };
-    for (const Case& c : cases) {
-        const auto position = Surveyed::ReadLatLon(c.text);
-        ASSERT_EQ(position.has_value(), c.position.has_value()) << c.text;
-        if (position) {
-            EXPECT_EQ(position->latitude, c.position->latitude) << c.text;
-            EXPECT_EQ(position->longitude, c.position->longitude) << c.text;
-        }
-    }
-}
-
 // A locator's station is at its centre and measures contests from its first six characters;
 // a position's from its own six-character locator.
-TEST(ReadStation, LocatorOrLatLon) {
+TEST(ReadStation, LocatorGridReferenceOrPosition) {
     std::string error;
     const auto locator = Surveyed::ReadStation("io91wm00aa", error);
     ASSERT_TRUE(locator) << error;
@@ -63,10 +34,27 @@ TEST(ReadStation, LocatorOrLatLon) {
               44);
     EXPECT_EQ(Surveyed::ContestPointsBetween(*position, *same), 1);
 
+    // A grid reference is its square's centre by OSTN15; a position may take any form.
+    const auto square = Surveyed::ReadStation(" NN 166 712 ", error);
+    ASSERT_TRUE(square) << error;
+    const Surveyed::Position centre = Surveyed::FromText("NN166712");
+    EXPECT_EQ(square->position.latitude, centre.wgs84.latitude);
+    EXPECT_EQ(square->position.longitude, centre.wgs84.longitude);
+    const auto dms = Surveyed::ReadStation("N51 30.000 W000 07.200", error);
+    ASSERT_TRUE(dms) << error;
+    EXPECT_DOUBLE_EQ(dms->position.longitude, -0.12);
+
     EXPECT_FALSE(Surveyed::ReadStation("IO91W", error));
     EXPECT_EQ(error,
-              "\"IO91W\" is not a locator: a locator has 2, 4, 6, 8 or 10 characters, not 5, nor "
-              "is it a latitude and longitude (\"52 -2\")");
+              "\"IO91W\" is not a locator: a locator has 2, 4, 6, 8 or 10 characters, not 5; nor "
+              "is it a grid reference: 'I' is not one of the first letters of the National "
+              "Grid: H, J, N, O, S and T");
+    EXPECT_FALSE(Surveyed::ReadStation("91 0", error));
+    EXPECT_EQ(error,
+              "\"91 0\" is not a locator, a grid reference or a latitude and longitude: '91' is "
+              "beyond 90 degrees: not a latitude");
+    EXPECT_FALSE(Surveyed::ReadStation("JZ 1 1", error));
+    EXPECT_EQ(error, "the grid reference \"JZ 1 1\" has no surveyed answer (outside the grid)");
     EXPECT_FALSE(Surveyed::StationAt({91, 0}));
 }
 

@@ -1,0 +1,57 @@
+#pragma once
+
+// The files quorvane-convert reads and writes: telling whether two are one file, and an output
+// that replaces its file only once it is whole.
+
+#include <cstdint>
+#include <cstdio>
+#include <optional>
+#include <string>
+
+namespace cli {
+
+// What makes a file itself, whatever names lead to it: its device and file number (on
+// Windows, its volume's serial number and its file index).
+struct FileIdentity {
+    std::uint64_t device = 0;
+    std::uint64_t file = 0;
+    friend bool operator==(const FileIdentity&, const FileIdentity&) = default;
+};
+
+// The identity of an open file; none when the system can't tell it.
+[[nodiscard]] std::optional<FileIdentity> IdentityOf(std::FILE* file);
+
+// The identity of the file at `path`; none when there is none.
+[[nodiscard]] std::optional<FileIdentity> IdentityOf(const std::string& path);
+
+// An output written to a temporary file beside its path, which Commit renames into place:
+// an interrupted or failed run leaves the file at the path as it was. The temporary file is
+// removed when the output is destroyed uncommitted, and when the program is interrupted or
+// terminated (SIGINT, SIGTERM) while it is open.
+class ReplacingOutput {
+  public:
+    // Creates the temporary file; none, with `error` saying why, when it can't be.
+    static std::optional<ReplacingOutput> Create(const std::string& path, std::string& error);
+
+    ReplacingOutput(ReplacingOutput&& other) noexcept;
+    ReplacingOutput& operator=(ReplacingOutput&&) = delete;
+    ReplacingOutput(const ReplacingOutput&) = delete;
+    ReplacingOutput& operator=(const ReplacingOutput&) = delete;
+    ~ReplacingOutput();
+
+    [[nodiscard]] std::FILE* File() const noexcept { return file_; }
+
+    // Closes the temporary file and renames it to the path; false, with `error` saying why,
+    // when either fails (the temporary file is then removed).
+    bool Commit(std::string& error);
+
+  private:
+    ReplacingOutput(std::string path, std::string temporary, std::FILE* file) noexcept;
+    void Discard() noexcept;
+
+    std::string path_;
+    std::string temporary_;
+    std::FILE* file_ = nullptr;
+};
+
+}  // namespace cli
