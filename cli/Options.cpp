@@ -124,6 +124,8 @@ struct Texts {
     std::string column;
     std::string delimiter;
     std::string output;
+    bool columnsGiven = false;
+    bool qrbFromGiven = false;
     bool latlon = false;
     bool window = false;
     bool noHeader = false;
@@ -151,13 +153,18 @@ void Describe(CLI::App& app, Command& command, Texts& texts) {
     app.formatter(std::make_shared<HelpFormat>());
     app.footer(std::string(kFooter));
     app.allow_extras();
+    // An option given twice takes the last value, as the user corrected it.
+    app.option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
     app.add_option("--from", options.from,
                    "what the inputs are: grid references (the default),\n"
                    "latitudes and longitudes in any common form, or\n"
                    "locators")
         ->transform(Named(kFromNames, "ngr, latlon or locator"))
         ->type_name("ngr|latlon|locator");
-    app.add_flag("--latlon", texts.latlon, "the same as --from latlon")->disable_flag_override();
+    CLI::Option* const from = app.get_option("--from");
+    app.add_flag("--latlon", texts.latlon, "the same as --from latlon")
+        ->disable_flag_override()
+        ->excludes(from);
     app.add_flag("--window", texts.window,
                  "add the window's answer after the true one:\n"
                  "window_code ... window_locator, locator_differs")
@@ -198,6 +205,7 @@ void Describe(CLI::App& app, Command& command, Texts& texts) {
                    "read FILE (\"-\": standard input); may be repeated,\n"
                    "the files read in order")
         ->allow_extra_args(false)
+        ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll)
         ->type_name("FILE");
     app.add_option("--output", texts.output,
                    "write to FILE, through a temporary file beside it\n"
@@ -253,14 +261,14 @@ Command Checked(Command command, const Texts& texts) {
     if (!command.inputs.empty() && !command.files.empty())
         return UsageError("give the inputs as arguments or with --input, not both");
 
-    if (!texts.qrbFrom.empty()) {
+    if (texts.qrbFromGiven) {
         std::string why;
         options.qrbFrom = Surveyed::ReadStation(texts.qrbFrom, why);
         if (!options.qrbFrom)
             return UsageError("option --qrb-from: " + Printable(why));
     }
 
-    if (!texts.columns.empty()) {
+    if (texts.columnsGiven) {
         for (const std::string_view name : SplitAtCommas(texts.columns)) {
             const Column* column = FindColumn(name);
             if (!column)
@@ -359,6 +367,8 @@ Command ParseArguments(std::span<const char* const> arguments) {
         command.action = Action::kVersion;
         return command;
     }
+    texts.columnsGiven = app.count("--columns") > 0;
+    texts.qrbFromGiven = app.count("--qrb-from") > 0;
     // What CLI11 took for no option of its own, in order: the inputs, and unknown options.
     for (std::string& argument : app.remaining()) {
         if (argument.starts_with('-') && !IsInputLike(argument))

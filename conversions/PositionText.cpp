@@ -194,7 +194,8 @@ Tokens Tokenize(std::string_view text, std::size_t coordinates) {
             return fail(Fault::kNotACoordinate, token.text);
         token.blankBefore = blank;
         tokens.items[tokens.size++] = token;
-        blank = false;
+        // A comma separates as a blank does.
+        blank = token.kind == Kind::kComma;
     }
     return tokens;
 }
@@ -206,11 +207,17 @@ std::string_view Span(std::span<const Token> tokens) noexcept {
     return {first, static_cast<std::size_t>(end - first)};
 }
 
-// Whether `letter`, followed by `next`, starts the coordinate of `next` rather than ending the
-// one before it: a letter with a blank before it and none after ("52.2 N0.1"); any other
-// ends the one before ("52.2N 0.1", "52.2 N 0.1", "52.2N0.1").
-bool StartsCoordinate(const Token& letter, const Token& next) noexcept {
-    return letter.kind == Kind::kLetter && letter.blankBefore && !next.blankBefore;
+// Which coordinate a hemisphere letter between two goes with: the number it touches, before
+// it ("52.2N 0.1", "52.2N0.1") or else after it ("52.2 N0.1"); with blanks on both sides,
+// either, the one before preferred ("52.2 N 0.1").
+enum class Binding : std::uint8_t { kBefore, kAfter, kEither };
+
+Binding BindingOf(std::span<const Token> tokens, std::size_t i) noexcept {
+    if (!tokens[i].blankBefore && i > 0)
+        return Binding::kBefore;
+    if (i + 1 < tokens.size() && !tokens[i + 1].blankBefore)
+        return Binding::kAfter;
+    return Binding::kEither;
 }
 
 // One coordinate as parsed: its parts in order and its letter, or the index of the token
@@ -427,30 +434,37 @@ Reading ReadPosition(std::string_view text) noexcept {
     // the cuts that don't, the one that makes sense furthest into the text names the fault.
     const std::size_t firstCut = commas == 1 ? comma : 1;
     const std::size_t lastCut = commas == 1 ? comma : all.size() - 1;
-    // Every cut that makes two coordinates, and whether its letters go with what they touch.
+    // Every cut that makes two coordinates where its letters go with what they touch, and
+    // whether it is the one preferred.
     struct Cut {
         Coordinate first, second;
-        bool agrees = false;
+        bool preferred = false;
     };
     std::array<Cut, kMaxTokens> cuts{};
     std::size_t found = 0;
-    std::size_t agreeing = 0;
+    std::size_t preferred = 0;
     std::optional<std::size_t> furthest;
     std::string_view culprit;
     for (std::size_t cut = firstCut; cut <= lastCut; ++cut) {
+        const std::size_t next = cut + commas;  // the first token of the second coordinate
+        const auto letterAt = [&](std::size_t i) {
+            return i < all.size() && all[i].kind == Kind::kLetter;
+        };
+        if ((letterAt(cut - 1) && BindingOf(all, cut - 1) == Binding::kAfter) ||
+            (letterAt(next) && BindingOf(all, next) == Binding::kBefore)) {
+            continue;
+        }
         const std::span<const Token> head = all.first(cut);
-        const std::span<const Token> tail = all.subspan(cut + commas);
+        const std::span<const Token> tail = all.subspan(next);
         const Coordinate first = ParseCoordinate(head);
         const Coordinate second = first.ok ? ParseCoordinate(tail) : Coordinate{};
         if (first.ok && second.ok) {
-            const bool agrees = !StartsCoordinate(head.back(), tail.front()) &&
-                                (tail.size() < 2 || tail.front().kind != Kind::kLetter ||
-                                 StartsCoordinate(tail[0], tail[1]));
-            cuts[found++] = {first, second, agrees};
-            agreeing += agrees ? 1U : 0U;
+            const bool best = !letterAt(next) || BindingOf(all, next) != Binding::kEither;
+            cuts[found++] = {first, second, best};
+            preferred += best ? 1U : 0U;
             continue;
         }
-        const std::size_t reached = first.ok ? cut + commas + second.failedAt : first.failedAt;
+        const std::size_t reached = first.ok ? next + second.failedAt : first.failedAt;
         if (!furthest || reached > *furthest) {
             furthest = reached;
             // The part that doesn't fit, or the coordinate that lacks its end.
@@ -460,12 +474,12 @@ Reading ReadPosition(std::string_view text) noexcept {
         }
     }
     if (found == 0)
-        return Refused(Fault::kNotACoordinate, culprit);
-    if (found > 1 && agreeing != 1)
+        return Refused(Fault::kNotACoordinate, culprit.empty() ? text : culprit);
+    if (found > 1 && preferred != 1)
         return Refused(Fault::kAmbiguous, text);
     const auto chosen =
         std::find_if(cuts.begin(), cuts.begin() + static_cast<std::ptrdiff_t>(found),
-                     [&](const Cut& c) { return found == 1 || c.agrees; });
+                     [&](const Cut& c) { return found == 1 || c.preferred; });
     return Combine(chosen->first, chosen->second);
 }
 

@@ -23,9 +23,10 @@
 // comes second. So the latitude comes first unless both coordinates carry letters, which then
 // decide ("0°06'04"W 52°12'03"N"). The two coordinates are separated by a comma (blanks
 // around it allowed) or by blanks; one that ends in a mark or a letter needs no blank
-// ("52.2N0.1W"). A letter between two numbers goes with the one it touches: the next one
-// when a blank stands before the letter and none after ("52.2 N0.1"), else the one before
-// ("52.2N 0.1", "52.2 N 0.1").
+// ("52.2N0.1W"). A letter between two numbers goes with the one it touches: the one before
+// it ("52.2N 0.1", "52.2N0.1", so "N52.2W0.1" is refused), or else the one after it
+// ("52.2 N0.1"); with blanks on both sides, the one that makes a position, the one before
+// when both do ("52.2 N 0.1").
 //
 // APRS writes a position in one fixed shape, which is read as well: ddmm.mmN, any one
 // character (the symbol table: "/", "\", or an overlay letter or digit), dddmm.mmW, and

@@ -20,8 +20,10 @@ std::string Escaped(std::string_view text, Append append) {
 std::string Text(std::string_view t) {
     return Escaped(t, cli::AppendTextField);
 }
-std::string Csv(std::string_view t) {
-    return Escaped(t, cli::AppendCsvField);
+std::string Csv(std::string_view t, char delimiter = ',') {
+    return Escaped(t, [=](std::string_view text, std::string& out) {
+        cli::AppendCsvField(text, out, delimiter);
+    });
 }
 std::string Json(std::string_view t) {
     return Escaped(t, cli::AppendJsonString);
@@ -52,6 +54,8 @@ TEST(Escaping, CsvQuotesFieldsThatNeedIt) {
     EXPECT_EQ(Csv("a\rb"), "<\"a\rb\"");
     EXPECT_EQ(Csv("a\nb"), "<\"a\nb\"");
     EXPECT_EQ(Csv("tab\there"), "<tab\there");  // a tab needs no quotes
+    EXPECT_EQ(Csv("a;b,c", ';'), "<\"a;b,c\"");  // a table's own delimiter does
+    EXPECT_EQ(Csv("a,b", ';'), "<a,b");
 }
 
 TEST(Escaping, JsonEscapesQuotesBackslashAndEveryControlCharacter) {

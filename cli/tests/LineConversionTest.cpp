@@ -24,11 +24,20 @@ Converted Convert(std::string_view line, Options options = {}) {
     return {ok, out};
 }
 
-Options LatLon(Format format = Format::kText) {
+// The window's answer, in the columns of the first versions: input, code, status, latitude,
+// longitude, locator, now named window_*.
+Options Window(Format format = Format::kText, cli::From from = cli::From::kGridReference) {
     Options options;
-    options.from = cli::From::kLatLon;
+    options.columns.assign(cli::kColumns.begin(), cli::kColumns.begin() + 1);
+    options.columns.insert(options.columns.end(), cli::kWindowColumns.begin(),
+                           cli::kWindowColumns.end() - 1);
     options.format = format;
+    options.from = from;
     return options;
+}
+
+Options LatLon(Format format = Format::kText) {
+    return Window(format, cli::From::kLatLon);
 }
 
 TEST(TrimInput, RemovesOneTrailingReturnThenSurroundingBlanks) {
@@ -39,7 +48,8 @@ TEST(TrimInput, RemovesOneTrailingReturnThenSurroundingBlanks) {
     EXPECT_EQ(TrimInput("SU 12345"), "SU 12345");
     EXPECT_EQ(TrimInput(" \r"), "");
     EXPECT_EQ(TrimInput(""), "");
-    EXPECT_EQ(TrimInput("\v\fx"), "\v\fx");  // only spaces and tabs are blanks
+    EXPECT_EQ(TrimInput("\v\fx"), "\v\fx");  // not blanks
+    EXPECT_EQ(TrimInput("\uFEFFTQ300800\u00A0\r"), "TQ300800");  // pasted ones are
 }
 
 // Feeds `line` in pieces cut at random places, the start cut down between pieces as the
@@ -52,7 +62,7 @@ cli::Input FedInPieces(std::string_view line, std::size_t limit, std::string& pa
         partial += line.substr(0, piece);
         line.remove_prefix(piece);
         cli::CompactPartialLine(partial, limit);
-        EXPECT_LE(partial.size(), limit + 1);
+        EXPECT_LE(partial.size(), limit + 8);
     }
     return cli::TrimLine(partial, limit);
 }
@@ -60,13 +70,14 @@ cli::Input FedInPieces(std::string_view line, std::size_t limit, std::string& pa
 TEST(TrimLine, LinesInPiecesGiveWhatTheWholeLineGives) {
     std::mt19937 rng(5);
     constexpr std::size_t kLimit = 16;
-    // Few kinds of bytes, so that blanks and carriage returns meet in every order.
-    const std::string alphabet = "  \t\t\r\rab";
+    // Few kinds of characters, so that blanks of one and more bytes, carriage returns and
+    // text meet in every order, and across the limit.
+    const std::string_view alphabet[] = {" ", "\t", "\r", "\r", "a", "b", "\u00A0", "\u202F", "\u00E9"};
     std::string partial;
     for (int round = 0; round < 20000; ++round) {
-        std::string line(std::uniform_int_distribution<std::size_t>(0, 40)(rng), ' ');
-        for (char& c : line)
-            c = alphabet[std::uniform_int_distribution<std::size_t>(0, 7)(rng)];
+        std::string line;
+        for (std::size_t n = std::uniform_int_distribution<std::size_t>(0, 30)(rng); n > 0; --n)
+            line += alphabet[std::uniform_int_distribution<std::size_t>(0, 8)(rng)];
         const cli::Input whole = cli::TrimLine(line, kLimit);
         const cli::Input pieces = FedInPieces(line, kLimit, partial, rng);
         ASSERT_EQ(pieces.text, whole.text) << '"' << line << '"';
@@ -94,28 +105,50 @@ TEST(TrimLine, KeepsOnlyTheLimitOfAHugeLine) {
     EXPECT_EQ(input.text, std::string(kLimit, 'x'));
 }
 
-TEST(ConvertLine, GridReferencesInEveryFormat) {
-    EXPECT_EQ(Convert("TQ300800").line, "TQ300800\t0\tok\t51.503071\t-0.127238\tIO91WM\n");
-    EXPECT_EQ(Convert("SU 12345").line, "SU 12345\t3\tbad digit\t\t\t\n");
-    Options csv;
-    csv.format = Format::kCsv;
+// The window's answer, bit for bit what it has always been.
+TEST(ConvertLine, TheWindowsAnswerInEveryFormat) {
+    EXPECT_EQ(Convert("TQ300800", Window()).line,
+              "TQ300800\t0\tok\t51.503071\t-0.127238\tIO91WM\n");
+    EXPECT_EQ(Convert("SU 12345", Window()).line, "SU 12345\t3\tbad digit\t\t\t\n");
+    Options csv = Window(Format::kCsv);
     csv.decimals = 3;
     EXPECT_EQ(Convert("  SU000500\r", csv).line, "SU000500,0,ok,51.248,-2.000,IO91AF\r\n");
     EXPECT_EQ(Convert("SI123456", csv).line, "SI123456,2,bad grid letter,,,\r\n");
-    Options json;
-    json.format = Format::kJson;
+    Options json = Window(Format::kJson);
     json.decimals = 0;
     EXPECT_EQ(Convert("NN166712", json).line,
-              "{\"input\":\"NN166712\",\"code\":0,\"status\":\"ok\",\"latitude\":57,"
-              "\"longitude\":-5,\"locator\":\"IO76LT\"}\n");
+              "{\"input\":\"NN166712\",\"window_code\":0,\"window_status\":\"ok\","
+              "\"window_latitude\":57,\"window_longitude\":-5,\"window_locator\":\"IO76LT\"}\n");
     EXPECT_EQ(Convert("SU1234567", json).line,
-              "{\"input\":\"SU1234567\",\"code\":1,\"status\":\"wrong length\",\"latitude\":null,"
-              "\"longitude\":null,\"locator\":null}\n");
+              "{\"input\":\"SU1234567\",\"window_code\":1,\"window_status\":\"wrong length\","
+              "\"window_latitude\":null,\"window_longitude\":null,\"window_locator\":null}\n");
 }
 
-TEST(ConvertLine, ReportsSuccessOnlyForConvertedInputs) {
-    EXPECT_TRUE(Convert("sk123456").ok);
-    EXPECT_FALSE(Convert("HU123456").ok);
+// The true answer by default: every reference the Ordnance Survey's reading takes, with a
+// status that names what is wrong with the others.
+TEST(ConvertLine, TheTrueAnswerByDefault) {
+    struct Case {
+        const char* input;
+        const char* line;
+    };
+    const Case cases[] = {
+        {"NC477501", "NC477501\tok\t58.413105\t-4.607862\tIO78QJ\n"},
+        {"TQ 300 800", "TQ 300 800\tok\t51.504430\t-0.127590\tIO91WM\n"},
+        {"TQ3000080000", "TQ3000080000\tok\t51.503997\t-0.128322\tIO91WM\n"},
+        {"TQ38", "TQ38\tok\t51.547752\t-0.054417\tIO91XN\n"},
+        {"HU474414", "HU474414\tok\t60.154794\t-1.147128\tIP90KD\n"},
+        {"216667,771283", "216667,771283\tok\t56.796842\t-5.003663\tIO76LT\n"},
+        {"\u00A0TQ300800\u200B", "TQ300800\tok\t51.504430\t-0.127590\tIO91WM\n"},
+        {"SU12345",
+         "SU12345\tbad grid reference: '12345' has 5 digits, which do not split into easting and "
+         "northing: a grid reference has 0, 2, 4, 6, 8 or 10\t\t\t\n"},
+        {"TE123456", "TE123456\toutside the grid\t\t\t\n"},
+    };
+    for (const Case& c : cases) {
+        const Converted converted = Convert(c.input);
+        EXPECT_EQ(converted.line, c.line);
+        EXPECT_EQ(converted.ok, converted.line.find("\tok\t") != std::string::npos) << c.input;
+    }
     EXPECT_FALSE(Convert("").ok);
     EXPECT_TRUE(Convert("52 -2", LatLon()).ok);
     EXPECT_FALSE(Convert("52", LatLon()).ok);
@@ -123,7 +156,7 @@ TEST(ConvertLine, ReportsSuccessOnlyForConvertedInputs) {
 
 TEST(ConvertLine, LatLonPairsAndTheirSeparators) {
     for (const char* input : {"52 -2", "52,-2", "52, -2", "52 ,-2", "52\t-2", "52   -2",
-                              " 52.0 , -2.000 \r", "+52 -2e0"}) {
+                              " 52.0 , -2.000 \r", "+52 -2.", "52N 2W", "52\u00B0 -2\u00B0"}) {
         const Converted c = Convert(input, LatLon(Format::kCsv));
         EXPECT_TRUE(c.ok) << input;
         EXPECT_NE(c.line.find(",0,ok,52.000000,-2.000000,IO92AA\r\n"), std::string::npos) << c.line;
@@ -144,7 +177,7 @@ TEST(ConvertLine, LatLonOnTheLocatorEdges) {
     EXPECT_EQ(locator("52 -2.0000000000001"), "IO82XA\n");
 }
 
-TEST(ConvertLine, LatLonThatIsNotTwoNumbersInRangeIsABadNumber) {
+TEST(ConvertLine, LatLonThatIsNotAPositionIsABadNumber) {
     for (const char* input : {"",
                               "52",
                               "52 ",
@@ -159,7 +192,6 @@ TEST(ConvertLine, LatLonThatIsNotTwoNumbersInRangeIsABadNumber) {
                               "-90.0000001 0",
                               "0 180.0000001",
                               "0 -180.0000001",
-                              "1e3 0",
                               "nan 0",
                               "inf 0",
                               "0x10 0",
@@ -181,61 +213,36 @@ TEST(ConvertLine, DecimalsAreRoundedWithAPoint) {
               "0.1 0.2\t0\tok\t0.100000000000000\t0.200000000000000\tJJ00CC\n");
 }
 
-TEST(ConvertLine, TruncatedInputIsTooLongForEitherRoad) {
+TEST(ConvertLine, TruncatedInputIsTooLongForEveryKind) {
     std::string out;
-    EXPECT_FALSE(cli::ConvertInput("TQ300800", true, Options{}, out));
+    EXPECT_FALSE(cli::ConvertInput("TQ300800", true, Window(), out));
     EXPECT_EQ(out, "TQ300800\t1\twrong length\t\t\t\n");
     out.clear();
     EXPECT_FALSE(cli::ConvertInput("52 -2", true, LatLon(), out));
     EXPECT_EQ(out, "52 -2\t4\tbad number\t\t\t\n");
+    out.clear();
+    EXPECT_FALSE(cli::ConvertInput("IO91WM", true, Options{}, out));
+    EXPECT_EQ(out, "IO91WM\ttoo long: over 64 KiB\t\t\t\n");
 }
 
-Options Surveyed(Format format = Format::kCsv) {
-    Options options;
-    options.surveyed = true;
-    options.format = format;
-    options.decimals = 3;
-    return options;
+// The window's answer beside the true one: the two locators agree in central London and
+// differ where the approximation's 100-odd metres cross a locator square's edge; a reference
+// only the true answer reads has nothing to compare.
+TEST(ConvertLine, TheWindowsAnswerBesideTheTrueOne) {
+    const cli::Command command = cli::ParseArguments(std::vector<const char*>{
+        "--window", "--format", "csv", "--decimals", "3"});
+    ASSERT_EQ(command.action, cli::Action::kConvert) << command.error;
+    EXPECT_EQ(Convert("TQ300800", command.options).line,
+              "TQ300800,ok,51.504,-0.128,IO91WM,0,ok,51.503,-0.127,IO91WM,no\r\n");
+    EXPECT_EQ(Convert("SU000500", command.options).line,
+              "SU000500,ok,51.250,-2.001,IO81XF,0,ok,51.248,-2.000,IO91AF,yes\r\n");
+    EXPECT_EQ(Convert("HU474414", command.options).line,
+              "HU474414,ok,60.155,-1.147,IP90KD,2,bad grid letter,,,,\r\n");
 }
 
-TEST(ConvertLine, SurveyedColumnsFollowTheWindowsAnswer) {
-    // The two locators agree in central London and differ where the approximation's 100-odd
-    // metres cross a locator square's edge.
-    EXPECT_EQ(Convert("TQ300800", Surveyed()).line,
-              "TQ300800,0,ok,51.503,-0.127,IO91WM,51.504,-0.128,IO91WM,no\r\n");
-    EXPECT_EQ(Convert("SU000500", Surveyed()).line,
-              "SU000500,0,ok,51.248,-2.000,IO91AF,51.250,-2.001,IO81XF,yes\r\n");
-    EXPECT_EQ(Convert("SU000500", Surveyed(Format::kText)).line,
-              "SU000500\t0\tok\t51.248\t-2.000\tIO91AF\t51.250\t-2.001\tIO81XF\tyes\n");
-}
-
-TEST(ConvertLine, SurveyedAnswerForWhatTheWindowRejects) {
-    // Shetland and Orkney: the window's bad grid letter, and a failure for the exit status,
-    // but a surveyed answer; nothing to compare its locator with.
-    const Converted shetland = Convert("HU474414", Surveyed(Format::kJson));
-    EXPECT_FALSE(shetland.ok);
-    EXPECT_EQ(shetland.line,
-              "{\"input\":\"HU474414\",\"code\":2,\"status\":\"bad grid letter\","
-              "\"latitude\":null,\"longitude\":null,\"locator\":null,"
-              "\"surveyed_latitude\":60.155,\"surveyed_longitude\":-1.147,"
-              "\"surveyed_locator\":\"IP90KD\",\"locator_differs\":null}\n");
-    EXPECT_FALSE(Convert("ov123456", Surveyed()).ok);
-    EXPECT_NE(Convert("ov123456", Surveyed()).line.find(",IO94UT,\r\n"), std::string::npos);
-
-    // What neither conversion reads has every answer column empty.
-    for (const char* input : {"SU12345", "SU 12345", "SI123456", "", "TQ300800TQ300800"}) {
-        const Converted c = Convert(input, Surveyed(Format::kText));
-        EXPECT_FALSE(c.ok) << input;
-        EXPECT_TRUE(c.line.ends_with("\t\t\t\t\t\t\t\n")) << c.line;
-    }
-    std::string out;
-    EXPECT_FALSE(cli::ConvertInput("TQ300800", true, Surveyed(), out));
-    EXPECT_EQ(out, "TQ300800,1,wrong length,,,,,,,\r\n");
-}
-
-// Every column for each kind of input, from a station: the surveyed columns are empty unless
-// the input's position is known (and the grid's unless it lies in OSTN15's grid), the way
-// from the station is measured from the position whatever the grid.
+// Every column for each kind of input, from a station: the true answer's columns are empty
+// unless the input's position is known (and the grid's unless it lies in OSTN15's grid), the
+// way from the station is measured from the position whatever the grid.
 TEST(ConvertLine, EveryColumnOfEachKindOfInput) {
     struct Case {
         std::vector<const char*> arguments;
@@ -256,16 +263,21 @@ TEST(ConvertLine, EveryColumnOfEachKindOfInput) {
          "HU474414,2,bad grid letter,,,,60.1548,-1.1471,IP90KD,,ok,447450.000,1141450.000,"
          "HU474414,HU44,962,963.389,356.6"},
         {{}, "TE123456", "TE123456,0,ok,53.6553,5.7584,JO23VP,,,,,outside the grid,,,,,,,"},
-        {{}, "II1234", "II1234,1,wrong length,,,,,,,,bad grid reference,,,,,,,"},
+        {{},
+         "II1234",
+         "II1234,1,wrong length,,,,,,,,\"bad grid reference: 'I' is not one of the first "
+         "letters of the National Grid: H, J, N, O, S and T\",,,,,,,"},
         {{"--latlon"},
          "56.7969 -5.0036",
          "56.7969 -5.0036,0,ok,56.7969,-5.0036,IO76LT,56.7969,-5.0036,IO76LT,no,ok,216671.111,"
          "771289.239,NN166712,NN17,670,667.777,333.5"},
         {{"--latlon"},
          "48.8584, 2.2945",
-         "\"48.8584, 2.2945\",0,ok,48.8584,2.2945,JN18DU,48.8584,2.2945,JN18DU,no,"
-         "outside the grid,,,,,343,342.823,148.8"},
-        {{"--latlon"}, "91 0", "91 0,4,bad number,,,,,,,,bad number,,,,,,,"},
+         "\"48.8584, 2.2945\",0,ok,48.8584,2.2945,JN18DU,48.8584,2.2945,JN18DU,no,ok,,,,,343,"
+         "342.823,148.8"},
+        {{"--latlon"},
+         "91 0",
+         "91 0,4,bad number,,,,,,,,bad position: '91' is beyond 90 degrees: not a latitude,,,,,,,"},
         {{"--from", "locator"},
          "io76lt",
          "io76lt,0,ok,56.8125,-5.0417,IO76LT,56.8125,-5.0417,IO76LT,no,ok,214424.442,"
@@ -274,12 +286,14 @@ TEST(ConvertLine, EveryColumnOfEachKindOfInput) {
          "IO91",
          "IO91,0,ok,51.5000,-1.0000,IO91,51.5000,-1.0000,IO91MM,no,ok,469509.196,178369.366,"
          "SU695783,SU67,61,60.790,268.2"},
-        {{"--from", "locator"}, "SS00", "SS00,5,bad locator,,,,,,,,bad locator,,,,,,,"},
+        {{"--from", "locator"},
+         "SS00",
+         "SS00,5,bad locator,,,,,,,,\"bad locator: \"\"SS00\"\" is not a locator: character 1, "
+         "\"\"S\"\", is not a field letter (A to R)\",,,,,,,"},
         // The contest rules' worked example, and a bearing that rounds to north.
         {{"--from", "locator", "--qrb-from", "JO55WW"},
          "JO65FR",
-         "JO65FR,0,ok,55.7292,12.4583,JO65FR,55.7292,12.4583,JO65FR,no,outside the grid,,,,,44,"
-         "43.291,122.2"},
+         "JO65FR,0,ok,55.7292,12.4583,JO65FR,55.7292,12.4583,JO65FR,no,ok,,,,,44,43.291,122.2"},
         {{"--from", "locator", "--qrb-from", "51.5208 -0.1249"},
          "IO91WX",
          "IO91WX,0,ok,51.9792,-0.1250,IO91WX,51.9792,-0.1250,IO91WX,no,ok,528872.739,"
@@ -294,8 +308,8 @@ TEST(ConvertLine, EveryColumnOfEachKindOfInput) {
             "--qrb-from",
             "IO91WM",
             "--columns",
-            "input,code,status,latitude,longitude,locator,surveyed_latitude,surveyed_longitude,"
-            "surveyed_locator,locator_differs,surveyed_status,easting,northing,ngr,wab,qrb_km,"
+            "input,window_code,window_status,window_latitude,window_longitude,window_locator,"
+            "latitude,longitude,locator,locator_differs,status,easting,northing,ngr,wab,qrb_km,"
             "distance_km,bearing"};
         arguments.insert(arguments.end(), c.arguments.begin(), c.arguments.end());
         const cli::Command command = cli::ParseArguments(arguments);
@@ -306,7 +320,7 @@ TEST(ConvertLine, EveryColumnOfEachKindOfInput) {
 
 TEST(ConvertLine, GridReferenceDigitsAndLocatorLengths) {
     Options options;
-    options.columns = {cli::kColumns[13], cli::kColumns[8]};  // ngr, surveyed_locator
+    options.columns = {cli::kColumns[13], cli::kColumns[4]};  // ngr, locator
     const std::pair<int, const char*> cases[] = {
         {0, "NN\tIO\n"},
         {4, "NN1671\tIO76\n"},
@@ -325,11 +339,10 @@ TEST(ConvertLine, AnyBytesGiveExactlyOneLine) {
     std::uniform_int_distribution<int> length(0, 30);
     for (const Format format : {Format::kText, Format::kCsv, Format::kJson}) {
         for (const int road : {0, 1, 2}) {
-            Options options;
+            Options options = road == 2 ? Window(format) : Options{};
             options.format = format;
             if (road == 1)
                 options.from = cli::From::kLatLon;
-            options.surveyed = road == 2;
             for (int round = 0; round < 2000; ++round) {
                 std::string input(static_cast<std::size_t>(length(rng)), '\0');
                 for (char& c : input) {

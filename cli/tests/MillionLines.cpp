@@ -58,11 +58,11 @@ class Lines {
             line.bytes =
                 std::string(kBefore[Below(4)]) + reference.data() + kAfter[Below(4)].data();
             line.expected =
-                R"({"input":")" + std::string(reference.data()) + R"(","code":0,"status":"ok",)";
+                R"({"input":")" + std::string(reference.data()) + R"(","status":"ok",)";
         } else if (kind < kReferencePercent + kBlankPercent) {
             constexpr std::array<std::string_view, 4> kBlank = {"", "\r", " \t ", "\t\r"};
             line.bytes = kBlank[Below(4)];
-            line.expected = R"({"input":"","code":1,)";
+            line.expected = R"({"input":"","status":"bad grid reference: )";
         } else {
             line.bytes = Marker(number) + Garbage(Below(kGarbageMax + 1));
             line.expected = R"({"input":")" + Marker(number);

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "cli/LineConversion.hpp"
+#include "cli/TableConversion.hpp"
 
 namespace {
 
@@ -61,11 +62,12 @@ std::string LineByLine(std::string_view input, const Options& options = {}) {
 TEST(ConvertStream, LinesAndTheirEnds) {
     EXPECT_EQ(ConvertAll("").output, "");
     EXPECT_TRUE(ConvertAll("").result.allConverted);
-    EXPECT_EQ(ConvertAll("\n\n").output, "\t1\twrong length\t\t\t\n\t1\twrong length\t\t\t\n");
+    const std::string empty = "\tbad grid reference: no grid reference, nor easting and northing\t\t\t\n";
+    EXPECT_EQ(ConvertAll("\n\n").output, empty + empty);
     EXPECT_EQ(ConvertAll("TQ300800").output, LineByLine("TQ300800"));  // no final line feed
     EXPECT_EQ(ConvertAll("TQ300800\r\nSV000000\r\n").output, LineByLine("TQ300800\nSV000000"));
-    EXPECT_TRUE(ConvertAll("TQ300800\nSV000000\n").result.allConverted);
-    EXPECT_FALSE(ConvertAll("TQ300800\nSV00000\nSV000000\n").result.allConverted);
+    EXPECT_TRUE(ConvertAll("TQ300800\nSV500500\n").result.allConverted);
+    EXPECT_FALSE(ConvertAll("TQ300800\nSV00000\nSV500500\n").result.allConverted);
 }
 
 TEST(ConvertStream, ManyBlocksKeepTheirOrder) {
@@ -98,19 +100,73 @@ TEST(ConvertStream, LinesLongerThanTheBufferStillGiveOneLineEach) {
     const std::string input = blanks + "TQ300800" + blanks + "\r\n" + huge + "\nSV000000\n" + "\t" +
                               blanks + "52 -2" + blanks;
     const Converted run = ConvertAll(input);
+    const std::string tooLong = "\ttoo long: over 64 KiB\t\t\t\n";
     EXPECT_EQ(run.output, LineByLine("TQ300800") + std::string(cli::kMaxLineBytes, 'x') +
-                              "\t1\twrong length\t\t\t\n" + LineByLine("SV000000") +
-                              "52 -2\t1\twrong length\t\t\t\n");
+                              tooLong + LineByLine("SV000000") + LineByLine("52 -2"));
 
     Options latlon;
     latlon.from = cli::From::kLatLon;
     const Converted pairs = ConvertAll(blanks + "52 -2" + blanks + "\n" + huge, latlon);
-    EXPECT_EQ(pairs.output, LineByLine("52 -2", latlon) + std::string(cli::kMaxLineBytes, 'x') +
-                                "\t4\tbad number\t\t\t\n");
+    EXPECT_EQ(pairs.output,
+              LineByLine("52 -2", latlon) + std::string(cli::kMaxLineBytes, 'x') + tooLong);
 
     // However the line arrives: here whole in one read.
     EXPECT_EQ(ConvertAll(std::string(100'000, 'x') + "\n").output,
-              std::string(cli::kMaxLineBytes, 'x') + "\t1\twrong length\t\t\t\n");
+              std::string(cli::kMaxLineBytes, 'x') + tooLong);
+}
+
+// Tables: every field kept, the answers after them, the header extended without clashes; a
+// later table must match the first.
+TEST(ConvertTable, KeepsEveryFieldAndAppendsTheAnswers) {
+    const auto convert = [](std::vector<const char*> arguments,
+                            std::vector<std::string_view> tables) {
+        const cli::Command command = cli::ParseArguments(arguments);
+        EXPECT_EQ(command.action, cli::Action::kConvert) << command.error;
+        cli::TableConversion conversion(command.options);
+        const File out = WithContent("");
+        Converted run;
+        for (const std::string_view table : tables) {
+            const File in = WithContent(table);
+            const cli::StreamResult result = cli::ConvertTable(in.get(), "t.csv", out.get(), conversion);
+            run.result.allConverted = run.result.allConverted && result.allConverted;
+            run.result.error += result.error;
+        }
+        run.output = ReadAll(out.get());
+        return run;
+    };
+    const std::string_view summits =
+        "\xEF\xBB\xBFsummit;\"name\";status;ref\r\n"
+        "G/NS-001;\"Ben \"\"Nevis\"\"; Lochaber\";x;NN 166 712\r\n"
+        "G/NS-008;\"Ben\r\nHope\";y\r\n";
+    Converted run = convert({"--column", "REF", "--window", "--columns", "status,locator,locator_differs"},
+                            {summits});
+    EXPECT_EQ(run.output,
+              "\xEF\xBB\xBFsummit;\"name\";status;ref;status_2;locator;locator_differs\r\n"
+              "G/NS-001;\"Ben \"\"Nevis\"\"; Lochaber\";x;NN 166 712;ok;IO76LT;\r\n"
+              "G/NS-008;\"Ben\r\nHope\";y;;bad grid reference: no grid reference, nor easting "
+              "and northing;;\r\n");
+    EXPECT_FALSE(run.result.allConverted);
+
+    run = convert({"--column", "2", "--no-header", "--format", "json", "--columns", "locator"},
+                  {"a,NC477501,c,d\nb\n"});
+    EXPECT_EQ(run.output,
+              "{\"1\":\"a\",\"2\":\"NC477501\",\"3\":\"c\",\"4\":\"d\",\"locator\":\"IO78QJ\"}\n"
+              "{\"1\":\"b\",\"locator\":null}\n");
+
+    run = convert({"--latlon", "--column", "lat,lon", "--format", "csv"},
+                  {"lat\tlon\n52\u00B012'N\t0,5W\n", "lat\tlon\n"});
+    EXPECT_EQ(run.output,
+              "lat,lon,status,latitude,longitude,locator\r\n"
+              "52\u00B012'N,\"0,5W\",ok,52.200000,-0.500000,IO92SE\r\n");
+    EXPECT_EQ(run.result.error, "");
+    EXPECT_EQ(convert({"--column", "a"}, {"a,b\n", "a;b\n"}).result.error,
+              "t.csv: its delimiter is not the first table's");
+    EXPECT_EQ(convert({"--column", "a"}, {"a,b\n", "a,c\n"}).result.error,
+              "t.csv: its header is not the first table's");
+    EXPECT_EQ(convert({"--column", "ngr"}, {"a,b\n"}).result.error,
+              "t.csv: --column 'ngr' names no column of its header (a, b)");
+    EXPECT_EQ(convert({"--column", "3"}, {"a,b\n"}).result.error,
+              "t.csv: --column 3: the header has 2 columns");
 }
 
 TEST(ConvertStream, ReadErrorsAreReported) {

@@ -36,6 +36,8 @@ TEST(PositionText, ReadsTheWaysPeopleWritePositions) {
         {"-0.1W 52.2N", 52.2, -0.1},  // the letters decide; the sign agrees with W
         {"52.2N -0.1", 52.2, -0.1},   // a letter goes with the number it touches
         {"52.2 N 0.1 W", 52.2, -0.1},
+        {"52.2 N 0.1", 52.2, 0.1},
+        {"52.2N,0.1W", 52.2, -0.1},
         {"+52.2 \u22120.1", 52.2, -0.1},
         {".5 -.5", 0.5, -0.5},
         {"52.2\u00B0 -0.1\u00B0", 52.2, -0.1},
@@ -114,6 +116,8 @@ TEST(PositionText, RefusesWithTheFaultAndThePartAtFault) {
         {"52 +0.1W", Fault::kSignAndLetter, "+0.1W"},
         {"52N 0.1S", Fault::kTwoLatitudes, "0.1S"},
         {"52.2 N0.1", Fault::kTwoLatitudes, "N0.1"},  // the letter goes with the number it touches
+        {"N52.2W0.1", Fault::kNotACoordinate, "W"},
+        {"1e3 0", Fault::kNotACoordinate, "3 0"},
         {"0.1W 52.2", Fault::kTwoLongitudes, "52.2"},
         {"0.1E 52.2W", Fault::kTwoLongitudes, "52.2W"},
         {"90.0000001 0", Fault::kLatitudeRange, "90.0000001"},
