@@ -215,7 +215,7 @@ enum class Binding : std::uint8_t { kBefore, kAfter, kEither };
 Binding BindingOf(std::span<const Token> tokens, std::size_t i) noexcept {
     if (!tokens[i].blankBefore && i > 0)
         return Binding::kBefore;
-    if (i + 1 < tokens.size() && !tokens[i + 1].blankBefore)
+    if (i + 1 < tokens.size() && tokens[i + 1].kind == Kind::kNumber && !tokens[i + 1].blankBefore)
         return Binding::kAfter;
     return Binding::kEither;
 }

@@ -1,21 +1,22 @@
 // quorvane-convert's line handling on arbitrary bytes, read as lines, for each kind of input
 // (grid references, latitude and longitude pairs, locators) in every format.
 //
-// With the window's six columns: each line gives exactly one output line, which reads back
-// under the format's own rules into the right number of cells; the output is valid UTF-8;
-// the input cell is the line after the documented trimming, with each malformed byte as
-// U+FFFD; the cells agree with the conversions (a locator converts exactly when it has a
-// locator's pattern) and across the three formats; and the
-// streaming driver writes exactly the lines' outputs, in order.
+// With the input and the window's five columns: each line gives exactly one output line,
+// which reads back under the format's own rules into the right number of cells; the output
+// is valid UTF-8; the input cell is the line after the documented trimming, with each
+// malformed byte as U+FFFD; the cells agree with the conversions (a locator converts exactly
+// when it has a locator's pattern) and across the three formats; a line reports its true
+// answer exactly when it has one; and the streaming driver writes exactly the lines' outputs,
+// in order.
 //
 // With every column and a --qrb-from station: the same of each output line, and its first six
-// cells are those of the window's columns alone; the surveyed status is one the input's kind
-// can have; each further cell is given exactly when what it shows exists, as a number with
-// its own decimals in its range, or a locator or grid reference of the chosen length; and the
+// cells are those of the window's columns alone; the status is one the input's kind can
+// have; each further cell is given exactly when what it shows exists, as a number with its
+// own decimals in its range, or a locator or grid reference of the chosen length; and the
 // locators agree with locator_differs. (The values themselves are the unit tests' to check.)
 //
 // The number of decimals is the input's size modulo 16; the station, the ngr column's digits
-// and the surveyed_locator column's length are picked by a hash of the input; so every
+// and the locator column's length are picked by a hash of the input; so every
 // setting is tried, and a finding replays. The streaming driver allocates megabytes per call,
 // which under the sanitizers costs some 25 times the rest of a run: it is checked for one
 // input in kStreamEvery, in one of the six settings of grid references and latitude and
@@ -32,6 +33,7 @@
 #include <limits>
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -44,6 +46,7 @@
 #include "conversions/Module1.hpp"
 #include "conversions/surveyed/GridReference.hpp"
 #include "conversions/surveyed/Station.hpp"
+#include "conversions/surveyed/Surveyed.hpp"
 #include "fuzz/Property.hpp"
 #include "fuzz/RecordReaders.hpp"
 #include "fuzz/Utf8Oracle.hpp"
@@ -59,11 +62,11 @@ constexpr std::array<cli::Format, 3> kFormats = {cli::Format::kText, cli::Format
 // The kinds of input, as --from names them.
 constexpr std::array<cli::From, 3> kKinds = {cli::From::kGridReference, cli::From::kLatLon,
                                              cli::From::kLocator};
-// Every column, as the manual names them; the first six are the window's answer, all that a
-// line shows without --surveyed.
+// Every column, as the manual names them, in the order the runs ask for them: the input and
+// the window's answer first, then the true answer and the rest.
 constexpr auto kColumnNames = std::to_array<std::string_view>(
-    {"input", "code", "status", "latitude", "longitude", "locator", "surveyed_latitude",
-     "surveyed_longitude", "surveyed_locator", "locator_differs", "surveyed_status", "easting",
+    {"input", "window_code", "window_status", "window_latitude", "window_longitude",
+     "window_locator", "latitude", "longitude", "locator", "locator_differs", "status", "easting",
      "northing", "ngr", "wab", "qrb_km", "distance_km", "bearing"});
 enum Column : std::size_t {
     kInput,
@@ -72,11 +75,11 @@ enum Column : std::size_t {
     kLatitude,
     kLongitude,
     kLocator,
-    kSurveyedLatitude,
-    kSurveyedLongitude,
-    kSurveyedLocator,
+    kTrueLatitude,
+    kTrueLongitude,
+    kTrueLocator,
     kLocatorDiffers,
-    kSurveyedStatus,
+    kTrueStatus,
     kEasting,
     kNorthing,
     kNgr,
@@ -88,13 +91,10 @@ enum Column : std::size_t {
 constexpr std::size_t kWindowColumns = 6;
 // The columns that hold numbers: in JSON a number or null, never a string.
 constexpr std::array<Column, 10> kNumberColumns = {
-    kCode,    kLatitude, kLongitude, kSurveyedLatitude, kSurveyedLongitude,
-    kEasting, kNorthing, kQrbKm,     kDistanceKm,       kBearing};
+    kCode,    kLatitude, kLongitude, kTrueLatitude, kTrueLongitude,
+    kEasting, kNorthing, kQrbKm,     kDistanceKm,   kBearing};
 using Module1::kMaxLatitude;
 using Module1::kMaxLongitude;
-// The surveyed conversion's statuses.
-constexpr std::array<std::string_view, 3> kSurveyedStatuses = {"ok", "bad grid reference",
-                                                               "outside the grid"};
 // Stations distances are measured from: in Great Britain as a locator and as a latitude and
 // longitude, and at the south-west and north-east ends of the locator grid.
 constexpr std::array<std::string_view, 4> kStations = {"IO91WM", "52 -2", "AA00AA", "RR99XX99XX"};
@@ -116,9 +116,10 @@ std::size_t Hash(std::string_view bytes) {
     return static_cast<std::size_t>(hash);
 }
 
-bool IsBlank(char c) {
-    return c == ' ' || c == '\t';
-}
+// The blanks the README names: space, tab, U+00A0, U+202F, U+200B to U+200D and U+FEFF.
+constexpr std::array<std::string_view, 8> kBlanks = {
+    " ",           "\t", "\xC2\xA0", "\xE2\x80\xAF", "\xE2\x80\x8B", "\xE2\x80\x8C", "\xE2\x80\x8D",
+    "\xEF\xBB\xBF"};
 
 // What the README promises of each input: one trailing carriage return, then the blanks
 // around it, are removed.
@@ -126,11 +127,15 @@ std::string_view Trimmed(std::string_view line) {
     if (line.ends_with('\r')) {
         line.remove_suffix(1);
     }
-    while (!line.empty() && IsBlank(line.front())) {
-        line.remove_prefix(1);
-    }
-    while (!line.empty() && IsBlank(line.back())) {
-        line.remove_suffix(1);
+    for (bool trimmed = true; trimmed;) {
+        trimmed = false;
+        for (const std::string_view blank : kBlanks) {
+            while (line.starts_with(blank) || line.ends_with(blank)) {
+                line = line.starts_with(blank) ? line.substr(blank.size())
+                                               : line.substr(0, line.size() - blank.size());
+                trimmed = true;
+            }
+        }
     }
     return line;
 }
@@ -295,12 +300,18 @@ Cells CheckOutput(std::string_view line, const cli::Options& options, std::strin
 
     const std::string& code = cells[kCode].text;
     Require(code.size() == 1 && code[0] >= '0' &&
-                static_cast<std::size_t>(code[0] - '0') < cli::kStatusTexts.size(),
+                static_cast<std::size_t>(code[0] - '0') < cli::kWindowStatusTexts.size(),
             "the code is one of the result codes", line);
     const auto codeValue = static_cast<std::size_t>(code[0] - '0');
-    Require(cells[kStatus].text == cli::kStatusTexts[codeValue], "the status names the code", line);
+    Require(cells[kStatus].text == cli::kWindowStatusTexts[codeValue], "the status names the code",
+            line);
     const bool ok = codeValue == 0;
-    Require(ok == converted, "the line reports converted exactly for code 0", line);
+    // The true answer: a grid reference's by OSTN15, any other input's its window answer.
+    const bool trueAnswer = options.from == cli::From::kGridReference
+                                ? Surveyed::FromText(input).status == Surveyed::Status::kOk
+                                : ok;
+    Require(trueAnswer == converted, "the line reports its true answer exactly when it has one",
+            line);
     if (!ok) {
         Require(cells[kLatitude].text.empty() && cells[kLongitude].text.empty() &&
                     cells[kLocator].text.empty(),
@@ -360,8 +371,8 @@ Cells CheckOutput(std::string_view line, const cli::Options& options, std::strin
 Cells CheckEveryColumn(std::string_view line, const cli::Options& options, std::string_view out,
                        bool converted) {
     const Cells cells = ReadOutput(line, options.format, kColumnNames.size(), out);
-    Require(converted == (cells[kCode].text == "0"),
-            "the line reports converted exactly for code 0", line);
+    Require(converted == (cells[kTrueStatus].text == "ok"),
+            "the line reports its true answer exactly when its status is ok", line);
     if (options.format == cli::Format::kJson) {
         for (std::size_t c = kWindowColumns; c < cells.size(); ++c) {
             const bool number =
@@ -379,7 +390,7 @@ Cells CheckEveryColumn(std::string_view line, const cli::Options& options, std::
 }
 
 // Checks the columns after the window's of one line (its cells as text and CSV show them).
-void CheckSurveyedColumns(const Cells& cells, const cli::Options& options, std::string_view line) {
+void CheckTrueColumns(const Cells& cells, const cli::Options& options, std::string_view line) {
     const auto at = [&cells](Column c) -> std::string_view { return cells[c].text; };
     // Whether the first of `columns` is given, the others being given with it.
     const auto given = [&cells, line](std::initializer_list<Column> columns) {
@@ -392,42 +403,52 @@ void CheckSurveyedColumns(const Cells& cells, const cli::Options& options, std::
     const bool converted = at(kCode) == "0";
     const bool gridReference = options.from == cli::From::kGridReference;
 
-    const std::string_view status = at(kSurveyedStatus);
+    const std::string_view status = at(kTrueStatus);
+    const bool trueAnswer = status == "ok";
     if (gridReference) {
-        Require(std::find(kSurveyedStatuses.begin(), kSurveyedStatuses.end(), status) !=
-                    kSurveyedStatuses.end(),
-                "a grid reference's surveyed status is one of the surveyed conversion's", line);
+        Require(trueAnswer || status == "outside the grid" ||
+                    status.starts_with("bad grid reference: "),
+                "a grid reference's status is ok, outside the grid, or why it is no reference",
+                line);
     } else {
-        Require(converted ? status == "ok" || status == "outside the grid" : status == at(kStatus),
-                "a position is on the grid or outside it; an input that is not one says why", line);
+        const std::string_view bad =
+            options.from == cli::From::kLatLon ? "bad position: " : "bad locator: ";
+        Require(converted ? trueAnswer : status.starts_with(bad) && status.size() > bad.size(),
+                "a position or locator is ok, or its status says why it is none", line);
     }
-    const bool onGrid = status == "ok";
+    const bool onGrid = !at(kEasting).empty();
+    Require(!gridReference || onGrid == trueAnswer,
+            "a grid reference with its true answer has its place on the grid", line);
 
-    // The input's WGS84 position: a grid reference's when the surveyed conversion answered,
-    // a latitude and longitude or a locator's centre whenever the input is one.
-    const bool position = given(
-        {kSurveyedLatitude, kSurveyedLongitude, kSurveyedLocator, kQrbKm, kDistanceKm, kBearing});
-    Require(position == (gridReference ? onGrid : converted),
-            "the surveyed position is given exactly when the input has one", line);
+    // The input's WGS84 position: a grid reference's when OSTN15 answered, a latitude and
+    // longitude or a locator's centre whenever the input is one.
+    const bool position =
+        given({kTrueLatitude, kTrueLongitude, kTrueLocator, kQrbKm, kDistanceKm, kBearing});
+    Require(position == trueAnswer, "the true position is given exactly when the status is ok",
+            line);
+    Require(position == (gridReference ? trueAnswer : converted),
+            "a latitude and longitude or a locator has a position exactly when the window does",
+            line);
     Require(!at(kLocatorDiffers).empty() == (position && converted),
             "locator_differs is given exactly when both locators are", line);
-    Require(given({kEasting, kNorthing}) == onGrid,
-            "the National Grid position is given exactly when the surveyed status is ok", line);
+    Require(given({kEasting, kNorthing}) == onGrid, "easting and northing are given together",
+            line);
+    Require(!onGrid || trueAnswer, "a place on the grid comes with the true answer", line);
     Require(!given({kNgr, kWab}) || onGrid, "a grid reference is given only on the grid", line);
 
     if (position) {
-        Require(IsWrittenNumber(cells[kSurveyedLatitude], options.decimals, -kMaxLatitude,
-                                kMaxLatitude) &&
-                    IsWrittenNumber(cells[kSurveyedLongitude], options.decimals, -kMaxLongitude,
-                                    kMaxLongitude),
-                "the surveyed position is two numbers in range with the chosen decimals", line);
-        Require(gridReference || (at(kSurveyedLatitude) == at(kLatitude) &&
-                                  at(kSurveyedLongitude) == at(kLongitude)),
-                "a latitude and longitude or a locator is its own surveyed position", line);
-        const std::string_view locator = at(kSurveyedLocator);
+        Require(
+            IsWrittenNumber(cells[kTrueLatitude], options.decimals, -kMaxLatitude, kMaxLatitude) &&
+                IsWrittenNumber(cells[kTrueLongitude], options.decimals, -kMaxLongitude,
+                                kMaxLongitude),
+            "the true position is two numbers in range with the chosen decimals", line);
+        Require(gridReference ||
+                    (at(kTrueLatitude) == at(kLatitude) && at(kTrueLongitude) == at(kLongitude)),
+                "a latitude and longitude or a locator is its own true position", line);
+        const std::string_view locator = at(kTrueLocator);
         Require(locator.size() == static_cast<std::size_t>(options.locatorLength) &&
                     IsLocatorPattern(locator),
-                "the surveyed locator is a locator of the chosen length", line);
+                "the true locator is a locator of the chosen length", line);
 
         Require(IsWrittenNumber(cells[kBearing], 1, 0, 359.9), "the bearing is 0.0 to 359.9", line);
         Require(IsWrittenNumber(cells[kDistanceKm], 3, 0, kLongestPathKm),
@@ -436,15 +457,15 @@ void CheckSurveyedColumns(const Cells& cells, const cli::Options& options, std::
                 "the contest points are a whole number from 1", line);
     }
     if (position && converted) {
-        // locator_differs compares the locator column with the surveyed position's
-        // six-character locator, to the length of the shorter; surveyed_locator shows as much
-        // of that locator as its length allows.
+        // locator_differs compares the window's locator with the true position's
+        // six-character locator, to the length of the shorter; the locator column shows as
+        // much of that locator as its length allows.
         const std::string_view window = at(kLocator);
         const std::string_view differs = at(kLocatorDiffers);
         Require(differs == "yes" || differs == "no", "locator_differs is yes or no", line);
         const std::size_t compared = std::min<std::size_t>(window.size(), 6);
-        const std::size_t seen = std::min(compared, at(kSurveyedLocator).size());
-        const bool differ = window.substr(0, seen) != at(kSurveyedLocator).substr(0, seen);
+        const std::size_t seen = std::min(compared, at(kTrueLocator).size());
+        const bool differ = window.substr(0, seen) != at(kTrueLocator).substr(0, seen);
         Require((!differ || differs == "yes") && (seen < compared || differ == (differs == "yes")),
                 "locator_differs says whether the locators differ", line);
         Require(gridReference || differs == "no",
@@ -544,6 +565,18 @@ ByFormat CheckFormats(std::string_view text, const std::vector<std::string_view>
     return cellsByFormat;
 }
 
+// The first `count` columns of kColumnNames.
+std::vector<cli::Column> Columns(std::size_t count) {
+    std::vector<cli::Column> columns;
+    for (const std::string_view name : std::span(kColumnNames).first(count)) {
+        const auto* column = std::find_if(cli::kColumns.begin(), cli::kColumns.end(),
+                                          [name](const cli::Column& c) { return c.name == name; });
+        Require(column != cli::kColumns.end(), "every column name is the program's", name);
+        columns.push_back(*column);
+    }
+    return columns;
+}
+
 // The station read from each of kStations.
 const Surveyed::Station& Station(std::size_t index) {
     static const std::array<Surveyed::Station, kStations.size()> stations = [] {
@@ -591,13 +624,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         cli::Options options;
         options.decimals = decimals;
         options.from = kKinds[k];
+        options.columns = Columns(kWindowColumns);
         // The streaming driver runs in one of grid references' three formats or latitude and
         // longitude pairs' three, as `streamed` says.
         const std::size_t streamedFormat =
             streamed / kFormats.size() == k ? streamed % kFormats.size() : kNoSetting;
         const ByFormat window = CheckFormats(text, lines, options, streamedFormat, CheckOutput);
 
-        options.columns.assign(cli::kColumns.begin(), cli::kColumns.end());
+        options.columns = Columns(kColumnNames.size());
         options.ngrDigits = ngrDigits;
         options.locatorLength = locatorLength;
         options.qrbFrom = station;
@@ -612,7 +646,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             }
         }
         for (std::size_t l = 0; l < lines.size(); ++l) {
-            CheckSurveyedColumns(every[0][l], options, lines[l]);
+            CheckTrueColumns(every[0][l], options, lines[l]);
         }
     }
     return 0;
