@@ -108,6 +108,12 @@ void Complete(const Needs& needs, const Options& options, Answer& answer) {
         return;
     const auto [latitude, longitude] = *answer.position;
     answer.locator = *Maidenhead::LocatorOf(latitude, longitude, options.locatorLength);
+    if (needs.window) {
+        answer.sixLocator =
+            options.locatorLength == Module1::kLocatorLength
+                ? answer.locator
+                : *Maidenhead::LocatorOf(latitude, longitude, Module1::kLocatorLength);
+    }
     if (needs.grid && options.from != From::kGridReference)
         PlaceOnGrid(options, answer);
     if (needs.qrb)
@@ -184,8 +190,9 @@ void CompactPartialLine(std::string& partial, std::size_t limit) {
         return;
     std::string_view rest = std::string_view(partial).substr(cut);
     const std::string_view pending =
-        rest.ends_with('\r') ? rest.substr(rest.size() - 1)
-                             : rest.substr(rest.size() - std::min(IncompleteEnd(rest), rest.size()));
+        rest.ends_with('\r')
+            ? rest.substr(rest.size() - 1)
+            : rest.substr(rest.size() - std::min(IncompleteEnd(rest), rest.size()));
     rest.remove_suffix(pending.size());
     const bool content = !runtime::TrimBlanks(rest).empty();
     std::string standIn = content ? "x" : rest.empty() ? "" : " ";

@@ -16,7 +16,6 @@
 #include <string>
 #include <string_view>
 
-#include "conversions/Maidenhead.hpp"
 #include "conversions/Module1.hpp"
 #include "conversions/surveyed/Coordinates.hpp"
 #include "conversions/surveyed/Geodesic.hpp"
@@ -48,6 +47,8 @@ struct Answer {
     std::string statusText;
     std::optional<Surveyed::GeodeticPosition> position;
     std::string locator;
+    // Its six-character locator, when the window's answer is asked for, to compare with it.
+    std::string sixLocator;
     // The position on the National Grid, its grid reference and its Worked All Britain
     // square, where it lies within OSTN15's grid (when a column asks).
     std::optional<Surveyed::GridPoint> grid;
@@ -135,12 +136,11 @@ inline constexpr std::array<Column, 18> kColumns = {{
     // the shorter, when both answered.
     {"locator_differs",
      [](const Answer& a) {
-         if (!a.WindowConverted() || !a.position)
+         if (!a.WindowConverted() || a.sixLocator.empty())
              return Cell{};
-         const std::string six = *Maidenhead::LocatorOf(a.position->latitude, a.position->longitude,
-                                                        Module1::kLocatorLength);
-         const std::size_t length = std::min(a.windowLocator.size(), six.size());
-         return Cell::Text(a.windowLocator.compare(0, length, six, 0, length) == 0 ? "no" : "yes");
+         const std::size_t length = std::min(a.windowLocator.size(), a.sixLocator.size());
+         return Cell::Text(
+             a.windowLocator.compare(0, length, a.sixLocator, 0, length) == 0 ? "no" : "yes");
      },
      Need::kWindow},
     {"easting",

@@ -29,6 +29,27 @@ int CodeOf(std::string_view text, std::size_t width) noexcept {
     return codePoint <= kMaxCode ? static_cast<int>(codePoint) : kUnmappableCode;
 }
 
+// What pasting from web pages, word processors and spreadsheets brings: no-break spaces
+// (U+00A0, U+202F), zero-width space, non-joiner and joiner (U+200B to U+200D), and the byte
+// order mark or zero-width no-break space (U+FEFF). Each starts with one of three lead bytes,
+// which no ASCII text has, and none is the end of another character.
+constexpr std::array<std::string_view, 6> kPastedBlanks = {"\u00A0", "\u202F", "\u200B",
+                                                           "\u200C", "\u200D", "\uFEFF"};
+constexpr unsigned char kLatin1Lead = 0xC2;
+constexpr unsigned char kPunctuationLead = 0xE2;
+constexpr unsigned char kSpecialsLead = 0xEF;
+
+// Bytes of the blank that ends `text`, or 0.
+std::size_t TrailingBlankLength(std::string_view text) noexcept {
+    if (text.ends_with(' ') || text.ends_with('\t'))
+        return 1;
+    for (const std::string_view blank : kPastedBlanks) {
+        if (text.ends_with(blank))
+            return blank.size();
+    }
+    return 0;
+}
+
 }  // namespace
 
 std::size_t Utf8SequenceLength(std::string_view text) noexcept {
@@ -88,13 +109,13 @@ std::string_view FirstCharacter(std::string_view text) noexcept {
 }
 
 std::size_t BlankLength(std::string_view text) noexcept {
-    if (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
+    if (text.empty())
+        return 0;
+    const auto lead = static_cast<unsigned char>(text.front());
+    if (lead == ' ' || lead == '\t')
         return 1;
-    // What pasting from web pages, word processors and spreadsheets brings: no-break spaces
-    // (U+00A0, U+202F), zero-width space, non-joiner and joiner (U+200B to U+200D), and the
-    // byte order mark or zero-width no-break space (U+FEFF).
-    constexpr std::array<std::string_view, 6> kPastedBlanks = {"\u00A0", "\u202F", "\u200B",
-                                                               "\u200C", "\u200D", "\uFEFF"};
+    if (lead != kLatin1Lead && lead != kPunctuationLead && lead != kSpecialsLead)
+        return 0;
     for (const std::string_view blank : kPastedBlanks) {
         if (text.starts_with(blank))
             return blank.size();
@@ -133,17 +154,9 @@ std::string_view TakeDigits(std::string_view& text) noexcept {
 
 std::string_view TrimBlanks(std::string_view text) noexcept {
     TakeBlanks(text);
-    // The end of the last character that is not a blank.
-    std::size_t end = 0;
-    for (std::size_t at = 0; at < text.size();) {
-        if (const std::size_t blank = BlankLength(text.substr(at))) {
-            at += blank;
-        } else {
-            at += FirstCharacter(text.substr(at)).size();
-            end = at;
-        }
-    }
-    return text.substr(0, end);
+    while (const std::size_t blank = TrailingBlankLength(text))
+        text.remove_suffix(blank);
+    return text;
 }
 
 std::string EvenNumbersText(int first, int last) {
