@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "cli/tests/TemporaryFile.hpp"
+
 #include <algorithm>
 #include <cstdio>
 #include <memory>
@@ -15,25 +17,9 @@ namespace {
 
 using cli::Options;
 
-using File = std::unique_ptr<std::FILE, int (*)(std::FILE*)>;
-
-// An unnamed temporary file holding `content`, read from its start.
-File WithContent(std::string_view content) {
-    File file(std::tmpfile(), std::fclose);
-    std::fwrite(content.data(), 1, content.size(), file.get());
-    std::rewind(file.get());
-    return file;
-}
-
-std::string ReadAll(std::FILE* file) {
-    std::fflush(file);
-    std::rewind(file);
-    std::string all;
-    char block[1 << 16];
-    for (std::size_t n; (n = std::fread(block, 1, sizeof block, file)) > 0;)
-        all.append(block, n);
-    return all;
-}
+using cli::test::File;
+using cli::test::ReadAll;
+using cli::test::WithContent;
 
 struct Converted {
     cli::StreamResult result;
@@ -62,7 +48,8 @@ std::string LineByLine(std::string_view input, const Options& options = {}) {
 TEST(ConvertStream, LinesAndTheirEnds) {
     EXPECT_EQ(ConvertAll("").output, "");
     EXPECT_TRUE(ConvertAll("").result.allConverted);
-    const std::string empty = "\tbad grid reference: no grid reference, nor easting and northing\t\t\t\n";
+    const std::string empty =
+        "\tbad grid reference: no grid reference, nor easting and northing\t\t\t\n";
     EXPECT_EQ(ConvertAll("\n\n").output, empty + empty);
     EXPECT_EQ(ConvertAll("TQ300800").output, LineByLine("TQ300800"));  // no final line feed
     EXPECT_EQ(ConvertAll("TQ300800\r\nSV000000\r\n").output, LineByLine("TQ300800\nSV000000"));
@@ -101,8 +88,8 @@ TEST(ConvertStream, LinesLongerThanTheBufferStillGiveOneLineEach) {
                               blanks + "52 -2" + blanks;
     const Converted run = ConvertAll(input);
     const std::string tooLong = "\ttoo long: over 64 KiB\t\t\t\n";
-    EXPECT_EQ(run.output, LineByLine("TQ300800") + std::string(cli::kMaxLineBytes, 'x') +
-                              tooLong + LineByLine("SV000000") + LineByLine("52 -2"));
+    EXPECT_EQ(run.output, LineByLine("TQ300800") + std::string(cli::kMaxLineBytes, 'x') + tooLong +
+                              LineByLine("SV000000") + LineByLine("52 -2"));
 
     Options latlon;
     latlon.from = cli::From::kLatLon;
@@ -127,7 +114,8 @@ TEST(ConvertTable, KeepsEveryFieldAndAppendsTheAnswers) {
         Converted run;
         for (const std::string_view table : tables) {
             const File in = WithContent(table);
-            const cli::StreamResult result = cli::ConvertTable(in.get(), "t.csv", out.get(), conversion);
+            const cli::StreamResult result =
+                cli::ConvertTable(in.get(), "t.csv", out.get(), conversion);
             run.result.allConverted = run.result.allConverted && result.allConverted;
             run.result.error += result.error;
         }
@@ -138,8 +126,8 @@ TEST(ConvertTable, KeepsEveryFieldAndAppendsTheAnswers) {
         "\xEF\xBB\xBFsummit;\"name\";status;ref\r\n"
         "G/NS-001;\"Ben \"\"Nevis\"\"; Lochaber\";x;NN 166 712\r\n"
         "G/NS-008;\"Ben\r\nHope\";y\r\n";
-    Converted run = convert({"--column", "REF", "--window", "--columns", "status,locator,locator_differs"},
-                            {summits});
+    Converted run = convert(
+        {"--column", "REF", "--window", "--columns", "status,locator,locator_differs"}, {summits});
     EXPECT_EQ(run.output,
               "\xEF\xBB\xBFsummit;\"name\";status;ref;status_2;locator;locator_differs\r\n"
               "G/NS-001;\"Ben \"\"Nevis\"\"; Lochaber\";x;NN 166 712;ok;IO76LT;\r\n"

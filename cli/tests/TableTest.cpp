@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "cli/tests/TemporaryFile.hpp"
+
 #include <cstdio>
 #include <memory>
 #include <string>
@@ -13,14 +15,8 @@ using cli::DetectDelimiter;
 using cli::TableReader;
 using cli::TableRows;
 
-using File = std::unique_ptr<std::FILE, int (*)(std::FILE*)>;
-
-File WithContent(std::string_view content) {
-    File file(std::tmpfile(), std::fclose);
-    std::fwrite(content.data(), 1, content.size(), file.get());
-    std::rewind(file.get());
-    return file;
-}
+using cli::test::File;
+using cli::test::WithContent;
 
 struct Table {
     std::vector<std::vector<std::string>> fields;
