@@ -392,12 +392,6 @@ std::optional<Reading> ReadAprs(std::string_view text) {
                    coordinate(text.substr(kLatitudeChars + 1, kLongitudeChars), 3, longitude));
 }
 
-std::string Quoted(std::string_view text) {
-    std::string quoted(1, '\'');
-    quoted.append(text).push_back('\'');
-    return quoted;
-}
-
 }  // namespace
 
 Reading ReadPosition(std::string_view text) noexcept {
@@ -504,7 +498,7 @@ Reading ReadPosition(std::string_view latitude, std::string_view longitude) noex
 }
 
 std::string FaultText(const Reading& reading) {
-    const std::string culprit = Quoted(reading.culprit);
+    const std::string culprit = runtime::Quoted(reading.culprit);
     switch (reading.fault) {
         case Fault::kNone:
             return {};

@@ -85,6 +85,9 @@ std::string_view TakeDigits(std::string_view& text) noexcept;
 // `text` without the blanks around it.
 [[nodiscard]] std::string_view TrimBlanks(std::string_view text) noexcept;
 
+// `text` between two `quote` characters, as messages quote what the user wrote.
+[[nodiscard]] std::string Quoted(std::string_view text, char quote = '\'');
+
 // The even numbers from `first` to `last` (both even, `first` not above `last`) as a message
 // lists them: "0, 2, 4, 6, 8 or 10".
 [[nodiscard]] std::string EvenNumbersText(int first, int last);

@@ -147,13 +147,6 @@ std::size_t DigitCount(std::string_view text) noexcept {
         std::count_if(text.begin(), text.end(), [](char c) { return IsDigit(c); }));
 }
 
-std::string Quoted(std::string_view text) {
-    // Appended piece by piece: GCC 12 misreads "'" + std::string(text) at -O3 (-Wrestrict).
-    std::string quoted(1, '\'');
-    quoted.append(text).push_back('\'');
-    return quoted;
-}
-
 }  // namespace
 
 GridReading ReadGridPosition(std::string_view text) noexcept {
@@ -168,7 +161,7 @@ GridReading ReadGridPosition(std::string_view text) noexcept {
 }
 
 std::string FaultText(const GridReading& reading) {
-    const std::string culprit = Quoted(reading.culprit);
+    const std::string culprit = runtime::Quoted(reading.culprit);
     const std::string count = std::to_string(DigitCount(reading.culprit));
     switch (reading.fault) {
         case ReadingFault::kNone:

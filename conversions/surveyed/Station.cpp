@@ -36,8 +36,8 @@ std::optional<Station> ReadStation(std::string_view text, std::string& error) {
             const Position where = FromNationalGrid(grid.position);
             if (where.status == Status::kOk)
                 return StationAt(where.wgs84);
-            error = "the grid reference \"" + std::string(text) + "\" has no surveyed answer (" +
-                    std::string(StatusText(where.status)) + ")";
+            error = "the grid reference " + runtime::Quoted(text, '"') +
+                    " has no surveyed answer (" + std::string(StatusText(where.status)) + ")";
             return std::nullopt;
         }
         // Neither a locator nor a grid reference: the position reader may still take it
@@ -51,8 +51,9 @@ std::optional<Station> ReadStation(std::string_view text, std::string& error) {
     const PositionText::Reading position = PositionText::ReadPosition(text);
     if (position.fault == PositionText::Fault::kNone)
         return StationAt(position.position);
-    error = "\"" + std::string(text) + "\" is not a locator, a grid reference or a latitude and " +
-            "longitude: " + PositionText::FaultText(position);
+    error = runtime::Quoted(text, '"') +
+            " is not a locator, a grid reference or a latitude and longitude: " +
+            PositionText::FaultText(position);
     return std::nullopt;
 }
 
