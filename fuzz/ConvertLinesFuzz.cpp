@@ -116,28 +116,13 @@ std::size_t Hash(std::string_view bytes) {
     return static_cast<std::size_t>(hash);
 }
 
-// The blanks the README names: space, tab, U+00A0, U+202F, U+200B to U+200D and U+FEFF.
-constexpr std::array<std::string_view, 8> kBlanks = {
-    " ",           "\t", "\xC2\xA0", "\xE2\x80\xAF", "\xE2\x80\x8B", "\xE2\x80\x8C", "\xE2\x80\x8D",
-    "\xEF\xBB\xBF"};
-
 // What the README promises of each input: one trailing carriage return, then the blanks
 // around it, are removed.
 std::string_view Trimmed(std::string_view line) {
     if (line.ends_with('\r')) {
         line.remove_suffix(1);
     }
-    for (bool trimmed = true; trimmed;) {
-        trimmed = false;
-        for (const std::string_view blank : kBlanks) {
-            while (line.starts_with(blank) || line.ends_with(blank)) {
-                line = line.starts_with(blank) ? line.substr(blank.size())
-                                               : line.substr(0, line.size() - blank.size());
-                trimmed = true;
-            }
-        }
-    }
-    return line;
+    return fuzz::TrimBlanks(line);
 }
 
 // The lines of `text` as the program sees them: ended by line feeds, the last one also

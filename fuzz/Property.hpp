@@ -46,6 +46,27 @@ T ValueAt(std::span<const std::uint8_t> bytes, std::size_t offset) {
     return value;
 }
 
+// The blanks the README names, which every reader trims: space, tab, U+00A0, U+202F, U+200B
+// to U+200D and U+FEFF.
+inline constexpr std::array<std::string_view, 8> kBlanks = {
+    " ",           "\t", "\xC2\xA0", "\xE2\x80\xAF", "\xE2\x80\x8B", "\xE2\x80\x8C", "\xE2\x80\x8D",
+    "\xEF\xBB\xBF"};
+
+// `text` without the blanks around it.
+inline std::string_view TrimBlanks(std::string_view text) {
+    for (bool trimmed = true; trimmed;) {
+        trimmed = false;
+        for (const std::string_view blank : kBlanks) {
+            while (text.starts_with(blank) || text.ends_with(blank)) {
+                text = text.starts_with(blank) ? text.substr(blank.size())
+                                               : text.substr(0, text.size() - blank.size());
+                trimmed = true;
+            }
+        }
+    }
+    return text;
+}
+
 // Identical doubles, telling -0.0 from 0.0 and comparing NaNs by their bits.
 inline bool SameBits(double a, double b) {
     return std::memcmp(&a, &b, sizeof a) == 0;

@@ -24,17 +24,11 @@ constexpr std::array<std::string_view, 3> kSeparators = {".", ",", "\xD9\xAB"};
 bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
-bool IsBlank(char c) {
-    return c == ' ' || c == '\t';
-}
 
 // `text` with its blanks trimmed and each separator made ".", the form strtod reads in the
 // C locale; a byte that cannot be part of a number becomes "#", which no reading accepts.
 std::string Canonical(std::string_view text, std::string_view separator) {
-    while (!text.empty() && IsBlank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && IsBlank(text.back()))
-        text.remove_suffix(1);
+    text = fuzz::TrimBlanks(text);
     std::string canonical;
     while (!text.empty()) {
         if (text.starts_with(separator)) {
