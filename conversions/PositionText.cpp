@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <charconv>
 #include <cmath>
 #include <cstddef>
 #include <optional>
@@ -11,6 +10,7 @@
 #include <utility>
 
 #include "conversions/Module1.hpp"
+#include "runtime/DoubleText.hpp"
 #include "runtime/Text.hpp"
 
 namespace PositionText {
@@ -100,8 +100,10 @@ bool TakeNumber(std::string_view& rest, char decimalPoint, Token& token) {
         token.plus = true;
         rest.remove_prefix(1);
     }
-    std::array<char, kMaxNumberLength> digits{};
-    std::size_t length = 0;
+    // The number as runtime::ReadDecimal reads it: a digit before the point, none after a
+    // point that ends it.
+    std::array<char, kMaxNumberLength + 1> digits{'0'};
+    std::size_t length = 1;
     std::size_t count = 0;  // digits
     for (; !rest.empty() && (runtime::IsDigit(rest.front()) || rest.front() == decimalPoint);
          rest.remove_prefix(1)) {
@@ -121,8 +123,9 @@ bool TakeNumber(std::string_view& rest, char decimalPoint, Token& token) {
     token.text = start.substr(0, static_cast<std::size_t>(rest.data() - start.data()));
     if (length > digits.size())
         return true;  // left at zero; Tokenize refuses it
-    std::from_chars(digits.data(), digits.data() + length, token.magnitude,
-                    std::chars_format::fixed);
+    if (digits[length - 1] == '.')
+        --length;
+    token.magnitude = runtime::ReadDecimal({digits.data(), length}).value_or(0);
     // The mark that ends it, if any.
     std::size_t mark = 0;
     if ((mark = MarkLength(rest, kDegreeMarks)) != 0) {
@@ -373,8 +376,7 @@ std::optional<Reading> ReadAprs(std::string_view text) {
         const auto number = [](std::string_view digits) {
             Token token;
             token.text = digits;
-            std::from_chars(digits.data(), digits.data() + digits.size(), token.magnitude,
-                            std::chars_format::fixed);
+            token.magnitude = runtime::ReadDecimal(digits).value_or(0);
             return token;
         };
         tokens[0] = number(part.substr(0, degreeDigits));
