@@ -1,0 +1,47 @@
+#pragma once
+
+// UTM zone 30 north on WGS84 (EPSG:32630), the grid of the Channel Islands' Worked All
+// Britain squares: UTM positions to and from WGS84 latitude and longitude, and the letters of
+// the two 100 km squares that hold the islands.
+//
+// The projection is Boost.Geometry's "etmerc" (the Krueger series to sixth order), as for the
+// National Grid. The squares are those of the Military Grid Reference System in zone 30:
+// Jersey, Guernsey, Sark and the Minquiers lie in WV, Alderney and the Casquets in WA.
+
+#include <optional>
+#include <string_view>
+
+#include "conversions/surveyed/Coordinates.hpp"
+
+namespace Surveyed::Utm30 {
+
+// The projection (EPSG:16030, "UTM zone 30N"): central meridian in degrees, the scale factor
+// on it, and the false easting and northing in metres.
+inline constexpr double kCentralMeridian = -3;
+inline constexpr double kCentralScale = 0.9996;
+inline constexpr double kFalseEasting = 500'000;
+inline constexpr double kFalseNorthing = 0;
+
+// The side of a lettered square, in metres.
+inline constexpr double kSquareSide = 100'000;
+
+// The WGS84 latitude and longitude (degrees) of a UTM zone 30 position (metres east and north
+// of the false origin). Good to well under a micrometre against the formulas within a few
+// thousand kilometres of the central meridian; farther away, or for values that are not
+// finite, a coordinate may be NaN. Never throws.
+[[nodiscard]] GeodeticPosition ToWgs84(GridPoint utm) noexcept;
+
+// The UTM zone 30 position of a WGS84 latitude (-90 to 90) and longitude (-180 to 180), under
+// the same terms.
+[[nodiscard]] GridPoint FromWgs84(GeodeticPosition wgs84) noexcept;
+
+// The south-west corner of the 100 km square `letters` names, WA or WV (either case), in UTM
+// metres; none for any other text.
+[[nodiscard]] std::optional<GridPoint> SquareCorner(std::string_view letters) noexcept;
+
+// The letters (upper case) of the square, WA or WV, that holds `utm`, a position on a
+// square's edge being in the square to its north and east; none outside them or for a value
+// that is not finite.
+[[nodiscard]] std::optional<std::string_view> SquareLetters(GridPoint utm) noexcept;
+
+}  // namespace Surveyed::Utm30
