@@ -44,7 +44,8 @@ const Positions& TestPositions() {
             const Surveyed::GridPoint etrs89{easting(random), northing(random)};
             const Surveyed::GeodeticPosition wgs84 = Surveyed::Unproject(etrs89);
             const auto grid = Surveyed::Etrs89ToNationalGrid(etrs89);
-            const std::string reference = Surveyed::GridReferenceOf(*grid, 10);
+            const std::string reference =
+                Surveyed::GridReferenceOf(Surveyed::Grid::kGreatBritain, *grid, 10);
             if (reference.empty())
                 continue;
             p.references.push_back(reference);

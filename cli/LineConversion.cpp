@@ -56,9 +56,9 @@ void FromGridReference(std::string_view text, const Needs& needs, const Options&
     }
     answer.position = where.wgs84;
     if (needs.grid) {
-        answer.grid = where.nationalGrid;
-        answer.ngr = Surveyed::GridReferenceOf(where.nationalGrid, options.ngrDigits);
-        answer.wab = Surveyed::WorkedAllBritainSquare(where.nationalGrid);
+        answer.grid = where.gridPosition;
+        answer.ngr = Surveyed::GridReferenceOf(where.grid, where.gridPosition, options.ngrDigits);
+        answer.wab = Surveyed::WorkedAllBritainSquare(where.grid, where.gridPosition);
     }
 }
 
@@ -80,9 +80,9 @@ void PlaceOnGrid(const Options& options, Answer& answer) {
     const Surveyed::Position where = Surveyed::FromWgs84(*answer.position);
     if (where.status != Surveyed::Status::kOk)
         return;
-    answer.grid = where.nationalGrid;
-    answer.ngr = Surveyed::GridReferenceOf(where.nationalGrid, options.ngrDigits);
-    answer.wab = Surveyed::WorkedAllBritainSquare(where.nationalGrid);
+    answer.grid = where.gridPosition;
+    answer.ngr = Surveyed::GridReferenceOf(where.grid, where.gridPosition, options.ngrDigits);
+    answer.wab = Surveyed::WorkedAllBritainSquare(where.grid, where.gridPosition);
 }
 
 // The contest points and the geodesic from the station to the input's position: to a locator

@@ -12,8 +12,11 @@
 // With every column and a --qrb-from station: the same of each output line, and its first six
 // cells are those of the window's columns alone; the status is one the input's kind can
 // have; each further cell is given exactly when what it shows exists, as a number with its
-// own decimals in its range, or a locator or grid reference of the chosen length; and the
-// locators agree with locator_differs. (The values themselves are the unit tests' to check.)
+// own decimals in its range, or a locator or grid reference of the chosen length; the grid
+// reference, of whichever grid (two letters, one, or WA and WV), reads back to the square
+// that holds the easting and northing, and the Worked All Britain square is its 10 km
+// square; and the locators agree with locator_differs. (The values themselves are the unit
+// tests' to check.)
 //
 // The number of decimals is the input's size modulo 16; the station, the ngr column's digits
 // and the locator column's length are picked by a hash of the input; so every
@@ -103,6 +106,8 @@ constexpr double kLongestPathKm = 20'004;
 // The most contest points: half the contest rules' great circle (180 degrees at 111.2 km),
 // plus 1.
 constexpr double kMostContestPoints = 180 * 111.2 + 1;
+// The side of every grid's lettered squares, in metres.
+constexpr double kHundredKilometres = 100'000;
 // The streaming driver is checked for one input in this many (see the top of the file).
 constexpr std::size_t kStreamEvery = 16;
 constexpr std::size_t kNoSetting = ~std::size_t{0};
@@ -463,13 +468,23 @@ void CheckTrueColumns(const Cells& cells, const cli::Options& options, std::stri
                     "easting and northing are metres with three decimals", line);
         }
         // Off the lettered squares (a little of OSTN15's grid lies south of the false origin)
-        // there is no grid reference; on them, the ngr column's digits are the chosen ones, and
-        // the Worked All Britain square is its 10 km square.
+        // there is no grid reference; on them, the ngr column's digits are the chosen ones, it
+        // reads back to the square that holds the easting and northing, and the Worked All
+        // Britain square is its 10 km square.
         const std::string_view ngr = at(kNgr);
         const std::string_view wab = at(kWab);
-        Require(ngr.empty() || (ngr.size() == 2 + static_cast<std::size_t>(options.ngrDigits) &&
-                                wab.size() == 4 && wab.substr(0, 2) == ngr.substr(0, 2)),
-                "ngr has the chosen digits, and wab is its 10 km square", line);
+        if (!ngr.empty()) {
+            const Surveyed::GridReading back = Surveyed::ReadGridPosition(ngr);
+            Require(back.fault == Surveyed::ReadingFault::kNone, "ngr reads back", line);
+            const std::size_t letters = ngr.size() - static_cast<std::size_t>(options.ngrDigits);
+            Require((letters == 1 || letters == 2) && wab.size() == letters + 2 &&
+                        wab.substr(0, letters) == ngr.substr(0, letters),
+                    "ngr has the chosen digits, and wab is its 10 km square", line);
+            const double half = kHundredKilometres / 2 / std::pow(10, options.ngrDigits / 2);
+            Require(std::abs(back.position.easting - ValueOf(at(kEasting))) <= half &&
+                        std::abs(back.position.northing - ValueOf(at(kNorthing))) <= half,
+                    "ngr names the square that holds the easting and northing", line);
+        }
     }
 }
 

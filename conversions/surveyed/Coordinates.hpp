@@ -4,8 +4,8 @@
 
 namespace Surveyed {
 
-// A point on the National Grid, in metres east and north of its false origin (the south-west
-// corner of square SV).
+// A point on a grid, in metres east and north of its false origin (on the National Grid the
+// south-west corner of square SV).
 struct GridPoint {
     double easting = 0;
     double northing = 0;

@@ -13,20 +13,73 @@
 namespace Surveyed {
 namespace {
 
-// Grid letters index a 5 x 5 grid of squares (GridLetters.hpp). The false origin is the
-// south-west corner of the 500 km square S, which sits in column 2 and row 3 of that grid,
-// and of its 100 km square V, column 0 and row 4.
+// Grid letters index 5 x 5 tables of squares (GridLetters.hpp), whose rows are counted here
+// from the north. On the National Grid the false origin is the south-west corner of the
+// 500 km square S, which sits in column 2 and row 3 of its table, and of its 100 km square V,
+// column 0 and row 4; on the Irish Grid it is the south-west corner of V.
 using GridLetters::kPerRow;
 constexpr int kOriginColumn = 2;
 constexpr int kOriginRow = 3;
 constexpr int kBottomRow = 4;
 constexpr std::int64_t kLargeSquareMetres = 500'000;
 constexpr std::int64_t kSmallSquareMetres = 100'000;
-// The 500 km squares of the grid: H (Shetland, Orkney) and J (the sea east of them), N and O
-// (Scotland and the north of England), S and T (the rest).
+// The 500 km squares of the National Grid: H (Shetland, Orkney) and J (the sea east of them),
+// N and O (Scotland and the north of England), S and T (the rest).
 constexpr std::string_view kFirstLetters = "HJNOST";
 // Digits of one half of the most precise reference.
 constexpr int kMaxHalfDigits = kMaxReferenceDigits / 2;
+
+// A lettered 100 km square: its grid and the metres of its south-west corner.
+struct Square {
+    Grid grid = Grid::kNone;
+    std::int64_t easting = 0;
+    std::int64_t northing = 0;
+};
+
+// The Military Grid Reference System's 100 km squares of UTM zone 30 that hold the Channel
+// Islands (DMA TM 8358.1, "Datums, Ellipsoids, Grids and Grid Reference Systems", chapter 3):
+// in zones 30, 36, ... the column letters S to Z stand for 100 to 800 km east, so W for 500 to
+// 600 km; in an even zone the row letters, A to V without I and O, begin with F at the
+// equator and repeat every 2000 km, so V and A stand for 5400 to 5500 and 5500 to 5600 km
+// north. Jersey, Guernsey, Sark and the Minquiers lie in WV, Alderney and the Casquets in WA.
+struct ChannelIslandsSquare {
+    std::string_view letters;
+    Square square;
+};
+constexpr std::array<ChannelIslandsSquare, 2> kChannelIslandsSquares = {{
+    {"WV", {Grid::kUtm30, 500'000, 5'400'000}},
+    {"WA", {Grid::kUtm30, 500'000, 5'500'000}},
+}};
+constexpr char kChannelIslandsLetter = 'W';
+// One column of squares, from the south: LetteredArea and GridReferenceOf take them so.
+static_assert(kChannelIslandsSquares[1].square.easting ==
+                  kChannelIslandsSquares[0].square.easting &&
+              kChannelIslandsSquares[1].square.northing ==
+                  kChannelIslandsSquares[0].square.northing + 100'000);
+
+// The lettered squares of each grid, as a rectangle of metres: its south-west corner, and
+// its north-east corner just beyond it.
+struct Lettered {
+    std::int64_t minEasting, minNorthing, endEasting, endNorthing;
+};
+constexpr Lettered LetteredArea(Grid grid) noexcept {
+    switch (grid) {
+        case Grid::kGreatBritain:
+            return {0, 0, static_cast<std::int64_t>(kLetteredEastingLimit),
+                    static_cast<std::int64_t>(kLetteredNorthingLimit)};
+        case Grid::kIrish:
+            return {0, 0, kPerRow * kSmallSquareMetres, kPerRow * kSmallSquareMetres};
+        case Grid::kUtm30:
+            return {
+                kChannelIslandsSquares[0].square.easting, kChannelIslandsSquares[0].square.northing,
+                kChannelIslandsSquares[0].square.easting + kSmallSquareMetres,
+                kChannelIslandsSquares[0].square.northing +
+                    kSmallSquareMetres * static_cast<std::int64_t>(kChannelIslandsSquares.size())};
+        case Grid::kNone:
+            break;
+    }
+    return {};
+}
 
 using runtime::IsDigit;
 using runtime::TakeBlanks;
@@ -38,7 +91,7 @@ constexpr bool IsLetter(char c) noexcept {
 }
 
 GridReading Fault(ReadingFault fault, std::string_view culprit) noexcept {
-    return {fault, culprit, {}};
+    return {fault, culprit, Grid::kNone, {}};
 }
 
 // The value of 0 to 5 digits as metres within the 100 km square, at the centre of the step
@@ -53,16 +106,56 @@ double HalfPosition(std::string_view digits) noexcept {
     return metres + step / 2;
 }
 
+// The south-west corner of the square of a table's letter (IsGridLetter), the table's
+// south-west corner at (0, 0) and its squares of `side` metres.
+Square TableSquare(Grid grid, char letter, std::int64_t side) noexcept {
+    const int index = GridLetters::IndexOf(UpperCase(letter));
+    return {grid, index % kPerRow * side, (kBottomRow - index / kPerRow) * side};
+}
+
+// The square of a reference's letters, and how many letters that takes off `text`; a fault
+// when the letters name none.
+GridReading ReadSquare(std::string_view& text, Square& square) noexcept {
+    const char first = UpperCase(text[0]);
+    if (text.size() < 2 || !IsLetter(text[1])) {
+        if (!GridLetters::IsGridLetter(first))
+            return Fault(ReadingFault::kBadIrishLetter, runtime::FirstCharacter(text));
+        square = TableSquare(Grid::kIrish, first, kSmallSquareMetres);
+        text.remove_prefix(1);
+        return {};
+    }
+    const char second = UpperCase(text[1]);
+    if (first == kChannelIslandsLetter) {
+        const auto found = std::find_if(
+            kChannelIslandsSquares.begin(), kChannelIslandsSquares.end(),
+            [second](const ChannelIslandsSquare& s) { return s.letters[1] == second; });
+        if (found == kChannelIslandsSquares.end())
+            return Fault(ReadingFault::kBadChannelIslandsSquare, text.substr(0, 2));
+        square = found->square;
+    } else {
+        if (kFirstLetters.find(first) == std::string_view::npos)
+            return Fault(ReadingFault::kBadFirstLetter, runtime::FirstCharacter(text));
+        if (!GridLetters::IsGridLetter(second))
+            return Fault(ReadingFault::kBadSecondLetter, text.substr(1, 1));
+        // The false origin is at the south-west corner of the 500 km square in kOriginColumn
+        // and kOriginRow.
+        const Square large = TableSquare(Grid::kGreatBritain, first, kLargeSquareMetres);
+        const Square small = TableSquare(Grid::kGreatBritain, second, kSmallSquareMetres);
+        square = {Grid::kGreatBritain,
+                  large.easting - kOriginColumn * kLargeSquareMetres + small.easting,
+                  large.northing - (kBottomRow - kOriginRow) * kLargeSquareMetres + small.northing};
+    }
+    text.remove_prefix(2);
+    return {};
+}
+
 GridReading ReadReference(std::string_view text) noexcept {
-    if (kFirstLetters.find(UpperCase(text[0])) == std::string_view::npos)
-        return Fault(ReadingFault::kBadFirstLetter, runtime::FirstCharacter(text));
-    if (text.size() < 2)
-        return Fault(ReadingFault::kBadSecondLetter, {});
-    if (!GridLetters::IsGridLetter(UpperCase(text[1])))
-        return Fault(ReadingFault::kBadSecondLetter, runtime::FirstCharacter(text.substr(1)));
+    Square square;
+    std::string_view rest = text;
+    if (const GridReading letters = ReadSquare(rest, square); letters.fault != ReadingFault::kNone)
+        return letters;
 
     // One run of digits, or two separated by blanks.
-    std::string_view rest = text.substr(2);
     TakeBlanks(rest);
     const char* const digitsStart = rest.data();
     std::string_view easting = TakeDigits(rest);
@@ -87,17 +180,11 @@ GridReading ReadReference(std::string_view text) noexcept {
     } else if (easting.size() > kMaxHalfDigits) {
         return Fault(ReadingFault::kTooManyDigits, digits);
     }
-
-    const int large = GridLetters::IndexOf(UpperCase(text[0]));
-    const int small = GridLetters::IndexOf(UpperCase(text[1]));
-    const std::int64_t squareEasting = (large % kPerRow - kOriginColumn) * kLargeSquareMetres +
-                                       (small % kPerRow) * kSmallSquareMetres;
-    const std::int64_t squareNorthing = (kOriginRow - large / kPerRow) * kLargeSquareMetres +
-                                        (kBottomRow - small / kPerRow) * kSmallSquareMetres;
     return {ReadingFault::kNone,
             {},
-            {static_cast<double>(squareEasting) + HalfPosition(easting),
-             static_cast<double>(squareNorthing) + HalfPosition(northing)}};
+            square.grid,
+            {static_cast<double>(square.easting) + HalfPosition(easting),
+             static_cast<double>(square.northing) + HalfPosition(northing)}};
 }
 
 // [-]digits[.digits], or none.
@@ -135,6 +222,7 @@ GridReading ReadEastingNorthing(std::string_view text) noexcept {
     if (northing.empty())
         return Fault(ReadingFault::kOneNumber, easting);
     GridReading reading{};
+    reading.grid = Grid::kGreatBritain;
     if (!ReadMetres(easting, reading.position.easting))
         return Fault(ReadingFault::kBadNumber, easting);
     if (!ReadMetres(northing, reading.position.northing))
@@ -170,15 +258,19 @@ std::string FaultText(const GridReading& reading) {
             return "no grid reference, nor easting and northing";
         case ReadingFault::kNotAPosition:
             return culprit +
-                   " begins neither a grid reference (two letters and digits, e.g. NN166712) nor "
-                   "an easting and northing in metres";
+                   " begins neither a grid reference (letters and digits, e.g. NN166712, "
+                   "J338742 or WV652484) nor an easting and northing in metres";
         case ReadingFault::kBadFirstLetter:
             return culprit +
-                   " is not one of the first letters of the National Grid: H, J, N, O, S and T";
+                   " is not one of the first letters of the National Grid: H, J, N, O, S and T "
+                   "(the Channel Islands' squares are WA and WV, and an Irish Grid reference "
+                   "has one letter)";
         case ReadingFault::kBadSecondLetter:
-            if (reading.culprit.empty())
-                return "a grid reference begins with two letters";
-            return culprit + " is not a second letter of a grid reference: A to Z but I";
+            return culprit + " is not a second letter of a National Grid reference: A to Z but I";
+        case ReadingFault::kBadIrishLetter:
+            return culprit + " is not a letter of the Irish Grid: A to Z but I";
+        case ReadingFault::kBadChannelIslandsSquare:
+            return culprit + " is not one of the Channel Islands' squares: WA and WV";
         case ReadingFault::kNotADigit:
             return culprit + " is not a digit";
         case ReadingFault::kOddDigits:
@@ -200,35 +292,61 @@ std::string FaultText(const GridReading& reading) {
     return {};
 }
 
-std::string GridReferenceOf(GridPoint position, int digits) {
+std::string GridReferenceOf(Grid grid, GridPoint position, int digits) {
     if (digits < 0 || digits > kMaxReferenceDigits || digits % 2 != 0)
         return {};
-    if (!(position.easting >= 0 && position.easting < kLetteredEastingLimit &&
-          position.northing >= 0 && position.northing < kLetteredNorthingLimit)) {
+    const Lettered area = LetteredArea(grid);
+    if (!(position.easting >= static_cast<double>(area.minEasting) &&
+          position.easting < static_cast<double>(area.endEasting) &&
+          position.northing >= static_cast<double>(area.minNorthing) &&
+          position.northing < static_cast<double>(area.endNorthing))) {
         return {};
     }
     // Whole metres: the square that holds the point, as the digits truncate.
     const auto easting = static_cast<std::int64_t>(std::floor(position.easting));
     const auto northing = static_cast<std::int64_t>(std::floor(position.northing));
 
+    // The letter of the square at `column` and `row` (from the north) of a table.
     const auto letter = [](std::int64_t column, std::int64_t row) {
         return GridLetters::LetterAt(static_cast<int>(row * kPerRow + column));
     };
     std::array<char, 2 + kMaxReferenceDigits> text{};
-    text[0] = letter(easting / kLargeSquareMetres + kOriginColumn,
-                     kOriginRow - northing / kLargeSquareMetres);
-    text[1] = letter(easting % kLargeSquareMetres / kSmallSquareMetres,
-                     kBottomRow - northing % kLargeSquareMetres / kSmallSquareMetres);
+    std::size_t letters = 0;
+    switch (grid) {
+        case Grid::kGreatBritain:
+            text[letters++] = letter(easting / kLargeSquareMetres + kOriginColumn,
+                                     kOriginRow - northing / kLargeSquareMetres);
+            text[letters++] =
+                letter(easting % kLargeSquareMetres / kSmallSquareMetres,
+                       kBottomRow - northing % kLargeSquareMetres / kSmallSquareMetres);
+            break;
+        case Grid::kIrish:
+            text[letters++] =
+                letter(easting / kSmallSquareMetres, kBottomRow - northing / kSmallSquareMetres);
+            break;
+        case Grid::kUtm30: {
+            const std::string_view square =
+                kChannelIslandsSquares[static_cast<std::size_t>((northing - area.minNorthing) /
+                                                                kSmallSquareMetres)]
+                    .letters;
+            text[letters++] = square[0];
+            text[letters++] = square[1];
+            break;
+        }
+        case Grid::kNone:
+            return {};
+    }
+    // Every grid's 100 km squares have corners at whole multiples of 100 km.
     const int half = digits / 2;
     std::int64_t step = kSmallSquareMetres;
     for (int i = 0; i < half; ++i) {
         step /= 10;
-        const auto at = static_cast<std::size_t>(2 + i);
+        const auto at = letters + static_cast<std::size_t>(i);
         text[at] = static_cast<char>('0' + easting % kSmallSquareMetres / step % 10);
         text[at + static_cast<std::size_t>(half)] =
             static_cast<char>('0' + northing % kSmallSquareMetres / step % 10);
     }
-    return {text.data(), static_cast<std::size_t>(2 + digits)};
+    return {text.data(), letters + static_cast<std::size_t>(digits)};
 }
 
 }  // namespace Surveyed

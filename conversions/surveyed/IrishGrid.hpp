@@ -11,12 +11,7 @@
 // series to sixth order, and its datum transformation through geocentric coordinates), as
 // PROJ does from EPSG:29903 to EPSG:4258. The way back runs the steps the other way, with the
 // Helmert transformation's usual inverse (the same parameters negated), which leaves the
-// round trip within a millimetre.
-//
-// The grid's 100 km squares have a letter each: a 5 x 5 table, A to Z without I, row by row
-// from the north-west corner; the false origin is the south-west corner of square V.
-
-#include <optional>
+// round trip within a millimetre. Its references are GridReference.hpp's.
 
 #include "conversions/surveyed/Coordinates.hpp"
 
@@ -46,10 +41,6 @@ inline constexpr double kRotationY = -0.214;
 inline constexpr double kRotationZ = -0.631;
 inline constexpr double kScaleDifference = 8.15;
 
-// The side of a lettered square, and of the table of them, in metres.
-inline constexpr double kSquareSide = 100'000;
-inline constexpr double kTableSide = 500'000;
-
 // The ETRS89 latitude and longitude (degrees) of an Irish Grid position (metres east and
 // north of the false origin). Good to well under a micrometre against the formulas within a
 // few thousand kilometres of the central meridian; farther away, or for values that are not
@@ -59,14 +50,5 @@ inline constexpr double kTableSide = 500'000;
 // The Irish Grid position of an ETRS89 latitude (-90 to 90) and longitude (-180 to 180),
 // under the same terms.
 [[nodiscard]] GridPoint FromEtrs89(GeodeticPosition etrs89) noexcept;
-
-// The south-west corner of the 100 km square of `letter` (A to Z but I, either case), in
-// Irish Grid metres; none for any other character.
-[[nodiscard]] std::optional<GridPoint> SquareCorner(char letter) noexcept;
-
-// The letter (upper case) of the 100 km square that holds `irish`, a position on a square's
-// edge being in the square to its north and east; none outside the table (west or south of
-// the false origin, at or beyond kTableSide east or north) or for a value that is not finite.
-[[nodiscard]] std::optional<char> SquareLetter(GridPoint irish) noexcept;
 
 }  // namespace Surveyed::IrishGrid

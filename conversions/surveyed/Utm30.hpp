@@ -1,15 +1,10 @@
 #pragma once
 
 // UTM zone 30 north on WGS84 (EPSG:32630), the grid of the Channel Islands' Worked All
-// Britain squares: UTM positions to and from WGS84 latitude and longitude, and the letters of
-// the two 100 km squares that hold the islands.
+// Britain squares: UTM positions to and from WGS84 latitude and longitude.
 //
 // The projection is Boost.Geometry's "etmerc" (the Krueger series to sixth order), as for the
-// National Grid. The squares are those of the Military Grid Reference System in zone 30:
-// Jersey, Guernsey, Sark and the Minquiers lie in WV, Alderney and the Casquets in WA.
-
-#include <optional>
-#include <string_view>
+// National Grid. The islands' references, in squares WA and WV, are GridReference.hpp's.
 
 #include "conversions/surveyed/Coordinates.hpp"
 
@@ -22,9 +17,6 @@ inline constexpr double kCentralScale = 0.9996;
 inline constexpr double kFalseEasting = 500'000;
 inline constexpr double kFalseNorthing = 0;
 
-// The side of a lettered square, in metres.
-inline constexpr double kSquareSide = 100'000;
-
 // The WGS84 latitude and longitude (degrees) of a UTM zone 30 position (metres east and north
 // of the false origin). Good to well under a micrometre against the formulas within a few
 // thousand kilometres of the central meridian; farther away, or for values that are not
@@ -34,14 +26,5 @@ inline constexpr double kSquareSide = 100'000;
 // The UTM zone 30 position of a WGS84 latitude (-90 to 90) and longitude (-180 to 180), under
 // the same terms.
 [[nodiscard]] GridPoint FromWgs84(GeodeticPosition wgs84) noexcept;
-
-// The south-west corner of the 100 km square `letters` names, WA or WV (either case), in UTM
-// metres; none for any other text.
-[[nodiscard]] std::optional<GridPoint> SquareCorner(std::string_view letters) noexcept;
-
-// The letters (upper case) of the square, WA or WV, that holds `utm`, a position on a
-// square's edge being in the square to its north and east; none outside them or for a value
-// that is not finite.
-[[nodiscard]] std::optional<std::string_view> SquareLetters(GridPoint utm) noexcept;
 
 }  // namespace Surveyed::Utm30

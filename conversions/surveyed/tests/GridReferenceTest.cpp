@@ -9,6 +9,7 @@
 
 namespace {
 
+using Surveyed::Grid;
 using Surveyed::GridReading;
 using Surveyed::ReadGridPosition;
 using Surveyed::ReadingFault;
@@ -51,6 +52,7 @@ TEST(ReadGridPosition, ReferencesAtTheirSquaresCentresMetresAsTheyAre) {
          }) {
         const GridReading reading = ReadGridPosition(r.text);
         EXPECT_EQ(reading.fault, ReadingFault::kNone) << r.text;
+        EXPECT_EQ(reading.grid, Grid::kGreatBritain) << r.text;
         EXPECT_EQ(reading.position.easting, r.easting) << r.text;
         EXPECT_EQ(reading.position.northing, r.northing) << r.text;
     }
@@ -62,7 +64,8 @@ struct Refused {
     const char* culprit;
 };
 
-// What is refused, with the part at fault, which the message must quote.
+// What is refused, with the part at fault, which the message must quote: on the National
+// Grid, the Irish Grid (one letter) and in the Channel Islands (WA, WV).
 TEST(ReadGridPosition, RefusesWithTheReason) {
     for (const Refused& r : {
              Refused{"NN1234567", ReadingFault::kOddDigits, "1234567"},
@@ -70,8 +73,16 @@ TEST(ReadGridPosition, RefusesWithTheReason) {
              Refused{"II1234", ReadingFault::kBadFirstLetter, "I"},
              Refused{"AA123456", ReadingFault::kBadFirstLetter, "A"},
              Refused{"NI1234", ReadingFault::kBadSecondLetter, "I"},
-             Refused{"N11234", ReadingFault::kBadSecondLetter, "1"},
-             Refused{"N", ReadingFault::kBadSecondLetter, ""},
+             Refused{"I338742", ReadingFault::kBadIrishLetter, "I"},
+             Refused{"i 33 74", ReadingFault::kBadIrishLetter, "i"},
+             Refused{"N11234", ReadingFault::kOddDigits, "11234"},
+             Refused{"J 338 7421", ReadingFault::kUnevenHalves, "338 7421"},
+             Refused{"J338742123456", ReadingFault::kTooManyDigits, "338742123456"},
+             Refused{"J?", ReadingFault::kNotADigit, "?"},
+             Refused{"WB652484", ReadingFault::kBadChannelIslandsSquare, "WB"},
+             Refused{"wi 65 48", ReadingFault::kBadChannelIslandsSquare, "wi"},
+             Refused{"WV 65 484", ReadingFault::kUnevenHalves, "65 484"},
+             Refused{"WA12345", ReadingFault::kOddDigits, "12345"},
              Refused{"NN12345678901", ReadingFault::kTooManyDigits, "12345678901"},
              Refused{"NN123456 123456", ReadingFault::kTooManyDigits, "123456 123456"},
              Refused{"NN12x4", ReadingFault::kNotADigit, "x"},
@@ -91,6 +102,7 @@ TEST(ReadGridPosition, RefusesWithTheReason) {
         const GridReading reading = ReadGridPosition(r.text);
         EXPECT_EQ(reading.fault, r.fault) << r.text;
         EXPECT_EQ(reading.culprit, r.culprit) << r.text;
+        EXPECT_EQ(reading.grid, Grid::kNone) << r.text;
         EXPECT_EQ(reading.position.easting, 0) << r.text;
         const std::string message = Surveyed::FaultText(reading);
         const std::string quoted = *r.culprit ? "'" + std::string(r.culprit) + "'" : "";
@@ -101,6 +113,7 @@ TEST(ReadGridPosition, RefusesWithTheReason) {
 }
 
 struct Reference {
+    Grid grid;
     double easting;
     double northing;
     int digits;
@@ -110,42 +123,74 @@ struct Reference {
 TEST(GridReferenceOf, TruncatesToTheSquareThatHoldsThePosition) {
     constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
     for (const Reference& r : {
-             Reference{216'667.9, 771'283.9, 10, "NN1666771283"},
-             Reference{216'667.9, 771'283.9, 6, "NN166712"},
-             Reference{216'667.9, 771'283.9, 2, "NN17"},
-             Reference{216'667.9, 771'283.9, 0, "NN"},
-             Reference{0, 0, 6, "SV000000"},
+             Reference{Grid::kGreatBritain, 216'667.9, 771'283.9, 10, "NN1666771283"},
+             Reference{Grid::kGreatBritain, 216'667.9, 771'283.9, 6, "NN166712"},
+             Reference{Grid::kGreatBritain, 216'667.9, 771'283.9, 2, "NN17"},
+             Reference{Grid::kGreatBritain, 216'667.9, 771'283.9, 0, "NN"},
+             Reference{Grid::kGreatBritain, 0, 0, 6, "SV000000"},
              // On an edge: the square to the north and east.
-             Reference{300'000, 800'000, 4, "NJ0000"},
-             Reference{999'999.9, 1'499'999.9, 4, "JE9999"},
-             Reference{447'450, 1'141'450, 8, "HU47454145"},
+             Reference{Grid::kGreatBritain, 300'000, 800'000, 4, "NJ0000"},
+             Reference{Grid::kGreatBritain, 999'999.9, 1'499'999.9, 4, "JE9999"},
+             Reference{Grid::kGreatBritain, 447'450, 1'141'450, 8, "HU47454145"},
              // Outside the lettered squares, and digits that make no reference.
-             Reference{1'000'000, 0, 6, ""},
-             Reference{0, 1'500'000, 6, ""},
-             Reference{-0.001, 5, 6, ""},
-             Reference{kNaN, 5, 6, ""},
-             Reference{5, 5, 3, ""},
-             Reference{5, 5, 12, ""},
-             Reference{5, 5, -2, ""},
+             Reference{Grid::kGreatBritain, 1'000'000, 0, 6, ""},
+             Reference{Grid::kGreatBritain, 0, 1'500'000, 6, ""},
+             Reference{Grid::kGreatBritain, -0.001, 5, 6, ""},
+             Reference{Grid::kGreatBritain, kNaN, 5, 6, ""},
+             Reference{Grid::kGreatBritain, 5, 5, 3, ""},
+             Reference{Grid::kGreatBritain, 5, 5, 12, ""},
+             Reference{Grid::kGreatBritain, 5, 5, -2, ""},
+             // The Irish Grid's table, 500 km square, and the Channel Islands' two squares.
+             Reference{Grid::kIrish, 333'850.5, 374'250, 6, "J338742"},
+             Reference{Grid::kIrish, 0, 0, 0, "V"},
+             Reference{Grid::kIrish, 499'999.9, 499'999.9, 2, "E99"},
+             Reference{Grid::kIrish, 0, 400'000, 10, "A0000000000"},
+             Reference{Grid::kIrish, 500'000, 5, 6, ""},
+             Reference{Grid::kIrish, 5, 500'000, 6, ""},
+             Reference{Grid::kIrish, -0.001, 5, 6, ""},
+             Reference{Grid::kUtm30, 565'250, 5'448'450, 6, "WV652484"},
+             Reference{Grid::kUtm30, 500'000, 5'500'000, 4, "WA0000"},
+             Reference{Grid::kUtm30, 599'999.9, 5'599'999.9, 10, "WA9999999999"},
+             Reference{Grid::kUtm30, 499'999.9, 5'450'000, 6, ""},
+             Reference{Grid::kUtm30, 600'000, 5'450'000, 6, ""},
+             Reference{Grid::kUtm30, 550'000, 5'399'999.9, 6, ""},
+             Reference{Grid::kUtm30, 550'000, 5'600'000, 6, ""},
+             Reference{Grid::kNone, 5, 5, 6, ""},
          }) {
-        EXPECT_EQ(Surveyed::GridReferenceOf({r.easting, r.northing}, r.digits), r.reference)
+        EXPECT_EQ(Surveyed::GridReferenceOf(r.grid, {r.easting, r.northing}, r.digits), r.reference)
             << r.easting << " " << r.northing << " " << r.digits;
     }
 }
 
-// Written and read back, a reference's centre is within half its square of the position.
+struct Lettered {
+    Grid grid;
+    Surveyed::GridPoint from;
+    Surveyed::GridPoint to;
+};
+
+// Written and read back, a reference's centre is within half its square of the position, on
+// the grid it was written on.
 TEST(GridReferenceOf, ReadsBackToTheSquareCentre) {
     std::mt19937_64 random(14);
-    std::uniform_real_distribution<double> easting(0, Surveyed::kLetteredEastingLimit);
-    std::uniform_real_distribution<double> northing(0, Surveyed::kLetteredNorthingLimit);
-    for (int i = 0; i < 10'000; ++i) {
-        const Surveyed::GridPoint p{easting(random), northing(random)};
-        const int digits = 2 * (i % 6);
-        const double half = 50'000 / std::pow(10, digits / 2);
-        const GridReading back = ReadGridPosition(Surveyed::GridReferenceOf(p, digits));
-        ASSERT_EQ(back.fault, ReadingFault::kNone);
-        EXPECT_LE(std::abs(back.position.easting - p.easting), half);
-        EXPECT_LE(std::abs(back.position.northing - p.northing), half);
+    for (const Lettered& area :
+         {Lettered{Grid::kGreatBritain,
+                   {0, 0},
+                   {Surveyed::kLetteredEastingLimit, Surveyed::kLetteredNorthingLimit}},
+          Lettered{Grid::kIrish, {0, 0}, {500'000, 500'000}},
+          Lettered{Grid::kUtm30, {500'000, 5'400'000}, {600'000, 5'600'000}}}) {
+        std::uniform_real_distribution<double> easting(area.from.easting, area.to.easting);
+        std::uniform_real_distribution<double> northing(area.from.northing, area.to.northing);
+        for (int i = 0; i < 5'000; ++i) {
+            const Surveyed::GridPoint p{easting(random), northing(random)};
+            const int digits = 2 * (i % 6);
+            const double half = 50'000 / std::pow(10, digits / 2);
+            const GridReading back =
+                ReadGridPosition(Surveyed::GridReferenceOf(area.grid, p, digits));
+            ASSERT_EQ(back.fault, ReadingFault::kNone);
+            EXPECT_EQ(back.grid, area.grid);
+            EXPECT_LE(std::abs(back.position.easting - p.easting), half);
+            EXPECT_LE(std::abs(back.position.northing - p.northing), half);
+        }
     }
 }
 
@@ -159,12 +204,14 @@ TEST(WorkedAllBritainSquare, IsTheTenKilometreSquare) {
                                        {"NT0816416287", "NT01"},
                                        {"HU474414", "HU44"},
                                        {"NN 166 712", "NN17"},
-                                       {"SV000000", "SV00"}}) {
+                                       {"SV000000", "SV00"},
+                                       {"J 338 742", "J37"},
+                                       {"WV 652 484", "WV64"}}) {
         const GridReading reading = ReadGridPosition(text);
         ASSERT_EQ(reading.fault, ReadingFault::kNone) << text;
-        EXPECT_EQ(Surveyed::WorkedAllBritainSquare(reading.position), square) << text;
+        EXPECT_EQ(Surveyed::WorkedAllBritainSquare(reading.grid, reading.position), square) << text;
     }
-    EXPECT_EQ(Surveyed::WorkedAllBritainSquare({-1, 5}), "");
+    EXPECT_EQ(Surveyed::WorkedAllBritainSquare(Grid::kGreatBritain, {-1, 5}), "");
 }
 
 }  // namespace

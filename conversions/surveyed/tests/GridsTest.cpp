@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <limits>
 
+#include "conversions/surveyed/GridReference.hpp"
 #include "conversions/surveyed/IrishGrid.hpp"
 #include "conversions/surveyed/Ostn15.hpp"
 #include "conversions/surveyed/Projection.hpp"
@@ -77,12 +78,12 @@ TEST(GridAreas, LieWithinTheirGrids) {
     const auto onItsGrid = [](Grid grid, GeodeticPosition p) {
         switch (grid) {
             case Grid::kGreatBritain:
-                return Surveyed::InShiftGrid(Surveyed::Geodesy::Project(p));
+                return Surveyed::InShiftGrid(Surveyed::Project(p));
             case Grid::kIrish:
-                return Surveyed::IrishGrid::SquareLetter(Surveyed::IrishGrid::FromEtrs89(p))
-                    .has_value();
+                return !Surveyed::GridReferenceOf(grid, Surveyed::IrishGrid::FromEtrs89(p), 0)
+                            .empty();
             case Grid::kUtm30:
-                return Surveyed::Utm30::SquareLetters(Surveyed::Utm30::FromWgs84(p)).has_value();
+                return !Surveyed::GridReferenceOf(grid, Surveyed::Utm30::FromWgs84(p), 0).empty();
             case Grid::kNone:
                 break;
         }

@@ -130,7 +130,7 @@ int main(int argc, char** argv) {
             "WGS84 to grid", point,
             p.status != Surveyed::Status::kOk
                 ? kNoAnswer
-                : MetresApart(p.nationalGrid, {Field(expected, 1), Field(expected, 2)}),
+                : MetresApart(p.gridPosition, {Field(expected, 1), Field(expected, 2)}),
             point == "TP31" ? 0.0011 : 0.001);
     }
     constexpr int kColumns = 701;

@@ -32,37 +32,62 @@ TEST(Surveyed, StatusOfEachKindOfText) {
              Outcome{"HA000000", Status::kOutsideTheGrid},
              Outcome{"50 600000", Status::kOutsideTheGrid},
              Outcome{"150 600000", Status::kOk},
+             Outcome{"J 338 742", Status::kOk},
+             Outcome{"WV 652 484", Status::kOk},
+             Outcome{"I338742", Status::kBadGridReference},
+             Outcome{"WB652484", Status::kBadGridReference},
          }) {
         EXPECT_EQ(Surveyed::FromText(o.text).status, o.status) << o.text;
     }
     EXPECT_EQ(Surveyed::StatusText(Status::kOk), "ok");
     EXPECT_EQ(Surveyed::StatusText(Status::kBadGridReference), "bad grid reference");
     EXPECT_EQ(Surveyed::StatusText(Status::kOutsideTheGrid), "outside the grid");
+    EXPECT_EQ(Surveyed::StatusText(Status::kOnNoGrid), "on no grid");
 }
 
 // A position outside the grid keeps what was read and has no latitude or longitude.
 TEST(Surveyed, OutsideTheGridKeepsThePositionRead) {
     const Surveyed::Position p = Surveyed::FromText("TE123456");
-    EXPECT_EQ(p.nationalGrid.easting, 912'350);
-    EXPECT_EQ(p.nationalGrid.northing, 445'650);
+    EXPECT_EQ(p.gridPosition.easting, 912'350);
+    EXPECT_EQ(p.gridPosition.northing, 445'650);
     EXPECT_EQ(p.wgs84.latitude, 0);
 }
 
-TEST(Surveyed, FromWgs84RefusesWhatIsNoPositionOnTheGrid) {
+TEST(Surveyed, FromWgs84RefusesWhatIsNoPositionOnAGrid) {
     constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
-    for (const Surveyed::GeodeticPosition p : {Surveyed::GeodeticPosition{91, -2},
-                                               {52, 181},
-                                               {kNaN, -2},
-                                               {52, kNaN},
-                                               {-33.9, 18.4},
-                                               {57.6, -13.7}}) {
+    for (const Surveyed::GeodeticPosition p :
+         {Surveyed::GeodeticPosition{91, -2}, {52, 181}, {kNaN, -2}, {52, kNaN}}) {
         EXPECT_EQ(Surveyed::FromWgs84(p).status, Status::kOutsideTheGrid)
             << p.latitude << " " << p.longitude;
     }
-    // Fort William's hill, as a GPS gives it.
-    const Surveyed::Position p = Surveyed::FromWgs84({56.7969, -5.0036});
-    ASSERT_EQ(p.status, Status::kOk);
-    EXPECT_EQ(Surveyed::GridReferenceOf(p.nationalGrid, 6), "NN166712");
+    // Cape Town, Rockall, the North Sea off Denmark.
+    for (const Surveyed::GeodeticPosition p :
+         {Surveyed::GeodeticPosition{-33.9, 18.4}, {57.6, -13.7}, {56.0, 6.0}}) {
+        const Surveyed::Position none = Surveyed::FromWgs84(p);
+        EXPECT_EQ(none.status, Status::kOnNoGrid) << p.latitude << " " << p.longitude;
+        EXPECT_EQ(none.grid, Surveyed::Grid::kNone);
+    }
+}
+
+struct OnGrid {
+    Surveyed::GeodeticPosition wgs84;
+    Surveyed::Grid grid;
+    const char* reference;
+    const char* square;
+};
+
+// A GPS position on each grid: Fort William's hill, Belfast, St Helier.
+TEST(Surveyed, FromWgs84AnswersOnTheGridOfThePlace) {
+    for (const OnGrid& g :
+         {OnGrid{{56.7969, -5.0036}, Surveyed::Grid::kGreatBritain, "NN166712", "NN17"},
+          {{54.5973, -5.9301}, Surveyed::Grid::kIrish, "J338740", "J37"},
+          {{49.1868, -2.1065}, Surveyed::Grid::kUtm30, "WV651486", "WV64"}}) {
+        const Surveyed::Position p = Surveyed::FromWgs84(g.wgs84);
+        ASSERT_EQ(p.status, Status::kOk) << g.reference;
+        EXPECT_EQ(p.grid, g.grid) << g.reference;
+        EXPECT_EQ(Surveyed::GridReferenceOf(p.grid, p.gridPosition, 6), g.reference);
+        EXPECT_EQ(Surveyed::WorkedAllBritainSquare(p.grid, p.gridPosition), g.square);
+    }
 }
 
 }  // namespace
