@@ -117,13 +117,18 @@ Square TableSquare(Grid grid, char letter, std::int64_t side) noexcept {
 // when the letters name none.
 GridReading ReadSquare(std::string_view& text, Square& square) noexcept {
     const char first = UpperCase(text[0]);
-    if (text.size() < 2 || !IsLetter(text[1])) {
+    // One letter, when digits, blanks or nothing follow it; anything else in the place of a
+    // second letter is a wrong second letter.
+    const std::string_view afterFirst = text.substr(1);
+    if (afterFirst.empty() || IsDigit(afterFirst.front()) || runtime::BlankLength(afterFirst) > 0) {
         if (!GridLetters::IsGridLetter(first))
             return Fault(ReadingFault::kBadIrishLetter, runtime::FirstCharacter(text));
         square = TableSquare(Grid::kIrish, first, kSmallSquareMetres);
         text.remove_prefix(1);
         return {};
     }
+    if (!IsLetter(text[1]))
+        return Fault(ReadingFault::kBadSecondLetter, runtime::FirstCharacter(afterFirst));
     const char second = UpperCase(text[1]);
     if (first == kChannelIslandsLetter) {
         const auto found = std::find_if(
@@ -262,11 +267,9 @@ std::string FaultText(const GridReading& reading) {
                    "J338742 or WV652484) nor an easting and northing in metres";
         case ReadingFault::kBadFirstLetter:
             return culprit +
-                   " is not one of the first letters of the National Grid: H, J, N, O, S and T "
-                   "(the Channel Islands' squares are WA and WV, and an Irish Grid reference "
-                   "has one letter)";
+                   " is not one of the first letters of the National Grid: H, J, N, O, S and T";
         case ReadingFault::kBadSecondLetter:
-            return culprit + " is not a second letter of a National Grid reference: A to Z but I";
+            return culprit + " is not a second letter of a grid reference: A to Z but I";
         case ReadingFault::kBadIrishLetter:
             return culprit + " is not a letter of the Irish Grid: A to Z but I";
         case ReadingFault::kBadChannelIslandsSquare:

@@ -9,8 +9,8 @@
 // - two letters, the National Grid: the first is the 500 km square, one of H, J, N, O, S and
 //   T (the whole grid, Shetland and Orkney included), the second the 100 km square within
 //   it, any letter but I; the false origin is the south-west corner of square SV;
-// - one letter, the Irish Grid: the 100 km square, any letter but I ("J 338 742"); the false
-//   origin is the south-west corner of square V;
+// - one letter followed by digits, blanks or nothing, the Irish Grid: the 100 km square,
+//   any letter but I ("J 338 742"); the false origin is the south-west corner of square V;
 // - WA or WV, UTM zone 30: the Channel Islands' two 100 km squares of the Military Grid
 //   Reference System ("WV 652 484"), which no National Grid reference begins with.
 // The National and Irish Grids' letters index 5 x 5 tables of squares (GridLetters.hpp).
@@ -37,7 +37,7 @@ enum class ReadingFault {
     kEmpty,                    // nothing but blanks
     kNotAPosition,             // starts with neither a letter nor a number
     kBadFirstLetter,           // two letters, the first not H, J, N, O, S or T, nor W of WA or WV
-    kBadSecondLetter,          // two letters, the second I
+    kBadSecondLetter,          // after a letter, I, or what is neither letter, digit nor blank
     kBadIrishLetter,           // one letter, I
     kBadChannelIslandsSquare,  // W and a letter other than A or V
     kNotADigit,                // a character after the letters that is neither digit nor blank
