@@ -37,6 +37,14 @@ void Refuse(Answer& answer, std::string_view what, std::string_view why) {
     answer.status = answer.statusText;
 }
 
+// The grid columns of a position on a grid.
+void Place(const Surveyed::Position& where, const Options& options, Answer& answer) {
+    answer.grid = where.grid;
+    answer.gridPosition = where.gridPosition;
+    answer.ngr = Surveyed::GridReferenceOf(where.grid, where.gridPosition, options.ngrDigits);
+    answer.wab = Surveyed::WorkedAllBritainSquare(where.grid, where.gridPosition);
+}
+
 void FromGridReference(std::string_view text, const Needs& needs, const Options& options,
                        Answer& answer) {
     if (needs.window) {
@@ -55,11 +63,8 @@ void FromGridReference(std::string_view text, const Needs& needs, const Options&
         return;
     }
     answer.position = where.wgs84;
-    if (needs.grid) {
-        answer.grid = where.gridPosition;
-        answer.ngr = Surveyed::GridReferenceOf(where.grid, where.gridPosition, options.ngrDigits);
-        answer.wab = Surveyed::WorkedAllBritainSquare(where.grid, where.gridPosition);
-    }
+    if (needs.grid)
+        Place(where, options, answer);
 }
 
 void FromLocator(std::string_view text, Answer& answer) {
@@ -75,14 +80,14 @@ void FromLocator(std::string_view text, Answer& answer) {
     answer.position = Surveyed::GeodeticPosition{answer.windowLatitude, answer.windowLongitude};
 }
 
-// The place of a position on the grid, where it lies within OSTN15's.
+// The place of a position on the grid of its area (Surveyed::FromWgs84); a position on none
+// says so in its status, and keeps its true answer.
 void PlaceOnGrid(const Options& options, Answer& answer) {
     const Surveyed::Position where = Surveyed::FromWgs84(*answer.position);
-    if (where.status != Surveyed::Status::kOk)
-        return;
-    answer.grid = where.gridPosition;
-    answer.ngr = Surveyed::GridReferenceOf(where.grid, where.gridPosition, options.ngrDigits);
-    answer.wab = Surveyed::WorkedAllBritainSquare(where.grid, where.gridPosition);
+    if (where.status == Surveyed::Status::kOnNoGrid)
+        answer.status = kOnNoGrid;
+    if (where.status == Surveyed::Status::kOk)
+        Place(where, options, answer);
 }
 
 // The contest points and the geodesic from the station to the input's position: to a locator
@@ -221,7 +226,8 @@ void AnswerInput(std::string_view input, bool truncated, const Options& options,
     }
     if (truncated) {
         answer.position.reset();
-        answer.grid.reset();
+        answer.grid = Surveyed::Grid::kNone;
+        answer.gridPosition.reset();
         answer.ngr.clear();
         answer.wab.clear();
         answer.status = "too long: over 64 KiB";

@@ -19,6 +19,8 @@
 #include "conversions/Module1.hpp"
 #include "conversions/surveyed/Coordinates.hpp"
 #include "conversions/surveyed/Geodesic.hpp"
+#include "conversions/surveyed/Grids.hpp"
+#include "conversions/surveyed/Surveyed.hpp"
 
 namespace cli {
 
@@ -32,16 +34,19 @@ inline constexpr std::array<std::string_view, 6> kWindowStatusTexts = {
     "ok", "wrong length", "bad grid letter", "bad digit", "bad number", "bad locator",
 };
 
-// The status of an input that has its true answer.
+// The status of an input that has its true answer; and of one whose position is on none of
+// the grids when a column asks for the grid, which keeps its position and locator and counts
+// as answered.
 inline constexpr std::string_view kOk = "ok";
+inline constexpr std::string_view kOnNoGrid = Surveyed::StatusText(Surveyed::Status::kOnNoGrid);
 
 // What the conversions answered for one input.
 struct Answer {
     std::string_view input;
 
     // The true answer: kOk, or why there is none ("bad grid reference: ...", "outside the
-    // grid", "bad position: ...", "bad locator: ..."), a view of a constant or of
-    // `statusText`. The input's WGS84 position when kOk: a grid reference's by OSTN15, a
+    // grid", "bad position: ...", "bad locator: ..."), or kOnNoGrid; a view of a constant or
+    // of `statusText`. The input's WGS84 position when kOk: a grid reference's by OSTN15, a
     // latitude and longitude itself, a locator's centre; its locator as long as asked.
     std::string_view status = kOk;
     std::string statusText;
@@ -49,9 +54,11 @@ struct Answer {
     std::string locator;
     // Its six-character locator, when the window's answer is asked for, to compare with it.
     std::string sixLocator;
-    // The position on the National Grid, its grid reference and its Worked All Britain
-    // square, where it lies within OSTN15's grid (when a column asks).
-    std::optional<Surveyed::GridPoint> grid;
+    // The grid the position is on (Surveyed::GridOf: the National Grid, the Irish Grid or
+    // UTM zone 30 in the Channel Islands), the position on it, its grid reference and its
+    // Worked All Britain square (when a column asks).
+    Surveyed::Grid grid = Surveyed::Grid::kNone;
+    std::optional<Surveyed::GridPoint> gridPosition;
     std::string ngr;
     std::string wab;
     // The way from the --qrb-from station: the contest points and the geodesic.
@@ -65,7 +72,9 @@ struct Answer {
     double windowLongitude = 0;
     std::string windowLocator;
 
-    [[nodiscard]] bool HasTrueAnswer() const noexcept { return status == kOk; }
+    [[nodiscard]] bool HasTrueAnswer() const noexcept {
+        return status == kOk || status == kOnNoGrid;
+    }
     [[nodiscard]] bool WindowConverted() const noexcept { return windowCode == Module1::kValid; }
 };
 
@@ -109,7 +118,7 @@ inline constexpr int kBearingDecimals = 1;
 
 // Every column, one entry each, in the order of the defaults: the input and the true answer
 // (five), the window's answer (six), the rest.
-inline constexpr std::array<Column, 18> kColumns = {{
+inline constexpr std::array<Column, 19> kColumns = {{
     {"input", [](const Answer& a) { return Cell::Text(a.input); }},
     {"status", [](const Answer& a) { return Cell::Text(a.status); }},
     {"latitude",
@@ -143,14 +152,16 @@ inline constexpr std::array<Column, 18> kColumns = {{
              a.windowLocator.compare(0, length, a.sixLocator, 0, length) == 0 ? "no" : "yes");
      },
      Need::kWindow},
+    {"grid", [](const Answer& a) { return Cell::TextOrNothing(Surveyed::GridName(a.grid)); },
+     Need::kGrid},
     {"easting",
      [](const Answer& a) {
-         return a.grid ? Cell::Number(a.grid->easting, kMetreDecimals) : Cell{};
+         return a.gridPosition ? Cell::Number(a.gridPosition->easting, kMetreDecimals) : Cell{};
      },
      Need::kGrid},
     {"northing",
      [](const Answer& a) {
-         return a.grid ? Cell::Number(a.grid->northing, kMetreDecimals) : Cell{};
+         return a.gridPosition ? Cell::Number(a.gridPosition->northing, kMetreDecimals) : Cell{};
      },
      Need::kGrid},
     {"ngr", [](const Answer& a) { return Cell::TextOrNothing(a.ngr); }, Need::kGrid},
@@ -173,6 +184,6 @@ inline constexpr std::array<Column, 18> kColumns = {{
 // with --qrb-from the way from the station (the last three).
 inline constexpr std::span<const Column> kTrueColumns(kColumns.data(), 5);
 inline constexpr std::span<const Column> kWindowColumns(kColumns.data() + 5, 6);
-inline constexpr std::span<const Column> kQrbColumns(kColumns.data() + 15, 3);
+inline constexpr std::span<const Column> kQrbColumns(kColumns.data() + 16, 3);
 
 }  // namespace cli

@@ -10,6 +10,7 @@
 namespace {
 
 using cli::Format;
+using cli::From;
 using cli::Options;
 using cli::TrimInput;
 
@@ -48,7 +49,7 @@ TEST(TrimInput, RemovesOneTrailingReturnThenSurroundingBlanks) {
     EXPECT_EQ(TrimInput("SU 12345"), "SU 12345");
     EXPECT_EQ(TrimInput(" \r"), "");
     EXPECT_EQ(TrimInput(""), "");
-    EXPECT_EQ(TrimInput("\v\fx"), "\v\fx");  // not blanks
+    EXPECT_EQ(TrimInput("\v\fx"), "\v\fx");                      // not blanks
     EXPECT_EQ(TrimInput("\uFEFFTQ300800\u00A0\r"), "TQ300800");  // pasted ones are
 }
 
@@ -72,7 +73,8 @@ TEST(TrimLine, LinesInPiecesGiveWhatTheWholeLineGives) {
     constexpr std::size_t kLimit = 16;
     // Few kinds of characters, so that blanks of one and more bytes, carriage returns and
     // text meet in every order, and across the limit.
-    const std::string_view alphabet[] = {" ", "\t", "\r", "\r", "a", "b", "\u00A0", "\u202F", "\u00E9"};
+    const std::string_view alphabet[] = {" ", "\t",     "\r",     "\r",    "a",
+                                         "b", "\u00A0", "\u202F", "\u00E9"};
     std::string partial;
     for (int round = 0; round < 20000; ++round) {
         std::string line;
@@ -178,25 +180,9 @@ TEST(ConvertLine, LatLonOnTheLocatorEdges) {
 }
 
 TEST(ConvertLine, LatLonThatIsNotAPositionIsABadNumber) {
-    for (const char* input : {"",
-                              "52",
-                              "52 ",
-                              "52,",
-                              ",-2",
-                              "52 -2 7",
-                              "52,,-2",
-                              "52;-2",
-                              "52 - 2",
-                              "abc def",
-                              "90.0000001 0",
-                              "-90.0000001 0",
-                              "0 180.0000001",
-                              "0 -180.0000001",
-                              "nan 0",
-                              "inf 0",
-                              "0x10 0",
-                              "52,5 -2",
-                              "52 -2,5"}) {
+    for (const char* input : {"", "52", "52 ", "52,", ",-2", "52 -2 7", "52,,-2", "52;-2", "52 - 2",
+                              "abc def", "90.0000001 0", "-90.0000001 0", "0 180.0000001",
+                              "0 -180.0000001", "nan 0", "inf 0", "0x10 0", "52,5 -2", "52 -2,5"}) {
         const Converted c = Convert(input, LatLon());
         EXPECT_FALSE(c.ok) << input;
         EXPECT_EQ(c.line, std::string(TrimInput(input)) + "\t4\tbad number\t\t\t\n") << input;
@@ -229,8 +215,8 @@ TEST(ConvertLine, TruncatedInputIsTooLongForEveryKind) {
 // differ where the approximation's 100-odd metres cross a locator square's edge; a reference
 // only the true answer reads has nothing to compare.
 TEST(ConvertLine, TheWindowsAnswerBesideTheTrueOne) {
-    const cli::Command command = cli::ParseArguments(std::vector<const char*>{
-        "--window", "--format", "csv", "--decimals", "3"});
+    const cli::Command command = cli::ParseArguments(
+        std::vector<const char*>{"--window", "--format", "csv", "--decimals", "3"});
     ASSERT_EQ(command.action, cli::Action::kConvert) << command.error;
     EXPECT_EQ(Convert("TQ300800", command.options).line,
               "TQ300800,ok,51.504,-0.128,IO91WM,0,ok,51.503,-0.127,IO91WM,no\r\n");
@@ -241,7 +227,8 @@ TEST(ConvertLine, TheWindowsAnswerBesideTheTrueOne) {
 }
 
 // Every column for each kind of input, from a station: the true answer's columns are empty
-// unless the input's position is known (and the grid's unless it lies in OSTN15's grid), the
+// unless the input's position is known (and the grid's unless it lies on a grid, which a
+// position elsewhere says in its status), the
 // way from the station is measured from the position whatever the grid.
 TEST(ConvertLine, EveryColumnOfEachKindOfInput) {
     struct Case {
@@ -273,7 +260,8 @@ TEST(ConvertLine, EveryColumnOfEachKindOfInput) {
          "771289.239,NN166712,NN17,670,667.777,333.5"},
         {{"--latlon"},
          "48.8584, 2.2945",
-         "\"48.8584, 2.2945\",0,ok,48.8584,2.2945,JN18DU,48.8584,2.2945,JN18DU,no,ok,,,,,343,"
+         "\"48.8584, 2.2945\",0,ok,48.8584,2.2945,JN18DU,48.8584,2.2945,JN18DU,no,on no "
+         "grid,,,,,343,"
          "342.823,148.8"},
         {{"--latlon"},
          "91 0",
@@ -293,7 +281,8 @@ TEST(ConvertLine, EveryColumnOfEachKindOfInput) {
         // The contest rules' worked example, and a bearing that rounds to north.
         {{"--from", "locator", "--qrb-from", "JO55WW"},
          "JO65FR",
-         "JO65FR,0,ok,55.7292,12.4583,JO65FR,55.7292,12.4583,JO65FR,no,ok,,,,,44,43.291,122.2"},
+         "JO65FR,0,ok,55.7292,12.4583,JO65FR,55.7292,12.4583,JO65FR,no,on no grid,,,,,44,"
+         "43.291,122.2"},
         {{"--from", "locator", "--qrb-from", "51.5208 -0.1249"},
          "IO91WX",
          "IO91WX,0,ok,51.9792,-0.1250,IO91WX,51.9792,-0.1250,IO91WX,no,ok,528872.739,"
@@ -318,9 +307,53 @@ TEST(ConvertLine, EveryColumnOfEachKindOfInput) {
     }
 }
 
+// Each grid of the British Isles, for references and for positions and locators on it: Irish
+// references have one letter, the Channel Islands' WA or WV; a position on none says so and
+// still counts as answered.
+TEST(ConvertLine, TheGridOfEachArea) {
+    struct Case {
+        From from;
+        const char* input;
+        const char* line;
+        bool ok;
+    };
+    for (const Case& c : {
+             Case{From::kGridReference, "J 338 742",
+                  "J 338 742\tok\tirish\t333850.000\t374250.000\tJ3374\tJ37", true},
+             Case{From::kGridReference, "WV 652 484",
+                  "WV 652 484\tok\tutm30\t565250.000\t5448450.000\tWV6548\tWV64", true},
+             Case{From::kGridReference, "TQ300800",
+                  "TQ300800\tok\tgb\t530050.000\t180050.000\tTQ3080\tTQ38", true},
+             Case{From::kGridReference, "I338742",
+                  "I338742\tbad grid reference: 'I' is not a letter of the Irish Grid: A to Z but "
+                  "I\t\t\t\t\t",
+                  false},
+             Case{From::kLatLon, "54.5973 -5.9301",
+                  "54.5973 -5.9301\tok\tirish\t333828.335\t374087.507\tJ3374\tJ37", true},
+             Case{From::kLatLon, "49.1868 -2.1065",
+                  "49.1868 -2.1065\tok\tutm30\t565107.717\t5448606.024\tWV6548\tWV64", true},
+             Case{From::kLatLon, "51.5072 -0.1276",
+                  "51.5072 -0.1276\tok\tgb\t530041.454\t180358.007\tTQ3080\tTQ38", true},
+             Case{From::kLatLon, "48.8566 2.3522", "48.8566 2.3522\ton no grid\t\t\t\t\t", true},
+             Case{From::kLocator, "IO74AO", "IO74AO\tok\tirish\t331981.626\t374798.353\tJ3174\tJ37",
+                  true},
+             Case{From::kLocator, "IN89WE",
+                  "IN89WE\tok\tutm30\t563758.771\t5448668.094\tWV6348\tWV64", true},
+         }) {
+        const cli::Command command = cli::ParseArguments(std::vector<const char*>{
+            "--ngr-digits", "4", "--columns", "input,status,grid,easting,northing,ngr,wab"});
+        ASSERT_EQ(command.action, cli::Action::kConvert) << command.error;
+        Options options = command.options;
+        options.from = c.from;
+        const Converted converted = Convert(c.input, options);
+        EXPECT_EQ(converted.line, std::string(c.line) + "\n");
+        EXPECT_EQ(converted.ok, c.ok) << c.input;
+    }
+}
+
 TEST(ConvertLine, GridReferenceDigitsAndLocatorLengths) {
     Options options;
-    options.columns = {cli::kColumns[13], cli::kColumns[4]};  // ngr, locator
+    options.columns = {cli::kColumns[14], cli::kColumns[4]};  // ngr, locator
     const std::pair<int, const char*> cases[] = {
         {0, "NN\tIO\n"},
         {4, "NN1671\tIO76\n"},
