@@ -32,8 +32,10 @@ constexpr std::string_view kFooter =
     "\n"
     "Columns: input, status, latitude, longitude, locator, window_code,\n"
     "window_status, window_latitude, window_longitude, window_locator,\n"
-    "locator_differs, easting, northing, ngr, wab; with --qrb-from (which adds them)\n"
-    "qrb_km, distance_km, bearing.\n"
+    "locator_differs, grid, easting, northing, ngr, wab; with --qrb-from (which adds\n"
+    "them) qrb_km, distance_km, bearing. grid is gb (the National Grid), irish (the\n"
+    "island of Ireland) or utm30 (the Channel Islands), and the next four are on it;\n"
+    "a position on none has the status 'on no grid'.\n"
     "Exit status: 0 every input has its true answer, 1 some have none, 2 a usage or\n"
     "I/O error.\n";
 
