@@ -92,10 +92,17 @@ std::string GridReferenceLine(Random& random) {
             reference[0] = static_cast<char>(reference[0] - 'A' + 'a');
         return reference;
     }
-    if (kind < 16) {  // any precision, blanks, the whole grid: the surveyed reading's
+    if (kind < 16) {  // any precision, blanks, the whole grid, the Irish Grid's one letter and
+                      // the Channel Islands' squares: the true answer's reading
         const int half = random.Below(6);
         constexpr std::array<std::string_view, 3> kBlanks = {"", " ", "\t"};
-        return square("HJNOST") + std::string(random.Pick(kBlanks)) + Digits(random, half) +
+        constexpr std::array<std::string_view, 2> kChannelIslands = {"WA", "WV"};
+        const int grid = random.Below(4);
+        const std::string letters =
+            grid == 0   ? std::string(1, kSecondLetters[static_cast<std::size_t>(random.Below(25))])
+            : grid == 1 ? std::string(random.Pick(kChannelIslands))
+                        : square("HJNOST");
+        return letters + std::string(random.Pick(kBlanks)) + Digits(random, half) +
                std::string(random.Pick(kBlanks)) + Digits(random, half);
     }
     if (kind < 18) {  // metres
