@@ -26,7 +26,8 @@
 // settings: "106000" starts latitude and longitude pairs with the window's columns and six
 // decimals.
 //
-// (That the streaming driver writes the lines' outputs in order is cli/tests/StreamTest's.)
+// (That the streaming driver writes the lines' outputs in order, and reports success exactly
+// when every line converts, is ConvertStream.GivesWhatEachLineGivesAlone's, in cli/tests.)
 
 #include <algorithm>
 #include <array>
