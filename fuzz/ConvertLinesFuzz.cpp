@@ -1,40 +1,40 @@
 // quorvane-convert's line handling on arbitrary bytes, read as lines, for each kind of input
-// (grid references, latitude and longitude pairs, locators) in every format.
+// (grid references, latitude and longitude pairs, locators), written in every format.
 //
-// With the input and the window's five columns: each line gives exactly one output line,
-// which reads back under the format's own rules into the right number of cells; the output
-// is valid UTF-8; the input cell is the line after the documented trimming, with each
-// malformed byte as U+FFFD; the cells agree with the conversions (a locator converts exactly
-// when it has a locator's pattern) and across the three formats; a line reports its true
-// answer exactly when it has one; and the streaming driver writes exactly the lines' outputs,
-// in order.
+// Each line is answered once and its answer written in the three formats. Each output line is
+// exactly one line, valid UTF-8, and reads back under the format's own rules into one cell per
+// column; the three formats show the same cells.
 //
-// With every column and a --qrb-from station: the same of each output line, and its first six
-// cells are those of the window's columns alone; the status is one the input's kind can
-// have; each further cell is given exactly when what it shows exists, as a number with its
-// own decimals in its range, or a locator or grid reference of the chosen length; the grid
-// reference, of whichever grid (two letters, one, or WA and WV), reads back to the square
-// that holds the easting and northing, and the Worked All Britain square is its 10 km
-// square; and the locators agree with locator_differs. (The values themselves are the unit
-// tests' to check.)
+// With the input and the window's five columns: the input cell is the line after the
+// documented trimming, with each malformed byte as U+FFFD; the cells agree with the
+// conversions (a locator converts exactly when it has a locator's pattern); and a line reports
+// its true answer exactly when it has one.
 //
-// The number of decimals is the input's size modulo 16; the station, the ngr column's digits
-// and the locator column's length are picked by a hash of the input; so every
-// setting is tried, and a finding replays. The streaming driver allocates megabytes per call,
-// which under the sanitizers costs some 25 times the rest of a run: it is checked for one
-// input in kStreamEvery, in one of the six settings of grid references and latitude and
-// longitude pairs with the window's columns, both picked by the hash.
-
-#include <sys/mman.h>
+// With every column and a --qrb-from station: the same of the first six cells, which are the
+// window's columns; the status is one the input's kind can have; each further cell is given
+// exactly when what it shows exists, as a number with its own decimals in its range, or a
+// locator or grid reference of the chosen length; the grid reference, of whichever grid (two
+// letters, one, or WA and WV), reads back to the square that holds the easting and northing,
+// and the Worked All Britain square is its 10 km square; and the locators agree with
+// locator_differs. (The values themselves are the unit tests' to check.)
+//
+// The input's first six bytes choose the settings, each read as a digit (its distance from
+// '0', modulo the number of choices, so that any byte chooses one): the kind (as kKinds), the
+// columns (the window's, or every one), the decimals, the ngr column's digits (0 to 10 as 0
+// to 5), the locator column's length (2 to 10 as 0 to 4) and the station (as kStations); the
+// lines follow them. So every setting is tried, a finding replays, and a seed spells its
+// settings: "106000" starts latitude and longitude pairs with the window's columns and six
+// decimals.
+//
+// (That the streaming driver writes the lines' outputs in order, and reports success exactly
+// when every line converts, is ConvertStream.GivesWhatEachLineGivesAlone's, in cli/tests.)
 
 #include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
-#include <cstdio>
 #include <limits>
-#include <memory>
 #include <optional>
 #include <span>
 #include <string>
@@ -44,7 +44,7 @@
 #include "cli/LineConversion.hpp"
 #include "cli/Options.hpp"
 #include "cli/Record.hpp"
-#include "cli/Stream.hpp"
+#include "cli/RecordWriter.hpp"
 #include "conversions/Maidenhead.hpp"
 #include "conversions/Module1.hpp"
 #include "conversions/surveyed/GridReference.hpp"
@@ -109,18 +109,6 @@ constexpr double kLongestPathKm = 20'004;
 constexpr double kMostContestPoints = 180 * 111.2 + 1;
 // The side of every grid's lettered squares, in metres.
 constexpr double kHundredKilometres = 100'000;
-// The streaming driver is checked for one input in this many (see the top of the file).
-constexpr std::size_t kStreamEvery = 16;
-constexpr std::size_t kNoSetting = ~std::size_t{0};
-
-// FNV-1a, 64 bits: offset basis and prime from the algorithm's definition.
-std::size_t Hash(std::string_view bytes) {
-    std::uint64_t hash = 0xcbf29ce484222325;
-    for (const char c : bytes) {
-        hash = (hash ^ static_cast<unsigned char>(c)) * 0x100000001b3;
-    }
-    return static_cast<std::size_t>(hash);
-}
 
 // What the README promises of each input: one trailing carriage return, then the blanks
 // around it, are removed.
@@ -199,17 +187,13 @@ bool ShowsNumber(const Cell& cell, std::string_view text) {
     return cell.text == text;
 }
 
-// Whether `cell` shows a number as the program writes one with `decimals` decimals (a whole
+// Whether `text` is a number as the program writes one with `decimals` decimals (a whole
 // number without a point for none), from `least` to `most`, without a minus sign when
-// `least` is not negative. In JSON only its value is known, and checked.
-bool IsWrittenNumber(const Cell& cell, int decimals, double least, double most) {
-    const std::string_view text = cell.text;
-    const double value = cell.kind == Cell::Kind::kNumber ? cell.number : ValueOf(text);
+// `least` is not negative.
+bool IsWrittenNumber(std::string_view text, int decimals, double least, double most) {
+    const double value = ValueOf(text);
     if (!(value >= least && value <= most)) {
         return false;
-    }
-    if (cell.kind == Cell::Kind::kNumber) {
-        return true;
     }
     const std::size_t point = text.find('.');
     const std::size_t shown = point == std::string_view::npos ? 0 : text.size() - point - 1;
@@ -234,21 +218,14 @@ Cells ReadRecord(std::string_view out, cli::Format format, std::size_t columns,
             Require(cells.has_value(), "a CSV line is one RFC 4180 record", line);
             break;
         case cli::Format::kJson: {
-            const auto json = fuzz::ReadJsonRecord(out);
-            Require(json.has_value(), "a JSON line is one valid JSON object", line);
-            Require(json->size() == columns, "a JSON object has a member per column", line);
+            auto members = fuzz::ReadJsonRecord(out);
+            Require(members.has_value(), "a JSON line is one valid JSON object", line);
+            Require(members->size() == columns, "a JSON object has a member per column", line);
             cells.emplace();
-            for (const auto& [key, value] : json->items()) {
+            for (auto& [key, cell] : *members) {
                 Require(key == kColumnNames[cells->size()],
                         "JSON keys are the column names, in order", line);
-                Cell& cell = cells->emplace_back();
-                if (value.is_string()) {
-                    cell = {Cell::Kind::kString, value.get<std::string>()};
-                } else if (value.is_number()) {
-                    cell = {Cell::Kind::kNumber, value.dump(), value.get<double>()};
-                } else {
-                    cell.kind = value.is_null() ? Cell::Kind::kNull : Cell::Kind::kOther;
-                }
+                cells->push_back(std::move(cell));
             }
             break;
         }
@@ -268,23 +245,48 @@ Cells ReadOutput(std::string_view line, cli::Format format, std::size_t columns,
 }
 
 // In JSON the empty cells are null, the numbers numbers, the texts strings.
-void CheckJsonKinds(const Cells& cells, bool ok, std::string_view line) {
+void CheckJsonKinds(const Cells& cells, std::string_view line) {
     using Kind = Cell::Kind;
     Require(cells[kInput].kind == Kind::kString && cells[kStatus].kind == Kind::kString,
             "input and status are JSON strings", line);
     Require(cells[kCode].kind == Kind::kNumber, "the code is a JSON number", line);
+    const bool ok = cells[kCode].number == 0;
     const Kind number = ok ? Kind::kNumber : Kind::kNull;
     const Kind locator = ok ? Kind::kString : Kind::kNull;
     Require(cells[kLatitude].kind == number && cells[kLongitude].kind == number &&
                 cells[kLocator].kind == locator,
             "the position is given exactly when the line converted, null otherwise", line);
+    for (std::size_t c = kWindowColumns; c < cells.size(); ++c) {
+        const bool holdsNumbers =
+            std::find(kNumberColumns.begin(), kNumberColumns.end(), c) != kNumberColumns.end();
+        const Kind kind = cells[c].kind;
+        Require(
+            kind == Kind::kNull || (holdsNumbers ? kind == Kind::kNumber
+                                                 : kind == Kind::kString && !cells[c].text.empty()),
+            "in JSON a cell is null, a number or a text that is not empty, as its column "
+            "holds",
+            line);
+    }
 }
 
-// Checks one line's output with the window's columns in one format and returns its cells.
-Cells CheckOutput(std::string_view line, const cli::Options& options, std::string_view out,
-                  bool converted) {
-    const Cells cells = ReadOutput(line, options.format, kWindowColumns, out);
+// The cells of one line as the text, CSV and JSON formats show them.
+using ByFormat = std::array<Cells, kFormats.size()>;
 
+// The three formats show the same cells: CSV the very texts, JSON the texts or numbers of the
+// values shown.
+void CheckSameCells(const ByFormat& cells, std::string_view line) {
+    for (std::size_t c = 0; c < cells[0].size(); ++c) {
+        const std::string& shown = cells[0][c].text;
+        Require(cells[1][c].text == shown && ShowsNumber(cells[2][c], shown),
+                "the three formats show the same cells", line);
+    }
+}
+
+// Checks the window's columns, the first six, of one line (its cells as text and CSV show
+// them); `answered` is whether the line has its true answer.
+void CheckWindowColumns(const Cells& cells, const cli::Options& options, bool answered,
+                        std::string_view line) {
+    const auto at = [&cells](Column c) -> std::string_view { return cells[c].text; };
     const std::string_view input = Trimmed(line);
     Require(cells[kInput].text == fuzz::Repaired(input),
             "the input cell is the trimmed line, malformed bytes as U+FFFD", line);
@@ -301,7 +303,7 @@ Cells CheckOutput(std::string_view line, const cli::Options& options, std::strin
     const bool trueAnswer = options.from == cli::From::kGridReference
                                 ? Surveyed::FromText(input).status == Surveyed::Status::kOk
                                 : ok;
-    Require(trueAnswer == converted, "the line reports its true answer exactly when it has one",
+    Require(trueAnswer == answered, "the line reports its true answer exactly when it has one",
             line);
     if (!ok) {
         Require(cells[kLatitude].text.empty() && cells[kLongitude].text.empty() &&
@@ -313,11 +315,10 @@ Cells CheckOutput(std::string_view line, const cli::Options& options, std::strin
         Require(codeValue == 0 || codeValue == cli::kBadNumber,
                 "a latitude and longitude line is ok or a bad number", line);
         if (ok) {
-            Require(
-                IsWrittenNumber(cells[kLatitude], options.decimals, -kMaxLatitude, kMaxLatitude) &&
-                    IsWrittenNumber(cells[kLongitude], options.decimals, -kMaxLongitude,
-                                    kMaxLongitude),
-                "a converted pair shows two numbers in range with the chosen decimals", line);
+            Require(IsWrittenNumber(at(kLatitude), options.decimals, -kMaxLatitude, kMaxLatitude) &&
+                        IsWrittenNumber(at(kLongitude), options.decimals, -kMaxLongitude,
+                                        kMaxLongitude),
+                    "a converted pair shows two numbers in range with the chosen decimals", line);
             Require(IsLocator(cells[kLocator].text), "a converted pair has a locator", line);
         }
     } else if (options.from == cli::From::kLocator) {
@@ -329,11 +330,11 @@ Cells CheckOutput(std::string_view line, const cli::Options& options, std::strin
         if (ok) {
             Require(cells[kLocator].text == upper,
                     "a locator's locator cell is the trimmed line in upper case", line);
-            Require(
-                IsWrittenNumber(cells[kLatitude], options.decimals, -kMaxLatitude, kMaxLatitude) &&
-                    IsWrittenNumber(cells[kLongitude], options.decimals, -kMaxLongitude,
-                                    kMaxLongitude),
-                "a locator shows its centre, two numbers in range with the chosen decimals", line);
+            Require(IsWrittenNumber(at(kLatitude), options.decimals, -kMaxLatitude, kMaxLatitude) &&
+                        IsWrittenNumber(at(kLongitude), options.decimals, -kMaxLongitude,
+                                        kMaxLongitude),
+                    "a locator shows its centre, two numbers in range with the chosen decimals",
+                    line);
         }
     } else {
         double latitude = 0;
@@ -345,44 +346,17 @@ Cells CheckOutput(std::string_view line, const cli::Options& options, std::strin
         if (ok) {
             std::string locator;
             Module1::CalcLocator(latitude, longitude, locator);
-            Require(ShowsNumber(cells[kLatitude], Fixed(latitude, options.decimals)) &&
-                        ShowsNumber(cells[kLongitude], Fixed(longitude, options.decimals)),
+            Require(at(kLatitude) == Fixed(latitude, options.decimals) &&
+                        at(kLongitude) == Fixed(longitude, options.decimals),
                     "latitude and longitude are the conversion's, with the chosen decimals", line);
             Require(cells[kLocator].text == locator, "the locator is the conversion's", line);
         }
     }
-    if (options.format == cli::Format::kJson) {
-        CheckJsonKinds(cells, ok, line);
-    }
-    return cells;
-}
-
-// Checks one line's output with every column in one format, as far as one format tells, and
-// returns its cells.
-Cells CheckEveryColumn(std::string_view line, const cli::Options& options, std::string_view out,
-                       bool converted) {
-    const Cells cells = ReadOutput(line, options.format, kColumnNames.size(), out);
-    Require(
-        converted == (cells[kTrueStatus].text == "ok" || cells[kTrueStatus].text == "on no grid"),
-        "the line reports its true answer exactly when its status is ok or on no grid", line);
-    if (options.format == cli::Format::kJson) {
-        for (std::size_t c = kWindowColumns; c < cells.size(); ++c) {
-            const bool number =
-                std::find(kNumberColumns.begin(), kNumberColumns.end(), c) != kNumberColumns.end();
-            const Cell::Kind kind = cells[c].kind;
-            Require(kind == Cell::Kind::kNull ||
-                        (number ? kind == Cell::Kind::kNumber
-                                : kind == Cell::Kind::kString && !cells[c].text.empty()),
-                    "in JSON a cell is null, a number or a text that is not empty, as its column "
-                    "holds",
-                    line);
-        }
-    }
-    return cells;
 }
 
 // Checks the columns after the window's of one line (its cells as text and CSV show them).
-void CheckTrueColumns(const Cells& cells, const cli::Options& options, std::string_view line) {
+void CheckTrueColumns(const Cells& cells, const cli::Options& options, bool answered,
+                      std::string_view line) {
     const auto at = [&cells](Column c) -> std::string_view { return cells[c].text; };
     // Whether the first of `columns` is given, the others being given with it.
     const auto given = [&cells, line](std::initializer_list<Column> columns) {
@@ -399,6 +373,8 @@ void CheckTrueColumns(const Cells& cells, const cli::Options& options, std::stri
     // A position on none of the grids keeps its true answer, and says it has no grid.
     const bool onNoGrid = status == "on no grid";
     const bool trueAnswer = status == "ok" || onNoGrid;
+    Require(answered == trueAnswer,
+            "the line reports its true answer exactly when its status is ok or on no grid", line);
     if (gridReference) {
         Require(trueAnswer || status == "outside the grid" ||
                     status.starts_with("bad grid reference: "),
@@ -432,11 +408,10 @@ void CheckTrueColumns(const Cells& cells, const cli::Options& options, std::stri
     Require(!given({kNgr, kWab}) || onGrid, "a grid reference is given only on the grid", line);
 
     if (position) {
-        Require(
-            IsWrittenNumber(cells[kTrueLatitude], options.decimals, -kMaxLatitude, kMaxLatitude) &&
-                IsWrittenNumber(cells[kTrueLongitude], options.decimals, -kMaxLongitude,
-                                kMaxLongitude),
-            "the true position is two numbers in range with the chosen decimals", line);
+        Require(IsWrittenNumber(at(kTrueLatitude), options.decimals, -kMaxLatitude, kMaxLatitude) &&
+                    IsWrittenNumber(at(kTrueLongitude), options.decimals, -kMaxLongitude,
+                                    kMaxLongitude),
+                "the true position is two numbers in range with the chosen decimals", line);
         Require(gridReference ||
                     (at(kTrueLatitude) == at(kLatitude) && at(kTrueLongitude) == at(kLongitude)),
                 "a latitude and longitude or a locator is its own true position", line);
@@ -445,10 +420,10 @@ void CheckTrueColumns(const Cells& cells, const cli::Options& options, std::stri
                     IsLocatorPattern(locator),
                 "the true locator is a locator of the chosen length", line);
 
-        Require(IsWrittenNumber(cells[kBearing], 1, 0, 359.9), "the bearing is 0.0 to 359.9", line);
-        Require(IsWrittenNumber(cells[kDistanceKm], 3, 0, kLongestPathKm),
+        Require(IsWrittenNumber(at(kBearing), 1, 0, 359.9), "the bearing is 0.0 to 359.9", line);
+        Require(IsWrittenNumber(at(kDistanceKm), 3, 0, kLongestPathKm),
                 "the distance is kilometres with three decimals, at most half a meridian", line);
-        Require(IsWrittenNumber(cells[kQrbKm], 0, 1, kMostContestPoints),
+        Require(IsWrittenNumber(at(kQrbKm), 0, 1, kMostContestPoints),
                 "the contest points are a whole number from 1", line);
     }
     if (position && converted) {
@@ -471,7 +446,7 @@ void CheckTrueColumns(const Cells& cells, const cli::Options& options, std::stri
         Require(grid == "gb" || grid == "irish" || grid == "utm30", "the grid is one of three",
                 line);
         for (const Column c : {kEasting, kNorthing}) {
-            Require(IsWrittenNumber(cells[c], 3, -std::numeric_limits<double>::infinity(),
+            Require(IsWrittenNumber(at(c), 3, -std::numeric_limits<double>::infinity(),
                                     std::numeric_limits<double>::infinity()),
                     "easting and northing are metres with three decimals", line);
         }
@@ -496,83 +471,6 @@ void CheckTrueColumns(const Cells& cells, const cli::Options& options, std::stri
                     "ngr names the square that holds the easting and northing", line);
         }
     }
-}
-
-// A file in memory holding `content`, read from its start.
-class MemoryFile {
-  public:
-    explicit MemoryFile(std::string_view content)
-        : file_(::fdopen(::memfd_create("fuzz", 0), "w+"), std::fclose) {
-        Require(file_ != nullptr, "a memory file can be made");
-        Require(std::fwrite(content.data(), 1, content.size(), Get()) == content.size(),
-                "a memory file takes the input");
-        std::rewind(Get());
-    }
-
-    [[nodiscard]] std::FILE* Get() const { return file_.get(); }
-
-    [[nodiscard]] std::string Content() const {
-        std::string all;
-        std::array<char, 1 << 16> block{};
-        std::fflush(Get());
-        std::rewind(Get());
-        for (std::size_t n; (n = std::fread(block.data(), 1, block.size(), Get())) > 0;) {
-            all.append(block.data(), n);
-        }
-        return all;
-    }
-
-  private:
-    std::unique_ptr<std::FILE, int (*)(std::FILE*)> file_;
-};
-
-// The streaming driver on the whole input writes what the lines gave one by one.
-void CheckStream(std::string_view data, const cli::Options& options, std::string_view expected,
-                 bool allConverted) {
-    const MemoryFile input(data);
-    const MemoryFile output("");
-    const cli::StreamResult result = cli::ConvertStream(input.Get(), output.Get(), options);
-    Require(result.error.empty(), "the stream is read and written");
-    Require(output.Content() == expected,
-            "the stream gives the lines' outputs, one per line, in order", data);
-    Require(result.allConverted == allConverted,
-            "the stream reports success exactly when every line converted", data);
-}
-
-using ByFormat = std::array<std::vector<Cells>, kFormats.size()>;
-
-// Converts each line in each format with `options`, checks each output line with `check`
-// and the streaming driver in format `streamed` (if one), checks that the formats show the
-// same cells, and returns the cells by format.
-ByFormat CheckFormats(std::string_view text, const std::vector<std::string_view>& lines,
-                      cli::Options options, std::size_t streamed, const auto& check) {
-    ByFormat cellsByFormat;
-    for (std::size_t f = 0; f < kFormats.size(); ++f) {
-        options.format = kFormats[f];
-        std::string all;
-        bool allConverted = true;
-        for (const std::string_view line : lines) {
-            std::string out;
-            const bool converted = cli::ConvertLine(line, options, out);
-            cellsByFormat[f].push_back(check(line, options, out, converted));
-            allConverted &= converted;
-            all += out;
-        }
-        if (streamed == f) {
-            CheckStream(text, options, all, allConverted);
-        }
-    }
-    for (std::size_t l = 0; l < lines.size(); ++l) {
-        for (std::size_t c = 0; c < cellsByFormat[0][l].size(); ++c) {
-            const std::string& shown = cellsByFormat[0][l][c].text;
-            Require(cellsByFormat[1][l][c].text == shown &&
-                        (cellsByFormat[2][l][c].kind == Cell::Kind::kNumber
-                             ? ShowsNumber(cellsByFormat[2][l][c], shown)
-                             : cellsByFormat[2][l][c].text == shown),
-                    "the three formats show the same cells", lines[l]);
-        }
-    }
-    return cellsByFormat;
 }
 
 // The first `count` columns of kColumnNames.
@@ -605,58 +503,43 @@ const Surveyed::Station& Station(std::size_t index) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const std::string_view text = fuzz::AsText(data, size);
-    const std::vector<std::string_view> lines = Lines(text);
-    constexpr std::size_t kDecimalSettings = cli::kMaxDecimals + 1;
-    const int decimals = static_cast<int>(size % kDecimalSettings);
-    const std::size_t hash = Hash(text);
-    constexpr std::size_t kStreamedSettings = 2 * kFormats.size();
-    const std::size_t streamed =
-        hash % kStreamEvery == 0 ? hash / kStreamEvery % kStreamedSettings : kNoSetting;
-
-    // The settings of the runs with every column, from the hash's digits beyond the streaming
-    // driver's: ngr digits 0 to 10 and locator lengths 2 to 10, both even, and the station.
-    std::size_t pick = hash / kStreamEvery / kStreamedSettings;
-    const auto next = [&pick](std::size_t choices) {
-        const std::size_t choice = pick % choices;
-        pick /= choices;
-        return static_cast<int>(choice);
+    std::string_view text = fuzz::AsText(data, size);
+    // The next of `choices` settings, read from the next byte (see the top of the file); a
+    // short input chooses the first.
+    const auto next = [&text](std::size_t choices) {
+        const char digit = text.empty() ? '0' : text.front();
+        text.remove_prefix(text.empty() ? 0 : 1);
+        return static_cast<std::size_t>(static_cast<unsigned char>(digit - '0')) % choices;
     };
+    cli::Options options;
+    options.from = kKinds[next(kKinds.size())];
+    const bool everyColumn = next(2) == 1;
+    options.columns = Columns(everyColumn ? kColumnNames.size() : kWindowColumns);
+    options.decimals = static_cast<int>(next(cli::kMaxDecimals + 1));
+    // The settings the window's columns ignore: ngr digits 0 to 10 and locator lengths 2 to
+    // 10, both even, and the station.
     constexpr auto kNgrDigitSettings =
         static_cast<std::size_t>(Surveyed::kMaxReferenceDigits / 2 + 1);
-    const int ngrDigits = 2 * next(kNgrDigitSettings);
+    options.ngrDigits = 2 * static_cast<int>(next(kNgrDigitSettings));
     constexpr auto kLengthSettings =
         static_cast<std::size_t>((Maidenhead::kMaxLength - Maidenhead::kMinLength) / 2 + 1);
-    const int locatorLength = Maidenhead::kMinLength + 2 * next(kLengthSettings);
-    const Surveyed::Station& station = Station(static_cast<std::size_t>(next(kStations.size())));
+    options.locatorLength = Maidenhead::kMinLength + 2 * static_cast<int>(next(kLengthSettings));
+    options.qrbFrom = Station(next(kStations.size()));
 
-    for (std::size_t k = 0; k < kKinds.size(); ++k) {
-        cli::Options options;
-        options.decimals = decimals;
-        options.from = kKinds[k];
-        options.columns = Columns(kWindowColumns);
-        // The streaming driver runs in one of grid references' three formats or latitude and
-        // longitude pairs' three, as `streamed` says.
-        const std::size_t streamedFormat =
-            streamed / kFormats.size() == k ? streamed % kFormats.size() : kNoSetting;
-        const ByFormat window = CheckFormats(text, lines, options, streamedFormat, CheckOutput);
-
-        options.columns = Columns(kColumnNames.size());
-        options.ngrDigits = ngrDigits;
-        options.locatorLength = locatorLength;
-        options.qrbFrom = station;
-        const ByFormat every = CheckFormats(text, lines, options, kNoSetting, CheckEveryColumn);
+    for (const std::string_view line : Lines(text)) {
+        cli::Answer answer;
+        cli::AnswerInput(cli::TrimInput(line), false, options, answer);
+        ByFormat cells;
         for (std::size_t f = 0; f < kFormats.size(); ++f) {
-            for (std::size_t l = 0; l < lines.size(); ++l) {
-                Require(std::equal(window[f][l].begin(), window[f][l].end(), every[f][l].begin(),
-                                   [](const Cell& a, const Cell& b) {
-                                       return a.kind == b.kind && a.text == b.text;
-                                   }),
-                        "the window's answer is the same whatever the columns", lines[l]);
-            }
+            std::string out;
+            cli::AppendRecord(answer, options.Columns(), kFormats[f], options.decimals, out);
+            cells[f] = ReadOutput(line, kFormats[f], options.columns.size(), out);
         }
-        for (std::size_t l = 0; l < lines.size(); ++l) {
-            CheckTrueColumns(every[0][l], options, lines[l]);
+        CheckJsonKinds(cells[2], line);
+        CheckSameCells(cells, line);
+        CheckWindowColumns(cells[0], options, answer.HasTrueAnswer(), line);
+        if (everyColumn) {
+            CheckTrueColumns(cells[0], options, answer.HasTrueAnswer(), line);
         }
     }
     return 0;

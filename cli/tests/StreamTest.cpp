@@ -15,6 +15,7 @@
 
 namespace {
 
+using namespace std::literals;
 using cli::Options;
 
 using cli::test::File;
@@ -35,14 +36,15 @@ Converted ConvertAll(std::string_view input, const Options& options = {}) {
 }
 
 // What converting each line on its own gives.
-std::string LineByLine(std::string_view input, const Options& options = {}) {
-    std::string out;
+Converted LineByLine(std::string_view input, const Options& options = {}) {
+    Converted run;
     while (!input.empty()) {
         const std::size_t end = std::min(input.find('\n'), input.size());
-        cli::ConvertStreamLine(input.substr(0, end), options, out);
+        const bool converted = cli::ConvertStreamLine(input.substr(0, end), options, run.output);
+        run.result.allConverted = run.result.allConverted && converted;
         input.remove_prefix(std::min(end + 1, input.size()));
     }
-    return out;
+    return run;
 }
 
 TEST(ConvertStream, LinesAndTheirEnds) {
@@ -51,10 +53,41 @@ TEST(ConvertStream, LinesAndTheirEnds) {
     const std::string empty =
         "\tbad grid reference: no grid reference, nor easting and northing\t\t\t\n";
     EXPECT_EQ(ConvertAll("\n\n").output, empty + empty);
-    EXPECT_EQ(ConvertAll("TQ300800").output, LineByLine("TQ300800"));  // no final line feed
-    EXPECT_EQ(ConvertAll("TQ300800\r\nSV000000\r\n").output, LineByLine("TQ300800\nSV000000"));
+    EXPECT_EQ(ConvertAll("TQ300800").output, LineByLine("TQ300800").output);  // no final line feed
+    EXPECT_EQ(ConvertAll("TQ300800\r\nSV000000\r\n").output,
+              LineByLine("TQ300800\nSV000000").output);
     EXPECT_TRUE(ConvertAll("TQ300800\nSV500500\n").result.allConverted);
     EXPECT_FALSE(ConvertAll("TQ300800\nSV00000\nSV500500\n").result.allConverted);
+}
+
+// Each kind of input in each format, with the window's columns: lines of every sort give what
+// each gives on its own, in order, and the stream succeeds exactly when every line converts.
+TEST(ConvertStream, GivesWhatEachLineGivesAlone) {
+    const std::string_view inputs[] = {
+        "",
+        // Lines that all convert, of each kind in turn, the first without a final line feed.
+        "TQ300800\nNN1665071250\nJ 338 742\nWV 652 484",
+        "52 -2\n51.5,-0.1\n52\u00B012'03\"N 0\u00B006'04\"W\n-89.99 -179.99\n",
+        "IO91WM\nio76lt\nRR99XX99XX\nJO01\n",
+        "   \n\t\n\r\n\r\r\n\xEF\xBB\xBFTQ300800\xC2\xA0\r\n\xE2\x80\x8BIO91wm\n",
+        "IO91WM5\nTQ\0"  // a NUL
+        "300800\n\x01\x1F\x7F\n\xC3\xA9T\xF0\x9F\n\"a\",b\\c\td\nx\ry"sv,
+    };
+    for (const char* from : {"ngr", "latlon", "locator"}) {
+        for (const char* format : {"text", "csv", "json"}) {
+            const cli::Command command =
+                cli::ParseArguments(std::vector{"--from", from, "--format", format, "--window"});
+            ASSERT_EQ(command.action, cli::Action::kConvert) << command.error;
+            for (const std::string_view input : inputs) {
+                const Converted run = ConvertAll(input, command.options);
+                const Converted alone = LineByLine(input, command.options);
+                EXPECT_EQ(run.result.error, "");
+                EXPECT_EQ(run.output, alone.output) << from << ' ' << format << ' ' << input;
+                EXPECT_EQ(run.result.allConverted, alone.result.allConverted)
+                    << from << ' ' << format << ' ' << input;
+            }
+        }
+    }
 }
 
 TEST(ConvertStream, ManyBlocksKeepTheirOrder) {
@@ -77,7 +110,7 @@ TEST(ConvertStream, ManyBlocksKeepTheirOrder) {
     const Converted run = ConvertAll(input, json);
     EXPECT_EQ(std::count(run.output.begin(), run.output.end(), '\n'),
               std::count(input.begin(), input.end(), '\n'));
-    EXPECT_TRUE(run.output == LineByLine(input, json));
+    EXPECT_TRUE(run.output == LineByLine(input, json).output);
     EXPECT_FALSE(run.result.allConverted);
 }
 
@@ -88,14 +121,14 @@ TEST(ConvertStream, LinesLongerThanTheBufferStillGiveOneLineEach) {
                               blanks + "52 -2" + blanks;
     const Converted run = ConvertAll(input);
     const std::string tooLong = "\ttoo long: over 64 KiB\t\t\t\n";
-    EXPECT_EQ(run.output, LineByLine("TQ300800") + std::string(cli::kMaxLineBytes, 'x') + tooLong +
-                              LineByLine("SV000000") + LineByLine("52 -2"));
+    EXPECT_EQ(run.output, LineByLine("TQ300800").output + std::string(cli::kMaxLineBytes, 'x') +
+                              tooLong + LineByLine("SV000000").output + LineByLine("52 -2").output);
 
     Options latlon;
     latlon.from = cli::From::kLatLon;
     const Converted pairs = ConvertAll(blanks + "52 -2" + blanks + "\n" + huge, latlon);
     EXPECT_EQ(pairs.output,
-              LineByLine("52 -2", latlon) + std::string(cli::kMaxLineBytes, 'x') + tooLong);
+              LineByLine("52 -2", latlon).output + std::string(cli::kMaxLineBytes, 'x') + tooLong);
 
     // However the line arrives: here whole in one read.
     EXPECT_EQ(ConvertAll(std::string(100'000, 'x') + "\n").output,
