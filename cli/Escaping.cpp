@@ -21,23 +21,14 @@ void AppendUtf8(std::string_view text, std::string& out, Escape escape) {
         std::string_view replacement;
         while (run < text.size()) {
             const auto c = static_cast<unsigned char>(text[run]);
-            if (c < 0x80) {
-                replacement = escape(c);
-                if (!replacement.empty())
-                    break;
-                ++run;
-                continue;
-            }
-            const std::size_t length = runtime::Utf8SequenceLength(text.substr(run));
-            if (length == 0) {
-                replacement = kReplacement;
+            const std::size_t length = c < 0x80 ? 1 : runtime::Utf8SequenceLength(text.substr(run));
+            replacement = length == 0 ? kReplacement : c < 0x80 ? escape(c) : std::string_view();
+            if (!replacement.empty())
                 break;
-            }
             run += length;
         }
-        out.append(text.data(), run);
-        if (!replacement.empty())
-            out.append(replacement);
+        out.append(text.substr(0, run));
+        out.append(replacement);
         text.remove_prefix(std::min(run + 1, text.size()));
     }
 }

@@ -44,12 +44,11 @@ char* WriteFixed(double value, int decimals, char* first, char* last) {
                 *at++ = '-';
             at = std::to_chars(at, last, units / kWholePowersOfTen[d]).ptr;
             if (d > 0) {
-                // The decimals with their leading zeros: those of 10^d plus them, whose leading
-                // 1 the point then replaces (to_chars writes two digits a step).
-                char* const point = at;
-                at = std::to_chars(at, last, kWholePowersOfTen[d] + units % kWholePowersOfTen[d])
-                         .ptr;
-                *point = '.';
+                *at++ = '.';
+                std::uint64_t decimalsLeft = units % kWholePowersOfTen[d];
+                for (std::size_t i = d; i > 0; --i, decimalsLeft /= 10)
+                    at[i - 1] = static_cast<char>('0' + decimalsLeft % 10);
+                at += d;
             }
             return at;
         }
