@@ -7,6 +7,7 @@
 #include "cli/RecordWriter.hpp"
 #include "conversions/Maidenhead.hpp"
 #include "conversions/surveyed/GridReference.hpp"
+#include "conversions/surveyed/Ostn15.hpp"
 #include "conversions/surveyed/Station.hpp"
 #include "conversions/surveyed/Surveyed.hpp"
 #include "runtime/Text.hpp"
@@ -47,15 +48,19 @@ void Place(const Surveyed::Position& where, const Options& options, Answer& answ
 
 void FromGridReference(std::string_view text, const Needs& needs, const Options& options,
                        Answer& answer) {
+    const Surveyed::GridReading reading = Surveyed::ReadGridPosition(text);
     if (needs.window) {
+        // The window's answer hides the wait for the shifts the true answer reads next.
+        if (reading.grid == Surveyed::Grid::kGreatBritain)
+            Surveyed::PrefetchShifts(reading.position);
         Module1::ConvertNGR(text, answer.windowLatitude, answer.windowLongitude, answer.windowCode);
         if (answer.WindowConverted())
             Module1::CalcLocator(answer.windowLatitude, answer.windowLongitude,
                                  answer.windowLocator);
     }
-    const Surveyed::Position where = Surveyed::FromText(text);
+    const Surveyed::Position where = Surveyed::FromReading(reading);
     if (where.status == Surveyed::Status::kBadGridReference) {
-        Refuse(answer, "bad grid reference", Surveyed::FaultText(Surveyed::ReadGridPosition(text)));
+        Refuse(answer, "bad grid reference", Surveyed::FaultText(reading));
         return;
     }
     if (where.status == Surveyed::Status::kOutsideTheGrid) {

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
+#include <initializer_list>
 
 // The two shift tables, built in by Ostn15Data.cpp: one unsigned 16-bit number per node, in
 // millimetres above the smallest shift, row by row from the south-west corner, easting
@@ -38,17 +39,31 @@ struct Shift {
     double north;
 };
 
-// The bilinear interpolation of the four nodes around `etrs89`, which must be in the shift
-// grid. On the last row or column the cell below or to the west is used, where the point is
-// on its edge.
-Shift ShiftAt(GridPoint etrs89) noexcept {
+// The cell of the shift grid that holds `etrs89`, which must be in it: `etrs89` in node
+// spacings, and the index of the cell's south-western node. On the last row or column the
+// cell below or to the west, where the point is on its edge.
+struct Cell {
+    double x;
+    double y;
+    std::size_t column;
+    std::size_t row;
+    std::size_t sw;
+};
+
+Cell CellOf(GridPoint etrs89) noexcept {
     const double x = etrs89.easting / kNodeSpacing;
     const double y = etrs89.northing / kNodeSpacing;
     const std::size_t column = std::min(static_cast<std::size_t>(x), kColumns - 2);
     const std::size_t row = std::min(static_cast<std::size_t>(y), kRows - 2);
+    return {x, y, column, row, row * kColumns + column};
+}
+
+// The bilinear interpolation of the four nodes of the cell around `etrs89`, which must be in
+// the shift grid.
+Shift ShiftAt(GridPoint etrs89) noexcept {
+    const auto [x, y, column, row, sw] = CellOf(etrs89);
     const double t = x - static_cast<double>(column);
     const double u = y - static_cast<double>(row);
-    const std::size_t sw = row * kColumns + column;
     const std::size_t nw = sw + kColumns;
     const auto interpolate = [&](const std::uint16_t* table) {
         return (1 - t) * (1 - u) * table[sw] + t * (1 - u) * table[sw + 1] + t * u * table[nw + 1] +
@@ -76,6 +91,20 @@ std::optional<GridPoint> Etrs89ToNationalGrid(GridPoint etrs89) noexcept {
         return std::nullopt;
     const Shift shift = ShiftAt(etrs89);
     return GridPoint{etrs89.easting + shift.east, etrs89.northing + shift.north};
+}
+
+void PrefetchShifts(GridPoint nationalGrid) noexcept {
+#if defined(__GNUC__)
+    if (!std::isfinite(nationalGrid.easting) || !std::isfinite(nationalGrid.northing))
+        return;
+    const std::size_t sw = CellOf(ClampToShiftGrid(nationalGrid)).sw;
+    for (const std::uint16_t* table : {quorvane_ostn15_east_shifts, quorvane_ostn15_north_shifts}) {
+        __builtin_prefetch(table + sw);
+        __builtin_prefetch(table + sw + kColumns);
+    }
+#else
+    static_cast<void>(nationalGrid);
+#endif
 }
 
 std::optional<GridPoint> NationalGridToEtrs89(GridPoint nationalGrid) noexcept {

@@ -33,4 +33,9 @@ inline constexpr double kShiftGridMaxNorthing = 1'250'000;
 // shift grid to within that 0.1 mm; estimates beyond it take the shifts of its nearest edge.
 [[nodiscard]] std::optional<GridPoint> NationalGridToEtrs89(GridPoint nationalGrid) noexcept;
 
+// A hint, with no effect on any answer: starts loading into the processor's cache the shifts
+// that NationalGridToEtrs89(nationalGrid) reads first, so that work done in between hides the
+// wait for memory (the tables, 3.5 MB, do not stay in the cache). Any value is allowed.
+void PrefetchShifts(GridPoint nationalGrid) noexcept;
+
 }  // namespace Surveyed

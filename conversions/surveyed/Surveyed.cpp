@@ -1,7 +1,6 @@
 #include "conversions/surveyed/Surveyed.hpp"
 
 #include "conversions/Module1.hpp"
-#include "conversions/surveyed/GridReference.hpp"
 #include "conversions/surveyed/IrishGrid.hpp"
 #include "conversions/surveyed/Ostn15.hpp"
 #include "conversions/surveyed/Projection.hpp"
@@ -17,7 +16,10 @@ Position FromNationalGrid(GridPoint nationalGrid) noexcept {
 }
 
 Position FromText(std::string_view text) noexcept {
-    const GridReading reading = ReadGridPosition(text);
+    return FromReading(ReadGridPosition(text));
+}
+
+Position FromReading(const GridReading& reading) noexcept {
     switch (reading.grid) {
         case Grid::kGreatBritain:
             return FromNationalGrid(reading.position);

@@ -20,6 +20,7 @@
 #include <string_view>
 
 #include "conversions/surveyed/Coordinates.hpp"
+#include "conversions/surveyed/GridReference.hpp"
 #include "conversions/surveyed/Grids.hpp"
 
 namespace Surveyed {
@@ -57,6 +58,9 @@ struct Position {
 // square centre, or an easting and northing on the National Grid): FromNationalGrid on the
 // National Grid, the position itself on the others; kBadGridReference when it reads none.
 [[nodiscard]] Position FromText(std::string_view text) noexcept;
+
+// FromText of the text that gave `reading`.
+[[nodiscard]] Position FromReading(const GridReading& reading) noexcept;
 
 // The grid position of a WGS84 latitude (-90 to 90) and longitude (-180 to 180), on the grid
 // whose outline holds it (GridOf); kOnNoGrid outside them all; on the National Grid
