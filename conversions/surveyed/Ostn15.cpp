@@ -61,9 +61,10 @@ Cell CellOf(GridPoint etrs89) noexcept {
 // The bilinear interpolation of the four nodes of the cell around `etrs89`, which must be in
 // the shift grid.
 Shift ShiftAt(GridPoint etrs89) noexcept {
-    const auto [x, y, column, row, sw] = CellOf(etrs89);
-    const double t = x - static_cast<double>(column);
-    const double u = y - static_cast<double>(row);
+    const Cell cell = CellOf(etrs89);
+    const double t = cell.x - static_cast<double>(cell.column);
+    const double u = cell.y - static_cast<double>(cell.row);
+    const std::size_t sw = cell.sw;
     const std::size_t nw = sw + kColumns;
     const auto interpolate = [&](const std::uint16_t* table) {
         return (1 - t) * (1 - u) * table[sw] + t * (1 - u) * table[sw + 1] + t * u * table[nw + 1] +
