@@ -39,6 +39,14 @@ struct alignas(kCacheLineBytes) Part {
 // A batch's parts, kept from batch to batch with the room their buffers have grown to.
 using Parts = std::array<Part, kMaxParts>;
 
+// Writes `text` to `out`; false, with the error in `result`, when it can't.
+bool Write(std::string_view text, std::FILE* out, StreamResult& result) {
+    if (std::fwrite(text.data(), 1, text.size(), out) == text.size())
+        return true;
+    result.error = ErrorText("write error");
+    return false;
+}
+
 // Converts inputs 0 to count - 1 with `convert(i, out)`, which appends input i's output to
 // `out` and says whether it converted, in consecutive parts, each into its own buffer, on
 // every core (OpenMP, where the compiler has it), then writes the buffers in input order.
@@ -61,19 +69,10 @@ bool ConvertBatch(std::size_t inputs, const Convert& convert, Parts& parts, std:
     }
     for (const Part& part : std::span(parts).first(count)) {
         result.allConverted = result.allConverted && part.allConverted;
-        if (std::fwrite(part.lines.data(), 1, part.lines.size(), out) != part.lines.size()) {
-            result.error = ErrorText("write error");
+        if (!Write(part.lines, out, result))
             return false;
-        }
     }
     return true;
-}
-
-bool Write(std::string_view text, std::FILE* out, StreamResult& result) {
-    if (std::fwrite(text.data(), 1, text.size(), out) == text.size())
-        return true;
-    result.error = ErrorText("write error");
-    return false;
 }
 
 }  // namespace
