@@ -11,8 +11,6 @@ namespace {
 // Bytes asked of each read: a record longer than this is read in several.
 constexpr std::size_t kReadBytes = std::size_t{1} << 16;
 
-constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-
 // Counts each delimiter of kTableDelimiters outside double quotes in the first record of
 // `text`; false when `text` ends before that record does.
 bool CountDelimiters(std::string_view text, std::array<std::size_t, 3>& counts) noexcept {

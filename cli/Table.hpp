@@ -27,6 +27,9 @@ namespace cli {
 // The delimiters a table's header is searched for, first preferred on a tie.
 inline constexpr std::string_view kTableDelimiters = "\t;,";
 
+// The UTF-8 byte order mark a table may start with.
+inline constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
 // The longest record read: far longer than any row of a table, short enough to hold.
 inline constexpr std::size_t kMaxRecordBytes = std::size_t{1} << 20;
 

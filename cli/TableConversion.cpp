@@ -10,8 +10,6 @@
 namespace cli {
 namespace {
 
-constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-
 // `name`, or when `taken` holds it already the first of name_2, name_3, ... that it doesn't.
 std::string Unique(std::string_view name, const std::vector<std::string>& taken) {
     const auto isTaken = [&](std::string_view candidate) {
