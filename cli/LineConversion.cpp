@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <optional>
+#include <string>
 
 #include "cli/RecordWriter.hpp"
 #include "conversions/Maidenhead.hpp"
@@ -235,7 +236,7 @@ void AnswerInput(std::string_view input, bool truncated, const Options& options,
         answer.gridPosition.reset();
         answer.ngr.clear();
         answer.wab.clear();
-        answer.status = "too long: over 64 KiB";
+        Refuse(answer, "too long", "over " + std::to_string(kMaxLineBytes >> 10) + " KiB");
     }
     Complete(needs, options, answer);
 }
