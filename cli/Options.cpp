@@ -197,9 +197,11 @@ void Describe(CLI::App& app, Command& command, Texts& texts) {
                    "table as it came)")
         ->transform(Named(kFormatNames, "text, csv or json"))
         ->type_name("text|csv|json");
+    const std::string decimals =
+        std::to_string(kMinDecimals) + " to " + std::to_string(kMaxDecimals);
     app.add_option("--decimals", options.decimals,
-                   "decimals of latitudes and longitudes, 0 to 15\n(default 6)")
-        ->check(WholeNumber(kMinDecimals, kMaxDecimals, 1, "a whole number 0 to 15"))
+                   "decimals of latitudes and longitudes, " + decimals + "\n(default 6)")
+        ->check(WholeNumber(kMinDecimals, kMaxDecimals, 1, "a whole number " + decimals))
         ->type_name("N");
     app.add_flag("--header", options.header, "start the text format with a header line")
         ->disable_flag_override();
