@@ -40,6 +40,11 @@ int Fail(std::string_view message) {
     return kExitUsageOrIoError;
 }
 
+// Fail, with what made the last write or flush fail.
+int FailWriting() {
+    return Fail(std::string("write error: ") + std::strerror(errno));
+}
+
 // An input to read: standard input, or a file of the --input list.
 struct Source {
     std::string name;
@@ -123,7 +128,7 @@ int Convert(const cli::Command& command) {
         return Fail(result.error);
     }
     if (std::fflush(out) != 0 || std::ferror(out))
-        return Fail(std::string("write error: ") + std::strerror(errno));
+        return FailWriting();
     if (replacing && !replacing->Commit(error))
         return Fail(error);
     return result.allConverted ? kExitAllConverted : kExitSomeFailed;
@@ -149,9 +154,7 @@ int main(int argc, char** argv) {
                                          ? cli::UsageText()
                                          : std::string(cli::VersionText());
             std::fwrite(text.data(), 1, text.size(), stdout);
-            return std::fflush(stdout) == 0
-                       ? kExitAllConverted
-                       : Fail(std::string("write error: ") + std::strerror(errno));
+            return std::fflush(stdout) == 0 ? kExitAllConverted : FailWriting();
         }
         case cli::Action::kConvert:
             break;
