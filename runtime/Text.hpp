@@ -75,8 +75,8 @@ template <typename Character>
 // The blanks that may stand around and between the parts of a typed text: spaces, tabs, and
 // the invisible characters pasted text brings: the no-break spaces U+00A0 and U+202F, the
 // zero-width characters U+200B to U+200D, and U+FEFF (a byte order mark, or a zero-width
-// no-break space). Bytes of the blank that starts `text`; 0 when it starts with anything else or is
-// empty.
+// no-break space). Bytes of the blank that starts `text`; 0 when it starts with anything else
+// or is empty.
 [[nodiscard]] std::size_t BlankLength(std::string_view text) noexcept;
 
 // Where the first blank of `text` starts; std::string_view::npos when it has none.
