@@ -100,31 +100,32 @@ bool TakeNumber(std::string_view& rest, char decimalPoint, Token& token) {
         token.plus = true;
         rest.remove_prefix(1);
     }
-    // The number as runtime::ReadDecimal reads it: a digit before the point, none after a
-    // point that ends it.
-    std::array<char, kMaxNumberLength + 1> digits{'0'};
-    std::size_t length = 1;
-    std::size_t count = 0;  // digits
-    for (; !rest.empty() && (runtime::IsDigit(rest.front()) || rest.front() == decimalPoint);
-         rest.remove_prefix(1)) {
-        const bool point = rest.front() == decimalPoint;
-        if (point && token.decimals)
-            break;
-        token.decimals = token.decimals || point;
-        count += point ? 0 : 1;
-        if (length < digits.size())
-            digits[length] = point ? '.' : rest.front();
-        ++length;
+    // Digits with at most one decimal point among or around them, as runtime::ReadNumber
+    // takes them.
+    const std::string_view afterSign = rest;
+    const std::string_view whole = runtime::TakeDigits(rest);
+    std::string_view fraction;
+    if (rest.starts_with(decimalPoint)) {
+        token.decimals = true;
+        rest.remove_prefix(1);
+        fraction = runtime::TakeDigits(rest);
     }
-    if (count == 0) {
+    if (whole.empty() && fraction.empty()) {
         rest = start;
         return false;
     }
     token.text = start.substr(0, static_cast<std::size_t>(rest.data() - start.data()));
-    if (length > digits.size())
+    if (static_cast<std::size_t>(rest.data() - afterSign.data()) > kMaxNumberLength)
         return true;  // left at zero; Tokenize refuses it
-    if (digits[length - 1] == '.')
-        --length;
+    // The number as runtime::ReadDecimal reads it: a digit before the point, none after a
+    // point that ends it.
+    std::array<char, kMaxNumberLength + 1> digits{'0'};
+    std::size_t length = 1;
+    length += whole.copy(digits.data() + length, whole.size());
+    if (!fraction.empty()) {
+        digits[length++] = '.';
+        length += fraction.copy(digits.data() + length, fraction.size());
+    }
     token.magnitude = runtime::ReadDecimal({digits.data(), length}).value_or(0);
     // The mark that ends it, if any.
     std::size_t mark = 0;

@@ -67,11 +67,16 @@ template <typename Character>
     return c >= '0' && c <= '9';
 }
 
+// Whether `c` (a char, or a code) is one of the ASCII letters A to Z, in either case.
+[[nodiscard]] constexpr bool IsLetter(int c) noexcept {
+    return UpperCase(c) >= 'A' && UpperCase(c) <= 'Z';
+}
+
 // The blanks that may stand around and between the parts of a typed text: spaces, tabs, and
 // the invisible characters pasted text brings: the no-break spaces U+00A0 and U+202F, the
 // zero-width characters U+200B to U+200D, and U+FEFF (a byte order mark, or a zero-width
-// no-break space). Bytes of the blank that starts `text`; 0 when it starts with anything else or is
-// empty.
+// no-break space). Bytes of the blank that starts `text`; 0 when it starts with anything else
+// or is empty.
 [[nodiscard]] std::size_t BlankLength(std::string_view text) noexcept;
 
 // Where the first blank of `text` starts; std::string_view::npos when it has none.

@@ -82,13 +82,10 @@ constexpr Lettered LetteredArea(Grid grid) noexcept {
 }
 
 using runtime::IsDigit;
+using runtime::IsLetter;
 using runtime::TakeBlanks;
 using runtime::TakeDigits;
 using runtime::UpperCase;
-
-constexpr bool IsLetter(char c) noexcept {
-    return UpperCase(c) >= 'A' && UpperCase(c) <= 'Z';
-}
 
 GridReading Fault(ReadingFault fault, std::string_view culprit) noexcept {
     return {fault, culprit, Grid::kNone, {}};

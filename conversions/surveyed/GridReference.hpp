@@ -72,8 +72,7 @@ struct GridReading {
 [[nodiscard]] GridReading ReadGridPosition(std::string_view text) noexcept;
 
 // A sentence for the user saying why the reading failed, naming the culprit, e.g.
-// "'I' is not a letter of the Irish Grid's squares: A to Z but I". Empty for
-// ReadingFault::kNone.
+// "'I' is not a letter of the Irish Grid: A to Z but I". Empty for ReadingFault::kNone.
 [[nodiscard]] std::string FaultText(const GridReading& reading);
 
 // The grid reference on `grid` of the square of `digits` digits (0, 2, 4, 6, 8 or 10) that

@@ -28,32 +28,28 @@ std::optional<Station> ReadStation(std::string_view text, std::string& error) {
     text = runtime::TrimBlanks(text);
     if (auto station = StationAtLocator(text))
         return station;
-    const Maidenhead::Reading locator = Maidenhead::ReadLocator(text);
-    const char first = text.empty() ? '\0' : runtime::UpperCase(text.front());
-    if (first >= 'A' && first <= 'Z') {
-        const GridReading grid = ReadGridPosition(text);
-        if (grid.fault == ReadingFault::kNone) {
-            const Position where = FromNationalGrid(grid.position);
+    // A text that begins with a letter may be a grid reference.
+    std::optional<GridReading> grid;
+    if (!text.empty() && runtime::IsLetter(text.front())) {
+        grid = ReadGridPosition(text);
+        if (grid->fault == ReadingFault::kNone) {
+            const Position where = FromNationalGrid(grid->position);
             if (where.status == Status::kOk)
                 return StationAt(where.wgs84);
             error = "the grid reference " + runtime::Quoted(text, '"') +
                     " has no surveyed answer (" + std::string(StatusText(where.status)) + ")";
             return std::nullopt;
         }
-        // Neither a locator nor a grid reference: the position reader may still take it
-        // ("N52 W2").
-        const PositionText::Reading position = PositionText::ReadPosition(text);
-        if (position.fault == PositionText::Fault::kNone)
-            return StationAt(position.position);
-        error = locator.error + "; nor is it a grid reference: " + FaultText(grid);
-        return std::nullopt;
     }
+    // Neither a locator nor a grid reference: the position reader may still take it ("N52 W2").
     const PositionText::Reading position = PositionText::ReadPosition(text);
     if (position.fault == PositionText::Fault::kNone)
         return StationAt(position.position);
-    error = runtime::Quoted(text, '"') +
-            " is not a locator, a grid reference or a latitude and longitude: " +
-            PositionText::FaultText(position);
+    error = grid ? Maidenhead::ReadLocator(text).error +
+                       "; nor is it a grid reference: " + FaultText(*grid)
+                 : runtime::Quoted(text, '"') +
+                       " is not a locator, a grid reference or a latitude and longitude: " +
+                       PositionText::FaultText(position);
     return std::nullopt;
 }
 
