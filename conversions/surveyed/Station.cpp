@@ -33,7 +33,7 @@ std::optional<Station> ReadStation(std::string_view text, std::string& error) {
     if (!text.empty() && runtime::IsLetter(text.front())) {
         grid = ReadGridPosition(text);
         if (grid->fault == ReadingFault::kNone) {
-            const Position where = FromNationalGrid(grid->position);
+            const Position where = FromReading(*grid);
             if (where.status == Status::kOk)
                 return StationAt(where.wgs84);
             error = "the grid reference " + runtime::Quoted(text, '"') +

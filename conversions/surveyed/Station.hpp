@@ -31,10 +31,10 @@ struct Station {
 // none for a position without a locator (Module1::HasLocator).
 [[nodiscard]] std::optional<Station> StationAt(GeodeticPosition position);
 
-// A station as the user names it: a locator (StationAtLocator); or else a grid reference,
-// two letters and digits (ReadGridPosition), at its square's centre by the surveyed
-// conversion; or else a latitude and longitude in any form PositionText::ReadPosition reads.
-// Blanks around `text` are ignored. A text that is both a locator and a grid reference (two
+// A station as the user names it: a locator (StationAtLocator); or else a grid reference on
+// any of the grids ReadGridPosition reads, at its square's centre by the surveyed
+// conversion (FromReading); or else a latitude and longitude in any form PositionText::ReadPosition
+// reads. Blanks around `text` are ignored. A text that is both a locator and a grid reference (two
 // letters, or two letters and two digits: "NN17") is the locator; "NN 1 7" is the grid
 // square. None when `text` is none of these, or a grid reference without a surveyed answer;
 // `error` then says why.

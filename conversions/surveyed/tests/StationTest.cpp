@@ -34,12 +34,15 @@ TEST(ReadStation, LocatorGridReferenceOrPosition) {
               44);
     EXPECT_EQ(Surveyed::ContestPointsBetween(*position, *same), 1);
 
-    // A grid reference is its square's centre by OSTN15; a position may take any form.
-    const auto square = Surveyed::ReadStation(" NN 166 712 ", error);
-    ASSERT_TRUE(square) << error;
-    const Surveyed::Position centre = Surveyed::FromText("NN166712");
-    EXPECT_EQ(square->position.latitude, centre.wgs84.latitude);
-    EXPECT_EQ(square->position.longitude, centre.wgs84.longitude);
+    // A grid reference is its square's centre on its own grid (the National Grid by OSTN15,
+    // the Irish Grid, UTM zone 30); a position may take any form.
+    for (const char* reference : {" NN 166 712 ", "J 338 742", "WV 652 484"}) {
+        const auto square = Surveyed::ReadStation(reference, error);
+        ASSERT_TRUE(square) << error;
+        const Surveyed::Position centre = Surveyed::FromText(reference);
+        EXPECT_EQ(square->position.latitude, centre.wgs84.latitude) << reference;
+        EXPECT_EQ(square->position.longitude, centre.wgs84.longitude) << reference;
+    }
     const auto dms = Surveyed::ReadStation("N51 30.000 W000 07.200", error);
     ASSERT_TRUE(dms) << error;
     EXPECT_DOUBLE_EQ(dms->position.longitude, -0.12);
