@@ -24,8 +24,8 @@
 // Both may stand after the digits, with or without blanks, on every grid ("H48T", "WV64SE").
 //
 // Eastings and northings in metres carry no letters of a square, so they can't tell the
-// Irish Grid from the National Grid (Armagh's 287800 345800 on the Irish Grid is a hillside
-// in Snowdonia on the National Grid): the reader is told their grid.
+// Irish Grid from the National Grid (Armagh's 287800 345800 on the Irish Grid is in
+// Snowdonia on the National Grid): the reader is told their grid.
 
 #include <string>
 #include <string_view>
