@@ -36,7 +36,7 @@ TEST(ReadStation, LocatorGridReferenceOrPosition) {
 
     // A grid reference is its square's centre on its own grid (the National Grid by OSTN15,
     // the Irish Grid, UTM zone 30); a position may take any form.
-    for (const char* reference : {" NN 166 712 ", "J 338 742", "WV 652 484"}) {
+    for (const char* reference : {" NN 166 712 ", "J 338 742", "WV 652 484", "NN 1 7 NW"}) {
         const auto square = Surveyed::ReadStation(reference, error);
         ASSERT_TRUE(square) << error;
         const Surveyed::Position centre = Surveyed::FromText(reference);
