@@ -53,7 +53,7 @@ TEST(Escaping, CsvQuotesFieldsThatNeedIt) {
     EXPECT_EQ(Csv("\""), "<\"\"\"\"");
     EXPECT_EQ(Csv("a\rb"), "<\"a\rb\"");
     EXPECT_EQ(Csv("a\nb"), "<\"a\nb\"");
-    EXPECT_EQ(Csv("tab\there"), "<tab\there");   // a tab needs no quotes
+    EXPECT_EQ(Csv("tab\there"), "<tab\there");  // a tab needs no quotes
     EXPECT_EQ(Csv("a;b,c", ';'), "<\"a;b,c\"");  // a table's own delimiter does
     EXPECT_EQ(Csv("a,b", ';'), "<a,b");
 }

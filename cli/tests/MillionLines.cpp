@@ -57,7 +57,8 @@ class Lines {
             constexpr std::array<std::string_view, 4> kAfter = {"", "\r", " \r", "\t"};
             line.bytes =
                 std::string(kBefore[Below(4)]) + reference.data() + kAfter[Below(4)].data();
-            line.expected = R"({"input":")" + std::string(reference.data()) + R"(","status":"ok",)";
+            line.expected =
+                R"({"input":")" + std::string(reference.data()) + R"(","status":"ok",)";
         } else if (kind < kReferencePercent + kBlankPercent) {
             constexpr std::array<std::string_view, 4> kBlank = {"", "\r", " \t ", "\t\r"};
             line.bytes = kBlank[Below(4)];
