@@ -39,8 +39,8 @@ struct Station {
 // on `metresGrid` ("287800E 345800N", "E224100 N252100"): plain numbers are a latitude and
 // longitude. Blanks around `text` are ignored. A text that is both a locator and a grid
 // reference (two letters, two letters and two digits, or those and a quadrant: "NN17",
-// "NN17NW") is the locator; "NN 1 7" and "NN 1 7 NW" are the grid squares. None when `text` is none of these, or a grid position without a surveyed
-// answer; `error` then says why.
+// "NN17NW") is the locator; "NN 1 7" and "NN 1 7 NW" are the grid squares. None when `text`
+// is none of these, or a grid position without a surveyed answer; `error` then says why.
 [[nodiscard]] std::optional<Station> ReadStation(std::string_view text, std::string& error,
                                                  Grid metresGrid = Grid::kGreatBritain);
 
