@@ -4,6 +4,7 @@
 #include <cmath>
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "cli/RecordWriter.hpp"
 #include "conversions/Maidenhead.hpp"
@@ -47,9 +48,9 @@ void Place(const Surveyed::Position& where, const Options& options, Answer& answ
     answer.wab = Surveyed::WorkedAllBritainSquare(where.grid, where.gridPosition);
 }
 
-void FromGridReference(std::string_view text, const Needs& needs, const Options& options,
-                       Answer& answer) {
-    const Surveyed::GridReading reading = Surveyed::ReadGridPosition(text);
+// The answers to a grid position read from `text`, which the window reads too.
+void FromGridReading(std::string_view text, const Surveyed::GridReading& reading,
+                     const Needs& needs, const Options& options, Answer& answer) {
     if (needs.window) {
         // The window's answer hides the wait for the shifts the true answer reads next.
         if (reading.grid == Surveyed::Grid::kGreatBritain)
@@ -125,6 +126,7 @@ void Complete(const Needs& needs, const Options& options, Answer& answer) {
                 ? answer.locator
                 : *Maidenhead::LocatorOf(latitude, longitude, Module1::kLocatorLength);
     }
+    answer.locator = Maidenhead::InCase(std::move(answer.locator), options.locatorCase);
     if (needs.grid && options.from != From::kGridReference)
         PlaceOnGrid(options, answer);
     if (needs.qrb)
@@ -221,7 +223,8 @@ void AnswerInput(std::string_view input, bool truncated, const Options& options,
     const std::string_view text = truncated ? std::string_view() : input;
     switch (options.from) {
         case From::kGridReference:
-            FromGridReference(text, needs, options, answer);
+            FromGridReading(text, Surveyed::ReadGridPosition(text, options.grid), needs, options,
+                            answer);
             break;
         case From::kLatLon:
             FromPosition(PositionText::ReadPosition(text), needs, answer);
@@ -238,6 +241,13 @@ void AnswerInput(std::string_view input, bool truncated, const Options& options,
         answer.wab.clear();
         Refuse(answer, "too long", "over " + std::to_string(kMaxLineBytes >> 10) + " KiB");
     }
+    Complete(needs, options, answer);
+}
+
+void AnswerGridPosition(const Surveyed::GridReading& reading, const Options& options,
+                        Answer& answer) {
+    const Needs needs = NeedsOf(options);
+    FromGridReading(answer.input, reading, needs, options, answer);
     Complete(needs, options, answer);
 }
 

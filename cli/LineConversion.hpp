@@ -9,6 +9,7 @@
 
 #include "cli/Options.hpp"
 #include "conversions/PositionText.hpp"
+#include "conversions/surveyed/GridReference.hpp"
 
 namespace cli {
 
@@ -36,13 +37,20 @@ void CompactPartialLine(std::string& partial, std::size_t limit = kMaxLineBytes)
 
 // The answers to `input`, already trimmed, read as options.from says, with what the columns
 // of options.Columns() need:
-//  - a grid reference: the true answer by OSTN15 of any precision or plain metres
-//    (Surveyed::FromText), the window's by Module1::ConvertNGR;
+//  - a grid reference: the true answer of any precision, a tetrad or quadrant, or metres on
+//    options.grid (Surveyed::ReadGridPosition, Surveyed::FromReading), the window's by
+//    Module1::ConvertNGR;
 //  - a latitude and longitude in any form PositionText::ReadPosition reads;
 //  - a locator (Maidenhead::ReadLocator), whose position is its centre.
 // `truncated` says that `input` is only the start of a longer text: it then has no true
 // answer ("too long"), and the window reads it as the empty text.
 void AnswerInput(std::string_view input, bool truncated, const Options& options, Answer& answer);
+
+// The answers to a grid position already read (an easting and a northing from two columns),
+// as AnswerInput gives them for the text whose reading this is; answer.input is set, and is
+// what the window reads.
+void AnswerGridPosition(const Surveyed::GridReading& reading, const Options& options,
+                        Answer& answer);
 
 // The answers to a position already read, as AnswerInput gives them for a latitude and
 // longitude whose reading this is.

@@ -35,7 +35,9 @@ constexpr std::string_view kFooter =
     "locator_differs, grid, easting, northing, ngr, wab; with --qrb-from (which adds\n"
     "them) qrb_km, distance_km, bearing. grid is gb (the National Grid), irish (the\n"
     "island of Ireland) or utm30 (the Channel Islands), and the next four are on it;\n"
-    "a position on none has the status 'on no grid'.\n"
+    "a position on none has the status 'on no grid'. Eastings and northings alone\n"
+    "(216667 771283) can't tell Ireland from Great Britain: --grid says which grid\n"
+    "they are on.\n"
     "Exit status: 0 every input has its true answer, 1 some have none, 2 a usage or\n"
     "I/O error.\n";
 
@@ -51,6 +53,15 @@ const std::map<std::string, Format> kFormatNames = {
     {"text", Format::kText}, {"csv", Format::kCsv}, {"json", Format::kJson}};
 const std::map<std::string, From> kFromNames = {
     {"ngr", From::kGridReference}, {"latlon", From::kLatLon}, {"locator", From::kLocator}};
+const std::map<std::string, Surveyed::Grid> kGridNames = [] {
+    std::map<std::string, Surveyed::Grid> names;
+    for (const Surveyed::Grid grid :
+         {Surveyed::Grid::kGreatBritain, Surveyed::Grid::kIrish, Surveyed::Grid::kUtm30})
+        names.emplace(Surveyed::GridName(grid), grid);
+    return names;
+}();
+const std::map<std::string, Maidenhead::LetterCase> kLocatorCaseNames = {
+    {"upper", Maidenhead::LetterCase::kUpper}, {"lower-last", Maidenhead::LetterCase::kLowerLast}};
 // Delimiters named in words, beside any one character.
 const std::map<std::string, char> kDelimiterNames = {{"tab", '\t'}, {"\\t", '\t'}};
 
@@ -178,6 +189,12 @@ void Describe(CLI::App& app, Command& command, Texts& texts) {
                    "reference or a latitude and longitude; adds\n"
                    "qrb_km, distance_km and bearing")
         ->type_name("WHERE");
+    app.add_option("--grid", options.grid,
+                   "the grid of eastings and northings written without\n"
+                   "a square's letters, which can't tell Ireland from\n"
+                   "Great Britain: gb (the default), irish or utm30")
+        ->transform(Named(kGridNames, "gb, irish or utm30"))
+        ->type_name("gb|irish|utm30");
     app.add_option("--ngr-digits", options.ngrDigits,
                    "digits of the ngr column: " +
                        runtime::EvenNumbersText(0, Surveyed::kMaxReferenceDigits) + "\n(default 6)")
@@ -192,6 +209,11 @@ void Describe(CLI::App& app, Command& command, Texts& texts) {
             WholeNumber(Maidenhead::kMinLength, Maidenhead::kMaxLength, 2,
                         runtime::EvenNumbersText(Maidenhead::kMinLength, Maidenhead::kMaxLength)))
         ->type_name("N");
+    app.add_option("--locator-case", options.locatorCase,
+                   "the locator column's letters: upper (the default:\n"
+                   "IO91WM48KK) or lower-last (IO91wm48kk)")
+        ->transform(Named(kLocatorCaseNames, "upper or lower-last"))
+        ->type_name("upper|lower-last");
     app.add_option("--format", options.format,
                    "output format (default text: tab-separated, or a\n"
                    "table as it came)")
@@ -218,7 +240,8 @@ void Describe(CLI::App& app, Command& command, Texts& texts) {
     app.add_option("--column", texts.column,
                    "read the inputs as tables, from this column: its\n"
                    "name in the header, or its number from 1;\n"
-                   "LAT,LON names two for --from latlon")
+                   "LAT,LON names two for --from latlon, and\n"
+                   "EASTING,NORTHING two for grid references")
         ->type_name("NAME|N");
     app.add_flag("--no-header", texts.noHeader,
                  "the tables have no header line (--column then\n"
@@ -267,7 +290,7 @@ Command Checked(Command command, const Texts& texts) {
 
     if (texts.qrbFromGiven) {
         std::string why;
-        options.qrbFrom = Surveyed::ReadStation(texts.qrbFrom, why);
+        options.qrbFrom = Surveyed::ReadStation(texts.qrbFrom, why, options.grid);
         if (!options.qrbFrom)
             return UsageError("option --qrb-from: " + Printable(why));
     }
@@ -313,10 +336,12 @@ Command Checked(Command command, const Texts& texts) {
     table.header = !texts.noHeader;
     for (const std::string_view part : SplitAtCommas(texts.column))
         table.columns.push_back(ReadTableColumn(part));
-    if (table.columns.size() > (options.from == From::kLatLon ? 2U : 1U)) {
+    // Latitudes and longitudes, and eastings and northings, may stand in two columns.
+    const bool pairs = options.from != From::kLocator;
+    if (table.columns.size() > (pairs ? 2U : 1U)) {
         return UsageError("--column '" + Printable(texts.column) + "' names " +
-                          std::to_string(table.columns.size()) + " columns: " +
-                          (options.from == From::kLatLon ? "one or two" : "one") + " expected");
+                          std::to_string(table.columns.size()) +
+                          " columns: " + (pairs ? "one or two" : "one") + " expected");
     }
     for (const TableColumn& column : table.columns) {
         if (column.number == 0 && !table.header) {

@@ -10,6 +10,8 @@
 #include <vector>
 
 #include "cli/Record.hpp"
+#include "conversions/Maidenhead.hpp"
+#include "conversions/surveyed/Grids.hpp"
 #include "conversions/surveyed/Station.hpp"
 
 namespace cli {
@@ -31,7 +33,8 @@ struct TableColumn {
 
 // How input tables are read (--column, --no-header, --delimiter).
 struct TableOptions {
-    // The column the input is in; for latitudes and longitudes, one holding both or two.
+    // The column the input is in; for latitudes and longitudes, or eastings and northings,
+    // one holding both or two.
     std::vector<TableColumn> columns;
     bool header = true;
     // The delimiter; none to find it from the first record (Table.hpp).
@@ -51,6 +54,10 @@ struct Options {
     // Digits of the ngr column, and characters of the locator column.
     int ngrDigits = 6;
     int locatorLength = 6;
+    // The grid of eastings and northings written without a square's letters (--grid), and
+    // how the locator column writes its letters (--locator-case).
+    Surveyed::Grid grid = Surveyed::Grid::kGreatBritain;
+    Maidenhead::LetterCase locatorCase = Maidenhead::LetterCase::kUpper;
     // The station distances and bearings are measured from (--qrb-from).
     std::optional<Surveyed::Station> qrbFrom;
     // Set when the inputs are tables (--column).

@@ -131,13 +131,16 @@ bool TableConversion::ConvertRow(const TableRows& rows, std::size_t row, std::st
     Answer answer;
     std::string pair;  // the input of two columns, as the input column shows it
     if (inputColumns_.size() == 2) {
-        const std::string_view latitude = FieldOf(rows, row, inputColumns_[0]);
-        const std::string_view longitude = FieldOf(rows, row, inputColumns_[1]);
-        pair.append(runtime::TrimBlanks(latitude))
-            .append(" ")
-            .append(runtime::TrimBlanks(longitude));
+        // A latitude and a longitude, or an easting and a northing.
+        const std::string_view first = FieldOf(rows, row, inputColumns_[0]);
+        const std::string_view second = FieldOf(rows, row, inputColumns_[1]);
+        pair.append(runtime::TrimBlanks(first)).append(" ").append(runtime::TrimBlanks(second));
         answer.input = pair;
-        AnswerPosition(PositionText::ReadPosition(latitude, longitude), options_, answer);
+        if (options_.from == From::kLatLon)
+            AnswerPosition(PositionText::ReadPosition(first, second), options_, answer);
+        else
+            AnswerGridPosition(Surveyed::ReadGridPosition(first, second, options_.grid), options_,
+                               answer);
     } else {
         AnswerInput(TrimInput(FieldOf(rows, row, inputColumns_.front())), false, options_, answer);
     }

@@ -1,7 +1,8 @@
 #pragma once
 
-// Converting tables: each row's input taken from its column (or, for latitudes and longitudes,
-// two), and the row written back whole with the answers after its fields.
+// Converting tables: each row's input taken from its column (or from two: a latitude and a
+// longitude, or an easting and a northing), and the row written back whole with the answers
+// after its fields.
 //
 // The output keeps every field of every row:
 //  - text (the default): each record as it stood, with its delimiter and quotes, then the

@@ -145,6 +145,16 @@ Reading ReadLocator(std::string_view text) {
     return reading;
 }
 
+std::string InCase(std::string locator, LetterCase letterCase) {
+    // The field, characters 1 and 2, and the square, 3 and 4, keep their case.
+    constexpr std::size_t kFieldAndSquare = 4;
+    if (letterCase == LetterCase::kLowerLast) {
+        for (std::size_t i = kFieldAndSquare; i < locator.size(); ++i)
+            locator[i] = runtime::LowerCase(locator[i]);
+    }
+    return locator;
+}
+
 double ContestDistanceKm(const Area& from, const Area& to) noexcept {
     constexpr double kRadiansPerDegree = std::numbers::pi / 180;
     const double b1 = from.CentreLatitude() * kRadiansPerDegree;

@@ -30,6 +30,15 @@ inline constexpr int kMaxLength = 10;
 // finite, or a length that is not one of the five.
 [[nodiscard]] std::optional<std::string> LocatorOf(double latitude, double longitude, int length);
 
+// How a locator's letters are written: all in upper case (IO91WM, IO91WM48KK), as the IARU
+// writes them; or, as many logs do, the letters after the square's digits in lower case, the
+// subsquare's (characters 5 and 6) and the extended subsquare's (9 and 10): IO91wm,
+// IO91wm48, IO91wm48kk. The field's letters stay upper case (IO, IO91).
+enum class LetterCase { kUpper, kLowerLast };
+
+// `locator`, as LocatorOf writes it, in `letterCase`.
+[[nodiscard]] std::string InCase(std::string locator, LetterCase letterCase);
+
 // The rectangle a locator names, in degrees, north and east positive.
 struct Area {
     double south = 0;

@@ -59,6 +59,9 @@ struct Token {
     bool minus = false;
     bool plus = false;
     bool decimals = false;
+    // Numbers: whether the mark is a letter (d or D, m, s), which the next number's mark may
+    // follow with the next letter.
+    bool letterMark = false;
     // Letters: N, S, E or W.
     char letter = 0;
     // Whether a blank (or the start of the text) stands right before it.
@@ -89,9 +92,20 @@ bool HasDecimalCommas(std::string_view text, std::size_t coordinates) noexcept {
     return commas == coordinates;
 }
 
+// The letters that mark minutes after degrees marked d, and seconds after minutes marked so
+// ("56d47m49s"); anywhere else m is no mark and s is south.
+constexpr char kMinuteLetter = 'm';
+constexpr char kSecondLetter = 's';
+
+// Whether `previous` is a number whose mark is the letter that marks `mark`'s part before.
+bool FollowsLetterMark(const Token* previous, Mark mark) noexcept {
+    return previous != nullptr && previous->kind == Kind::kNumber && previous->letterMark &&
+           previous->mark == mark;
+}
+
 // Takes a number (sign, digits with at most one decimal point, mark) off `rest` into `token`;
-// false when `rest` starts with none.
-bool TakeNumber(std::string_view& rest, char decimalPoint, Token& token) {
+// false when `rest` starts with none. `previous` is the token before it, if any.
+bool TakeNumber(std::string_view& rest, char decimalPoint, const Token* previous, Token& token) {
     const std::string_view start = rest;
     if (rest.starts_with('-') || rest.starts_with(kMinusSign)) {
         token.minus = true;
@@ -131,6 +145,15 @@ bool TakeNumber(std::string_view& rest, char decimalPoint, Token& token) {
     std::size_t mark = 0;
     if ((mark = MarkLength(rest, kDegreeMarks)) != 0) {
         token.mark = Mark::kDegrees;
+        token.letterMark = runtime::UpperCase(rest.front()) == 'D';
+    } else if (rest.starts_with(kMinuteLetter) && FollowsLetterMark(previous, Mark::kDegrees)) {
+        token.mark = Mark::kMinutes;
+        token.letterMark = true;
+        mark = 1;
+    } else if (rest.starts_with(kSecondLetter) && FollowsLetterMark(previous, Mark::kMinutes)) {
+        token.mark = Mark::kSeconds;
+        token.letterMark = true;
+        mark = 1;
     } else if ((mark = MarkLength(rest, kMinuteMarks)) != 0) {
         token.mark = Mark::kMinutes;
         // Two minute marks are a second mark.
@@ -174,7 +197,7 @@ Tokens Tokenize(std::string_view text, std::size_t coordinates) {
         Token token;
         const Token* previous = tokens.size == 0 ? nullptr : &tokens.items[tokens.size - 1];
         const std::string_view at = rest;
-        if (TakeNumber(rest, decimalPoint, token)) {
+        if (TakeNumber(rest, decimalPoint, previous, token)) {
             // Two numbers need a blank or a mark between them ("52.2-0.1" is no position).
             if (!blank && previous && previous->kind == Kind::kNumber &&
                 previous->mark == Mark::kNone) {

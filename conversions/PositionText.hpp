@@ -6,10 +6,14 @@
 // A position is two coordinates, each in one of these forms (blanks may stand between any
 // two parts; they are the blanks of runtime/Text.hpp):
 //   decimal degrees                 52.2   -0.1   52.2°   .5
-//   degrees, minutes and seconds    52°12'03"   52d12'03"   52:12:03   52 12 03N
-//   degrees and decimal minutes     52 12.050N   N052 12.050   52°12.050'   52:12.05
+//   degrees, minutes and seconds    52°12'03"   52d12'03"   52:12:03   52 12 03N   52d12m03s
+//   degrees and decimal minutes     52 12.050N   N052 12.050   52°12.050'   52:12.05   52d12.05m
 // The degree mark is one of ° º d D (or ':' after the degrees), the minute mark one of ' ′ ’
-// (or ':' after the minutes), the second mark one of " ″ ” or two minute marks ('').
+// (or ':' after the minutes), the second mark one of " ″ ” or two minute marks (''). The
+// letters m and s (lower case) are marks too, right after their number and only in turn:
+// m marks the minutes after degrees marked d or D, s the seconds after minutes marked m
+// ("56d47m49sN", "56d 47m 49s N"). Anywhere else m is part of no form and s is south, so
+// "52.2s" stays south and "52°12m" is refused.
 // A coordinate is one to three numbers (degrees, minutes, seconds), each of plain digits with
 // at most one decimal point, only the last with decimals. A part without its mark follows a
 // marked one ("52°12.05"), or else the parts are separated by blanks and the coordinate has

@@ -147,6 +147,11 @@ std::string Written(unsigned form, double latitude, double longitude, int decima
                    Printed("%03" PRId64 " ", o.degrees) + Last(o, decimals);
         case 11:
             return ns + dm(a, "\u00B0", "'") + ' ' + ew + dm(o, "\u00B0", "'");
+        case 12: {  // the letters d, m and s, the seconds' s before the south's S
+            const Parts sa = Split(lat, true, decimals, unit);
+            const Parts so = Split(lon, true, decimals, lonUnit);
+            return dms(sa, "d", "m", "s") + ns + ' ' + dms(so, "d", "m", "s") + ew;
+        }
         default:
             break;
     }
@@ -157,7 +162,7 @@ std::string Written(unsigned form, double latitude, double longitude, int decima
            Printed("%03" PRId64, po.degrees) + Last(po, 2) + ew + '>';
 }
 
-constexpr unsigned kForms = 13;
+constexpr unsigned kForms = 14;
 constexpr int kMaxDecimals = 9;
 
 // A position from the input's first bytes written in the form they choose, read back.

@@ -62,6 +62,12 @@ template <typename Character>
     return c >= 'a' && c <= 'z' ? static_cast<Character>(c - 'a' + 'A') : c;
 }
 
+// The lower-case form of the ASCII character `c`: A to Z become a to z, all others stay.
+template <typename Character>
+[[nodiscard]] constexpr Character LowerCase(Character c) noexcept {
+    return c >= 'A' && c <= 'Z' ? static_cast<Character>(c - 'A' + 'a') : c;
+}
+
 // Whether `c` (a char, or a code) is one of the digits 0 to 9.
 [[nodiscard]] constexpr bool IsDigit(int c) noexcept {
     return c >= '0' && c <= '9';

@@ -351,6 +351,49 @@ TEST(ConvertLine, TheGridOfEachArea) {
     }
 }
 
+// The grid plain metres are on (Armagh's, against PROJ's cs2cs EPSG:29903 EPSG:4258:
+// 54.3533396454 -6.6503835233), a tetrad's and a quadrant's centre, and the locator's case,
+// which leaves the window's locator as it is.
+TEST(ConvertLine, TheGridOfMetresTetradsAndTheLocatorsCase) {
+    struct Case {
+        std::vector<const char*> arguments;
+        const char* input;
+        const char* line;
+    };
+    const Case cases[] = {
+        {{"--grid", "irish", "--decimals", "7"},
+         "287800 345800",
+         "287800 345800\tok\t54.3533396\t-6.6503835\tIO64QI\n"},
+        {{"--decimals", "3"}, "287800 345800", "287800 345800\tok\t52.998\t-3.673\tIO82DX\n"},
+        {{"--columns", "input,easting,northing,ngr"},
+         "SP48T",
+         "SP48T\t447000.000\t287000.000\tSP470870\n"},
+        {{"--columns", "input,easting,northing,ngr", "--ngr-digits", "2"},
+         "sp 4 8 ne",
+         "sp 4 8 ne\t447500.000\t287500.000\tSP48\n"},
+        {{"--columns", "status"},
+         "SP48O",
+         "bad grid reference: 'O' is not a tetrad letter: A to Z but O (DINTY)\n"},
+        {{"--locator-case", "lower-last", "--columns", "locator", "--locator-length", "2"},
+         "TQ300800",
+         "IO\n"},
+        {{"--locator-case", "lower-last", "--columns", "locator,window_locator,locator_differs"},
+         "TQ300800",
+         "IO91wm\tIO91WM\tno\n"},
+        {{"--locator-case", "lower-last", "--columns", "locator", "--locator-length", "8"},
+         "TQ300800",
+         "IO91wm41\n"},
+        {{"--locator-case=lower-last", "--columns", "locator", "--locator-length", "10"},
+         "TQ300800",
+         "IO91wm41qb\n"},
+    };
+    for (const Case& c : cases) {
+        const cli::Command command = cli::ParseArguments(c.arguments);
+        ASSERT_EQ(command.action, cli::Action::kConvert) << command.error;
+        EXPECT_EQ(Convert(c.input, command.options).line, c.line) << c.input;
+    }
+}
+
 TEST(ConvertLine, GridReferenceDigitsAndLocatorLengths) {
     Options options;
     options.columns = {cli::kColumns[14], cli::kColumns[4]};  // ngr, locator

@@ -55,6 +55,16 @@ TEST(ParseArguments, InputKindsColumnsAndStation) {
     EXPECT_EQ(names, (std::vector<std::string_view>{"ngr", "input", "wab"}));
     EXPECT_EQ(c.options.ngrDigits, 10);
     EXPECT_EQ(c.options.locatorLength, 2);
+    EXPECT_EQ(c.options.grid, Surveyed::Grid::kGreatBritain);
+    EXPECT_EQ(c.options.locatorCase, Maidenhead::LetterCase::kUpper);
+    const cli::Command irish =
+        Parse({"--grid", "irish", "--locator-case", "lower-last", "--qrb-from", "287800E 345800N"});
+    ASSERT_EQ(irish.action, Action::kConvert) << irish.error;
+    EXPECT_EQ(irish.options.grid, Surveyed::Grid::kIrish);
+    EXPECT_EQ(Parse({"--grid=utm30"}).options.grid, Surveyed::Grid::kUtm30);
+    EXPECT_EQ(irish.options.locatorCase, Maidenhead::LetterCase::kLowerLast);
+    // The station's metres are on that grid: Armagh, not Snowdonia.
+    EXPECT_NEAR(irish.options.qrbFrom->position.longitude, -6.650384, 1e-6);
 
     // A station adds its three columns to the default ones, not to those asked for.
     EXPECT_EQ(Parse({"--qrb-from", "IO91WM"}).options.Columns().size(), 8U);
@@ -88,6 +98,7 @@ TEST(ParseArguments, FilesAndTables) {
     ASSERT_EQ(pair.action, Action::kConvert) << pair.error;
     EXPECT_EQ(pair.options.table->columns[0].number, 2U);
     EXPECT_EQ(pair.options.table->columns[1].name, "lon");
+    EXPECT_EQ(Parse({"--column", "easting,northing"}).options.table->columns.size(), 2U);
     const cli::Command numbers = Parse({"--latlon", "--column", "2,3", "--no-header"});
     ASSERT_EQ(numbers.action, Action::kConvert) << numbers.error;
     EXPECT_EQ(numbers.options.table->columns[1].number, 3U);
@@ -131,7 +142,11 @@ TEST(ParseArguments, UsageErrorsAreOneLine) {
                                                                        {"--qrb-from"},
                                                                        {"--columns", "qrb_km"},
                                                                        {"--columns", "input,wab,input"},
-                                                                       {"--column", "a,b"},
+                                                                       {"--grid", "ie"},
+                                                                       {"--grid"},
+                                                                       {"--locator-case", "lower"},
+                                                                       {"--column", "a,b,c"},
+                                                                       {"--from", "locator", "--column", "a,b"},
                                                                        {"--column", "a", "--no-header"},
                                                                        {"--no-header"},
                                                                        {"--delimiter", ";"},

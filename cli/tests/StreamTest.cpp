@@ -180,6 +180,15 @@ TEST(ConvertTable, KeepsEveryFieldAndAppendsTheAnswers) {
               "lat,lon,status,latitude,longitude,locator\r\n"
               "52\u00B012'N,\"0,5W\",ok,52.200000,-0.500000,IO92SE\r\n");
     EXPECT_EQ(run.result.error, "");
+    // A station list's eastings and northings, in two columns, on the grid it is said to be on.
+    run = convert({"--grid", "irish", "--column", "easting,northing", "--columns",
+                   "input,status,grid,ngr,latitude"},
+                  {"name;easting;northing\r\nArmagh;287800;345800\r\nx;NN166;712\r\n"});
+    EXPECT_EQ(run.output,
+              "name;easting;northing;input;status;grid;ngr;latitude\r\n"
+              "Armagh;287800;345800;287800 345800;ok;irish;H878458;54.353340\r\n"
+              "x;NN166;712;NN166 712;bad grid reference: 'NN166' is not a number of metres "
+              "([-]digits[.digits]);;;\r\n");
     EXPECT_EQ(convert({"--column", "a"}, {"a,b\n", "a;b\n"}).result.error,
               "t.csv: its delimiter is not the first table's");
     EXPECT_EQ(convert({"--column", "a"}, {"a,b\n", "a,c\n"}).result.error,

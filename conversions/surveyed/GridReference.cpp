@@ -29,6 +29,26 @@ constexpr std::string_view kFirstLetters = "HJNOST";
 // Digits of one half of the most precise reference.
 constexpr int kMaxHalfDigits = kMaxReferenceDigits / 2;
 
+// The cuts of a 10 km square. Tetrads, 2 km: the DINTY letters, A to Z without O, in columns
+// of kPerRow from the west, each column from the south. Quadrants, 5 km: each with the corner
+// of its square, in its own steps from the 10 km square's south-west corner.
+constexpr std::int64_t kTenKilometres = 10'000;
+constexpr std::int64_t kTetradMetres = 2'000;
+constexpr std::string_view kTetradLetters = "ABCDEFGHIJKLMNPQRSTUVWXYZ";
+constexpr std::int64_t kQuadrantMetres = 5'000;
+struct Quadrant {
+    std::string_view letters;
+    std::int64_t east, north;
+};
+constexpr std::array<Quadrant, 4> kQuadrants = {{
+    {"SW", 0, 0},
+    {"SE", 1, 0},
+    {"NW", 0, 1},
+    {"NE", 1, 1},
+}};
+static_assert(kTetradLetters.size() == kPerRow * kPerRow &&
+              kTetradMetres * kPerRow == kTenKilometres && kQuadrantMetres * 2 == kTenKilometres);
+
 // A lettered 100 km square: its grid and the metres of its south-west corner.
 struct Square {
     Grid grid = Grid::kNone;
@@ -151,6 +171,32 @@ GridReading ReadSquare(std::string_view& text, Square& square) noexcept {
     return {};
 }
 
+// The south-west corner, within its 10 km square, and the side of the tetrad or quadrant
+// `letters` name; a fault naming them when they name none.
+GridReading ReadCut(std::string_view letters, std::int64_t& east, std::int64_t& north,
+                    std::int64_t& side) noexcept {
+    if (letters.size() == 1) {
+        const std::size_t index = kTetradLetters.find(UpperCase(letters[0]));
+        if (index == std::string_view::npos)
+            return Fault(ReadingFault::kBadTetradLetter, letters);
+        side = kTetradMetres;
+        east = static_cast<std::int64_t>(index) / kPerRow * side;
+        north = static_cast<std::int64_t>(index) % kPerRow * side;
+        return {};
+    }
+    const auto found =
+        std::find_if(kQuadrants.begin(), kQuadrants.end(), [letters](const Quadrant& q) {
+            return letters.size() == 2 && UpperCase(letters[0]) == q.letters[0] &&
+                   UpperCase(letters[1]) == q.letters[1];
+        });
+    if (found == kQuadrants.end())
+        return Fault(ReadingFault::kBadQuadrant, letters);
+    side = kQuadrantMetres;
+    east = found->east * side;
+    north = found->north * side;
+    return {};
+}
+
 GridReading ReadReference(std::string_view text) noexcept {
     Square square;
     std::string_view rest = text;
@@ -164,7 +210,36 @@ GridReading ReadReference(std::string_view text) noexcept {
     std::string_view northing;
     if (!TakeBlanks(rest).empty())
         northing = TakeDigits(rest);
-    const std::string_view digits(digitsStart, static_cast<std::size_t>(rest.data() - digitsStart));
+    const std::string_view digits = runtime::TrimBlanks(
+        std::string_view(digitsStart, static_cast<std::size_t>(rest.data() - digitsStart)));
+
+    // Letters to the end: a tetrad or a quadrant of the 10 km square, one digit each way.
+    std::string_view cut = rest;
+    TakeBlanks(cut);
+    if (!cut.empty() && std::all_of(cut.begin(), cut.end(), [](char c) { return IsLetter(c); })) {
+        const bool tenKilometres =
+            northing.empty() ? easting.size() == 2 : easting.size() == 1 && northing.size() == 1;
+        if (!tenKilometres) {
+            return Fault(ReadingFault::kNotTenKilometres,
+                         text.substr(static_cast<std::size_t>(digitsStart - text.data())));
+        }
+        std::int64_t east = 0;
+        std::int64_t north = 0;
+        std::int64_t side = 0;
+        if (const GridReading named = ReadCut(cut, east, north, side);
+            named.fault != ReadingFault::kNone) {
+            return named;
+        }
+        const std::int64_t column = easting[0] - '0';
+        const std::int64_t row = (northing.empty() ? easting[1] : northing[0]) - '0';
+        return {ReadingFault::kNone,
+                {},
+                square.grid,
+                {static_cast<double>(square.easting + column * kTenKilometres + east) +
+                     static_cast<double>(side) / 2,
+                 static_cast<double>(square.northing + row * kTenKilometres + north) +
+                     static_cast<double>(side) / 2}};
+    }
     if (!rest.empty()) {
         if (runtime::BlankLength(rest) > 0 || IsDigit(rest.front()))
             return Fault(ReadingFault::kTooManyGroups, runtime::TrimBlanks(rest));
@@ -210,7 +285,57 @@ bool ReadMetres(std::string_view text, double& metres) noexcept {
     return true;
 }
 
-GridReading ReadEastingNorthing(std::string_view text) noexcept {
+// The letter E or N (either case) that `c` is, in upper case; 0 for any other.
+char AxisLetter(char c) noexcept {
+    const char upper = UpperCase(c);
+    return upper == 'E' || upper == 'N' ? upper : 0;
+}
+
+// One number of metres, with the letter E or N touching it before or after, if any.
+struct Metres {
+    double value = 0;
+    char letter = 0;
+};
+bool ReadLabelledMetres(std::string_view text, Metres& metres) noexcept {
+    metres.letter = 0;
+    if (!text.empty() && AxisLetter(text.front()) != 0) {
+        metres.letter = AxisLetter(text.front());
+        text.remove_prefix(1);
+    } else if (!text.empty() && AxisLetter(text.back()) != 0) {
+        metres.letter = AxisLetter(text.back());
+        text.remove_suffix(1);
+    }
+    return ReadMetres(text, metres.value);
+}
+
+// An easting and a northing, in either order when their letters say which is which.
+GridReading ReadMetresPair(std::string_view first, std::string_view second, Grid grid) noexcept {
+    Metres a;
+    Metres b;
+    if (!ReadLabelledMetres(first, a))
+        return Fault(ReadingFault::kBadNumber, first);
+    if (!ReadLabelledMetres(second, b))
+        return Fault(ReadingFault::kBadNumber, second);
+    // A number without a letter is what the other's letter leaves it, or else what its place
+    // says: the easting first.
+    const auto other = [](char letter) { return letter == 'E' ? 'N' : 'E'; };
+    const char firstIs = a.letter != 0 ? a.letter : b.letter != 0 ? other(b.letter) : 'E';
+    const char secondIs = b.letter != 0 ? b.letter : other(firstIs);
+    if (firstIs == secondIs)
+        return Fault(firstIs == 'E' ? ReadingFault::kTwoEastings : ReadingFault::kTwoNorthings,
+                     second);
+    return {ReadingFault::kNone,
+            {},
+            grid,
+            firstIs == 'E' ? GridPoint{a.value, b.value} : GridPoint{b.value, a.value}};
+}
+
+// The two numbers of metres of `text`, apart at its comma or else at its first blank; none
+// when it has neither.
+struct MetresTexts {
+    std::string_view first, second;
+};
+std::optional<MetresTexts> SplitMetres(std::string_view text) noexcept {
     std::size_t split = text.find(',');
     std::size_t skip = 1;
     if (split == std::string_view::npos) {
@@ -218,18 +343,29 @@ GridReading ReadEastingNorthing(std::string_view text) noexcept {
         skip = 0;
     }
     if (split == std::string_view::npos)
+        return std::nullopt;
+    return MetresTexts{runtime::TrimBlanks(text.substr(0, split)),
+                       runtime::TrimBlanks(text.substr(split + skip))};
+}
+
+GridReading ReadEastingNorthing(std::string_view text, Grid grid) noexcept {
+    const std::optional<MetresTexts> parts = SplitMetres(text);
+    if (!parts)
         return Fault(ReadingFault::kOneNumber, text);
-    const std::string_view easting = runtime::TrimBlanks(text.substr(0, split));
-    const std::string_view northing = runtime::TrimBlanks(text.substr(split + skip));
-    if (northing.empty())
-        return Fault(ReadingFault::kOneNumber, easting);
-    GridReading reading{};
-    reading.grid = Grid::kGreatBritain;
-    if (!ReadMetres(easting, reading.position.easting))
-        return Fault(ReadingFault::kBadNumber, easting);
-    if (!ReadMetres(northing, reading.position.northing))
-        return Fault(ReadingFault::kBadNumber, northing);
-    return reading;
+    if (parts->second.empty())
+        return Fault(ReadingFault::kOneNumber, parts->first);
+    return ReadMetresPair(parts->first, parts->second, grid);
+}
+
+// Whether a text that begins with a letter writes metres: both numbers with their letters,
+// the first letter before its number ("E224100 N252100").
+bool IsLabelledMetres(std::string_view text) noexcept {
+    const std::optional<MetresTexts> parts = SplitMetres(text);
+    const auto labelled = [](std::string_view part) {
+        return !part.empty() && (AxisLetter(part.front()) != 0 || AxisLetter(part.back()) != 0);
+    };
+    return parts && text.size() > 1 && AxisLetter(text[0]) != 0 &&
+           (IsDigit(text[1]) || text[1] == '-') && labelled(parts->second);
 }
 
 std::size_t DigitCount(std::string_view text) noexcept {
@@ -239,15 +375,30 @@ std::size_t DigitCount(std::string_view text) noexcept {
 
 }  // namespace
 
-GridReading ReadGridPosition(std::string_view text) noexcept {
+GridReading ReadGridPosition(std::string_view text, Grid metresGrid) noexcept {
     text = runtime::TrimBlanks(text);
     if (text.empty())
         return Fault(ReadingFault::kEmpty, {});
-    if (IsLetter(text.front()))
-        return ReadReference(text);
+    if (IsLetter(text.front())) {
+        const GridReading reference = ReadReference(text);
+        if (reference.fault == ReadingFault::kNone || !IsLabelledMetres(text))
+            return reference;
+        return ReadEastingNorthing(text, metresGrid);
+    }
     if (IsDigit(text.front()) || text.front() == '-')
-        return ReadEastingNorthing(text);
+        return ReadEastingNorthing(text, metresGrid);
     return Fault(ReadingFault::kNotAPosition, runtime::FirstCharacter(text));
+}
+
+GridReading ReadGridPosition(std::string_view easting, std::string_view northing,
+                             Grid metresGrid) noexcept {
+    easting = runtime::TrimBlanks(easting);
+    northing = runtime::TrimBlanks(northing);
+    if (easting.empty() && northing.empty())
+        return Fault(ReadingFault::kEmpty, {});
+    if (easting.empty() || northing.empty())
+        return Fault(ReadingFault::kOneNumber, easting.empty() ? northing : easting);
+    return ReadMetresPair(easting, northing, metresGrid);
 }
 
 std::string FaultText(const GridReading& reading) {
@@ -288,20 +439,36 @@ std::string FaultText(const GridReading& reading) {
             return culprit + " is not a number of metres ([-]digits[.digits])";
         case ReadingFault::kOneNumber:
             return culprit + " is one number: easting and northing expected";
+        case ReadingFault::kTwoEastings:
+            return culprit + " is a second easting: an easting and a northing expected";
+        case ReadingFault::kTwoNorthings:
+            return culprit + " is a second northing: an easting and a northing expected";
+        case ReadingFault::kNotTenKilometres:
+            return culprit + " has " + count +
+                   " digits: a tetrad or quadrant follows the 2 digits of a 10 km square "
+                   "(e.g. SP48T, SP48NW)";
+        case ReadingFault::kBadTetradLetter:
+            return culprit + " is not a tetrad letter: A to Z but O (DINTY)";
+        case ReadingFault::kBadQuadrant:
+            return culprit + " is not a quadrant: NW, NE, SW or SE";
     }
     return {};
 }
 
-std::string GridReferenceOf(Grid grid, GridPoint position, int digits) {
-    if (digits < 0 || digits > kMaxReferenceDigits || digits % 2 != 0)
-        return {};
+bool HasLetters(Grid grid, GridPoint position) noexcept {
     const Lettered area = LetteredArea(grid);
-    if (!(position.easting >= static_cast<double>(area.minEasting) &&
-          position.easting < static_cast<double>(area.endEasting) &&
-          position.northing >= static_cast<double>(area.minNorthing) &&
-          position.northing < static_cast<double>(area.endNorthing))) {
+    return position.easting >= static_cast<double>(area.minEasting) &&
+           position.easting < static_cast<double>(area.endEasting) &&
+           position.northing >= static_cast<double>(area.minNorthing) &&
+           position.northing < static_cast<double>(area.endNorthing);
+}
+
+std::string GridReferenceOf(Grid grid, GridPoint position, int digits) {
+    if (digits < 0 || digits > kMaxReferenceDigits || digits % 2 != 0 ||
+        !HasLetters(grid, position)) {
         return {};
     }
+    const Lettered area = LetteredArea(grid);
     // Whole metres: the square that holds the point, as the digits truncate.
     const auto easting = static_cast<std::int64_t>(std::floor(position.easting));
     const auto northing = static_cast<std::int64_t>(std::floor(position.northing));

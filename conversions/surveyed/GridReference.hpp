@@ -14,6 +14,18 @@
 // - WA or WV, UTM zone 30: the Channel Islands' two 100 km squares of the Military Grid
 //   Reference System ("WV 652 484"), which no National Grid reference begins with.
 // The National and Irish Grids' letters index 5 x 5 tables of squares (GridLetters.hpp).
+//
+// A 10 km square (two digits) may be cut further, as biological recorders do:
+// - into 2 km tetrads by one more letter, the DINTY lettering: A to Z without O, in columns
+//   of five from the west, each from the south (A to E the westernmost column, A at its
+//   south, E at its north; F to K the next; V to Z the easternmost), so "SP48T" is the tetrad
+//   from E 446000 N 286000;
+// - into 5 km quadrants by NW, NE, SW or SE ("SP48NW", "SP 4 8 NW", "sp48 nw").
+// Both may stand after the digits, with or without blanks, on every grid ("H48T", "WV64SE").
+//
+// Eastings and northings in metres carry no letters of a square, so they can't tell the
+// Irish Grid from the National Grid (Armagh's 287800 345800 on the Irish Grid is in
+// Snowdonia on the National Grid): the reader is told their grid.
 
 #include <string>
 #include <string_view>
@@ -47,6 +59,11 @@ enum class ReadingFault {
     kTooManyGroups,            // a third group of digits
     kBadNumber,                // a number in metres that is not [-]digits[.digits]
     kOneNumber,                // a number in metres without the second
+    kTwoEastings,              // metres whose letters make both numbers eastings (E)
+    kTwoNorthings,             // or both northings (N)
+    kNotTenKilometres,         // a tetrad or quadrant after other than a 10 km square's digits
+    kBadTetradLetter,          // one letter after a 10 km square, O
+    kBadQuadrant,              // two or more letters after it that are not NW, NE, SW or SE
 };
 
 struct GridReading {
@@ -54,34 +71,51 @@ struct GridReading {
     // The part of the text at fault (a view into it): the character, the digits, or the
     // number; empty when there is none to show.
     std::string_view culprit;
-    // The grid the position is on: the reference's, or the National Grid for metres;
-    // kNone unless `fault` is kNone.
+    // The grid the position is on: the reference's, or for metres the one the reader was
+    // told; kNone unless `fault` is kNone.
     Grid grid = Grid::kNone;
-    // Metres on that grid: the square's centre for a reference, the point itself for metres;
-    // (0, 0) unless `fault` is kNone. Exact: sums of whole or half metres.
+    // Metres on that grid: the square's centre for a reference (a tetrad's or quadrant's
+    // too), the point itself for metres; (0, 0) unless `fault` is kNone. Exact: sums of whole
+    // or half metres.
     GridPoint position;
 };
 
 // Reads a grid position: a grid reference, its letters (either case) and 0, 2, 4, 6, 8 or 10
 // digits, with blanks (spaces, tabs) allowed between the letters and the digits and between
-// the easting and the northing ("NN166712", "nn 166 712", "J338742", "WV 652 484"); or an
-// easting and a northing in metres on the National Grid, each [-]digits[.digits], separated
-// by blanks or by a comma with blanks allowed around it ("216667 771283",
-// "216667.5,771283.2"). Blanks around the text are ignored. Reading says nothing of whether
-// the position has a surveyed answer. Allocates nothing; the culprit views `text`.
-[[nodiscard]] GridReading ReadGridPosition(std::string_view text) noexcept;
+// the easting and the northing ("NN166712", "nn 166 712", "J338742", "WV 652 484"), or 2
+// digits and a tetrad or quadrant ("SP48T", "SP 48 NW"); or an easting and a northing in
+// metres on `metresGrid` (one of the three grids), each [-]digits[.digits], separated by
+// blanks or by a comma with blanks allowed around it ("216667 771283", "216667.5,771283.2").
+// Each number of metres may carry the letter E or N (either case) right before or after it
+// ("224100E 252100N", "224100E, 252100N", "E224100 N252100"). The letters decide, in either
+// order ("252100N 224100E"); a number without one is what the other's letter leaves it, and
+// without letters the easting comes first. A text that begins with a letter is metres only
+// when both numbers carry one and it is no grid reference ("E224100" is square E of the Irish
+// Grid). Blanks around the text are ignored. Reading says nothing of whether the position
+// has a surveyed answer. Allocates nothing; the culprit views `text`.
+[[nodiscard]] GridReading ReadGridPosition(std::string_view text,
+                                           Grid metresGrid = Grid::kGreatBritain) noexcept;
+
+// Reads an easting and a northing written apart, as in two columns of a table: each text one
+// number of metres as above, with or without its letter, on `metresGrid`. Refused as the
+// reader above refuses metres, and for empty texts (kEmpty for both, kOneNumber for one).
+[[nodiscard]] GridReading ReadGridPosition(std::string_view easting, std::string_view northing,
+                                           Grid metresGrid) noexcept;
 
 // A sentence for the user saying why the reading failed, naming the culprit, e.g.
 // "'I' is not a letter of the Irish Grid: A to Z but I". Empty for ReadingFault::kNone.
 [[nodiscard]] std::string FaultText(const GridReading& reading);
 
+// Whether `position` (metres on `grid`) lies in the grid's lettered squares: on the National
+// Grid from its false origin to the limits above, on the Irish Grid in its 500 km table, on UTM
+// zone 30 in WA and WV. False for a value that is not finite and for Grid::kNone.
+[[nodiscard]] bool HasLetters(Grid grid, GridPoint position) noexcept;
+
 // The grid reference on `grid` of the square of `digits` digits (0, 2, 4, 6, 8 or 10) that
 // holds `position` (metres on that grid), upper case, without blanks ("NN166712", "J338742",
 // "WV652484"); a position on a square's edge is in the square to its north and east. Empty
-// for a position outside the lettered squares (on the National Grid west or south of the
-// false origin, or at or beyond the limits above; on the Irish Grid beyond its 500 km table;
-// on UTM zone 30 outside WA and WV), for a value that is not finite, for Grid::kNone and for
-// any other number of digits. Never allocates (the result fits the string's own buffer).
+// where HasLetters is false, and for any other number of digits. Never allocates (the result fits
+// the string's own buffer).
 [[nodiscard]] std::string GridReferenceOf(Grid grid, GridPoint position, int digits);
 
 // The Worked All Britain square of `position`: the reference of its 10 km square, the

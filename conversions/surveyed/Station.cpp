@@ -1,5 +1,7 @@
 #include "conversions/surveyed/Station.hpp"
 
+#include <algorithm>
+
 #include "conversions/PositionText.hpp"
 #include "conversions/surveyed/GridReference.hpp"
 #include "conversions/surveyed/Surveyed.hpp"
@@ -24,27 +26,39 @@ std::optional<Station> StationAt(GeodeticPosition position) {
     return Station{*Maidenhead::ReadLocator(*locator).area, position};
 }
 
-std::optional<Station> ReadStation(std::string_view text, std::string& error) {
+std::optional<Station> ReadStation(std::string_view text, std::string& error, Grid metresGrid) {
     text = runtime::TrimBlanks(text);
     if (auto station = StationAtLocator(text))
         return station;
+    // A grid position's station, or why it has none.
+    const auto onGrid = [&](const GridReading& reading) -> std::optional<Station> {
+        const Position where = FromReading(reading);
+        if (where.status == Status::kOk)
+            return StationAt(where.wgs84);
+        error = "the grid reference " + runtime::Quoted(text, '"') + " has no surveyed answer (" +
+                std::string(StatusText(where.status)) + ")";
+        return std::nullopt;
+    };
     // A text that begins with a letter may be a grid reference.
     std::optional<GridReading> grid;
     if (!text.empty() && runtime::IsLetter(text.front())) {
-        grid = ReadGridPosition(text);
-        if (grid->fault == ReadingFault::kNone) {
-            const Position where = FromReading(*grid);
-            if (where.status == Status::kOk)
-                return StationAt(where.wgs84);
-            error = "the grid reference " + runtime::Quoted(text, '"') +
-                    " has no surveyed answer (" + std::string(StatusText(where.status)) + ")";
-            return std::nullopt;
-        }
+        grid = ReadGridPosition(text, metresGrid);
+        if (grid->fault == ReadingFault::kNone)
+            return onGrid(*grid);
     }
-    // Neither a locator nor a grid reference: the position reader may still take it ("N52 W2").
+    // Neither a locator nor a grid reference: the position reader may still take it ("N52 W2"),
+    // and what it refuses may be metres with their letters ("287800E 345800N"); plain numbers
+    // are a latitude and longitude, right or wrong ("91 0" is no easting and northing).
     const PositionText::Reading position = PositionText::ReadPosition(text);
     if (position.fault == PositionText::Fault::kNone)
         return StationAt(position.position);
+    if (!grid &&
+        std::any_of(text.begin(), text.end(), [](char c) { return runtime::IsLetter(c); })) {
+        if (const GridReading metres = ReadGridPosition(text, metresGrid);
+            metres.fault == ReadingFault::kNone) {
+            return onGrid(metres);
+        }
+    }
     error = grid ? Maidenhead::ReadLocator(text).error +
                        "; nor is it a grid reference: " + FaultText(*grid)
                  : runtime::Quoted(text, '"') +

@@ -9,6 +9,7 @@
 
 #include "conversions/Maidenhead.hpp"
 #include "conversions/surveyed/Coordinates.hpp"
+#include "conversions/surveyed/Grids.hpp"
 
 namespace Surveyed {
 
@@ -32,13 +33,16 @@ struct Station {
 [[nodiscard]] std::optional<Station> StationAt(GeodeticPosition position);
 
 // A station as the user names it: a locator (StationAtLocator); or else a grid reference on
-// any of the grids ReadGridPosition reads, at its square's centre by the surveyed
-// conversion (FromReading); or else a latitude and longitude in any form PositionText::ReadPosition
-// reads. Blanks around `text` are ignored. A text that is both a locator and a grid reference (two
-// letters, or two letters and two digits: "NN17") is the locator; "NN 1 7" is the grid
-// square. None when `text` is none of these, or a grid reference without a surveyed answer;
-// `error` then says why.
-[[nodiscard]] std::optional<Station> ReadStation(std::string_view text, std::string& error);
+// any of the grids ReadGridPosition reads, tetrads and quadrants included, at its square's
+// centre by the surveyed conversion (FromReading); or else a latitude and longitude in any
+// form PositionText::ReadPosition reads; or else an easting and northing with their letters
+// on `metresGrid` ("287800E 345800N", "E224100 N252100"): plain numbers are a latitude and
+// longitude. Blanks around `text` are ignored. A text that is both a locator and a grid
+// reference (two letters, two letters and two digits, or those and a quadrant: "NN17",
+// "NN17NW") is the locator; "NN 1 7" and "NN 1 7 NW" are the grid squares. None when `text`
+// is none of these, or a grid position without a surveyed answer; `error` then says why.
+[[nodiscard]] std::optional<Station> ReadStation(std::string_view text, std::string& error,
+                                                 Grid metresGrid = Grid::kGreatBritain);
 
 // The points a contact between two stations scores: Maidenhead::ContestPoints of the contest
 // distance between their contest areas.

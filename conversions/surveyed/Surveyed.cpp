@@ -15,8 +15,8 @@ Position FromNationalGrid(GridPoint nationalGrid) noexcept {
     return {Status::kOk, Grid::kGreatBritain, nationalGrid, Unproject(*etrs89)};
 }
 
-Position FromText(std::string_view text) noexcept {
-    return FromReading(ReadGridPosition(text));
+Position FromText(std::string_view text, Grid metresGrid) noexcept {
+    return FromReading(ReadGridPosition(text, metresGrid));
 }
 
 Position FromReading(const GridReading& reading) noexcept {
@@ -24,9 +24,13 @@ Position FromReading(const GridReading& reading) noexcept {
         case Grid::kGreatBritain:
             return FromNationalGrid(reading.position);
         case Grid::kIrish:
+            if (!HasLetters(Grid::kIrish, reading.position))
+                return {Status::kOutsideTheGrid, Grid::kIrish, reading.position, {}};
             return {Status::kOk, Grid::kIrish, reading.position,
                     IrishGrid::ToEtrs89(reading.position)};
         case Grid::kUtm30:
+            if (!Utm30::InZone(reading.position))
+                return {Status::kOutsideTheGrid, Grid::kUtm30, reading.position, {}};
             return {Status::kOk, Grid::kUtm30, reading.position, Utm30::ToWgs84(reading.position)};
         case Grid::kNone:
             break;

@@ -29,7 +29,8 @@ namespace Surveyed {
 enum class Status : std::uint8_t {
     kOk,
     kBadGridReference,  // the text is not a grid position (see ReadGridPosition)
-    kOutsideTheGrid,    // the position has no OSTN15 shifts, so no surveyed answer
+    kOutsideTheGrid,    // beyond its grid: no OSTN15 shifts, off the Irish Grid's table, or
+                        // outside UTM zone 30 (FromText)
     kOnNoGrid,          // a latitude and longitude outside every grid's outline (Grids.hpp)
 };
 
@@ -55,9 +56,12 @@ struct Position {
 [[nodiscard]] Position FromNationalGrid(GridPoint nationalGrid) noexcept;
 
 // The WGS84 position of the position `text` reads (ReadGridPosition: a grid reference's
-// square centre, or an easting and northing on the National Grid): FromNationalGrid on the
+// square centre, or an easting and northing on `metresGrid`): FromNationalGrid on the
 // National Grid, the position itself on the others; kBadGridReference when it reads none.
-[[nodiscard]] Position FromText(std::string_view text) noexcept;
+// Metres on the Irish Grid beyond its lettered table, and on UTM zone 30 outside
+// Utm30::InZone, are kOutsideTheGrid.
+[[nodiscard]] Position FromText(std::string_view text,
+                                Grid metresGrid = Grid::kGreatBritain) noexcept;
 
 // FromText of the text that gave `reading`.
 [[nodiscard]] Position FromReading(const GridReading& reading) noexcept;

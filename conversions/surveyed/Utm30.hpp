@@ -17,6 +17,22 @@ inline constexpr double kCentralScale = 0.9996;
 inline constexpr double kFalseEasting = 500'000;
 inline constexpr double kFalseNorthing = 0;
 
+// The zone's metres that are answered: its eight 100 km columns, which the Military Grid
+// Reference System letters S to Z (100 to 900 km east; GridReference.cpp), and northings from
+// the equator to the pole, short of 10 000 km. So Brittany and Cornwall are answered as well
+// as the Channel Islands' squares WA and WV, and a number far beyond the zone, where the
+// projection means nothing, is not.
+inline constexpr double kMinEasting = 100'000;
+inline constexpr double kEndEasting = 900'000;
+inline constexpr double kMinNorthing = 0;
+inline constexpr double kEndNorthing = 10'000'000;
+
+// Whether `utm` lies within those bounds (false for a value that is not finite).
+[[nodiscard]] constexpr bool InZone(GridPoint utm) noexcept {
+    return utm.easting >= kMinEasting && utm.easting < kEndEasting &&
+           utm.northing >= kMinNorthing && utm.northing < kEndNorthing;
+}
+
 // The WGS84 latitude and longitude (degrees) of a UTM zone 30 position (metres east and north
 // of the false origin). Good to well under a micrometre against the formulas within a few
 // thousand kilometres of the central meridian; farther away, or for values that are not

@@ -59,6 +59,10 @@ TEST(PositionText, ReadsTheWaysPeopleWritePositions) {
         {"N052 12.050 W000 06.067", gpsLat, gpsLon},
         {"N52\u00B012.050' W0\u00B006.067'", gpsLat, gpsLon},
         {"52\u00B012.050 -0\u00B06.067", gpsLat, gpsLon},
+        {"56d47m49sN 5d0m13sW", Dms(56, 47, 49), -Dms(5, 0, 13)},
+        {"56d 47m 49s N, 5d 0m 13s W", Dms(56, 47, 49), -Dms(5, 0, 13)},
+        {"33D52m10sS 18d24mE", -Dms(33, 52, 10), Dms(18, 24)},
+        {"N52d12.050m W0d06.067m", gpsLat, gpsLon},
         {"5212.05N/00006.07W", Dms(52, 12.05), -Dms(0, 6.07)},
         {"5212.05N\\00006.07W-", Dms(52, 12.05), -Dms(0, 6.07)},
         {"3352.50SD01824.00E", -Dms(33, 52.5), Dms(18, 24)},
@@ -107,6 +111,9 @@ TEST(PositionText, RefusesWithTheFaultAndThePartAtFault) {
         {"52\u00B0-12' 0", Fault::kNotACoordinate, "-12'"},
         {"N52N, 0E", Fault::kNotACoordinate, "N"},
         {"52: 0", Fault::kNotACoordinate, "52:"},
+        {"52°12m 0", Fault::kUnexpected, "m"},  // m marks minutes after d alone
+        {"52d 12 m 0", Fault::kUnexpected, "m"},
+        {"52d12s 0d6s", Fault::kTwoLatitudes, "0d6s"},  // s after other than m minutes: south
         {"52 12 0 6", Fault::kTooManyNumbers, "52 12 0 6"},
         {"52\u00B0 12 0\u00B0 6 1", Fault::kNotACoordinate, "0\u00B0 6 1"},
         {"N52 12 0 6E", Fault::kAmbiguous, "N52 12 0 6E"},

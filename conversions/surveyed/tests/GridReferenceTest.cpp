@@ -113,6 +113,82 @@ TEST(ReadGridPosition, RefusesWithTheReason) {
     EXPECT_EQ(Surveyed::FaultText(ReadGridPosition("NN17")), "");
 }
 
+struct Form {
+    const char* text;
+    const char* second;  // the northing's own text, for the reader of two; else nullptr
+    Grid metres;         // the grid metres are said to be on
+    ReadingFault fault;
+    const char* culprit;
+    Grid grid;
+    double easting;
+    double northing;
+};
+
+// Tetrads (DINTY: columns of five from the west, each from the south, O left out) and
+// quadrants on every grid with 10 km squares; metres with their letters, in either order, on
+// the grid they are said to be on, in one text or two; and what each form refuses.
+TEST(ReadGridPosition, TetradsQuadrantsAndMetresAsPeopleWriteThem) {
+    constexpr auto kGb = Grid::kGreatBritain;
+    constexpr auto kIrish = Grid::kIrish;
+    constexpr auto kOk = ReadingFault::kNone;
+    for (const Form& f : {
+             Form{"SP48T", nullptr, kGb, kOk, "", kGb, 447'000, 287'000},
+             Form{"sp 4 8 t", nullptr, kGb, kOk, "", kGb, 447'000, 287'000},
+             Form{"SP48A", nullptr, kGb, kOk, "", kGb, 441'000, 281'000},
+             Form{"SP48E", nullptr, kGb, kOk, "", kGb, 441'000, 289'000},
+             Form{"SP48P", nullptr, kGb, kOk, "", kGb, 445'000, 289'000},
+             Form{"SP48Z", nullptr, kGb, kOk, "", kGb, 449'000, 289'000},
+             Form{"SP48NW", nullptr, kGb, kOk, "", kGb, 442'500, 287'500},
+             Form{"SP 4 8 NW", nullptr, kGb, kOk, "", kGb, 442'500, 287'500},
+             Form{"SP48 ne", nullptr, kGb, kOk, "", kGb, 447'500, 287'500},
+             Form{"sp48sw", nullptr, kGb, kOk, "", kGb, 442'500, 282'500},
+             Form{"H48T", nullptr, kGb, kOk, "", kIrish, 247'000, 387'000},
+             Form{"WV64SE", nullptr, kGb, kOk, "", Grid::kUtm30, 567'500, 5'442'500},
+             Form{"224100E 252100N", nullptr, kIrish, kOk, "", kIrish, 224'100, 252'100},
+             Form{"224100e, 252100n", nullptr, kIrish, kOk, "", kIrish, 224'100, 252'100},
+             Form{"E224100 N252100", nullptr, kIrish, kOk, "", kIrish, 224'100, 252'100},
+             Form{"252100N 224100E", nullptr, kGb, kOk, "", kGb, 224'100, 252'100},
+             Form{"252100N 224100", nullptr, kGb, kOk, "", kGb, 224'100, 252'100},
+             Form{"287800 345800", nullptr, Grid::kUtm30, kOk, "", Grid::kUtm30, 287'800, 345'800},
+             // A reference stays one: square E of the Irish Grid.
+             Form{"E224100", nullptr, kGb, kOk, "", kIrish, 422'450, 410'050},
+             Form{"224100", "252100N", kIrish, kOk, "", kIrish, 224'100, 252'100},
+             Form{" N252100", "E224100 ", kGb, kOk, "", kGb, 224'100, 252'100},
+             Form{"SP48O", nullptr, kGb, ReadingFault::kBadTetradLetter, "O", Grid::kNone, 0, 0},
+             Form{"SP48NX", nullptr, kGb, ReadingFault::kBadQuadrant, "NX", Grid::kNone, 0, 0},
+             Form{"SP48nww", nullptr, kGb, ReadingFault::kBadQuadrant, "nww", Grid::kNone, 0, 0},
+             Form{"SP4385T", nullptr, kGb, ReadingFault::kNotTenKilometres, "4385T", Grid::kNone, 0,
+                  0},
+             Form{"SPNW", nullptr, kGb, ReadingFault::kNotTenKilometres, "NW", Grid::kNone, 0, 0},
+             Form{"SP48T5", nullptr, kGb, ReadingFault::kNotADigit, "T", Grid::kNone, 0, 0},
+             Form{"224100E 252100E", nullptr, kGb, ReadingFault::kTwoEastings, "252100E",
+                  Grid::kNone, 0, 0},
+             Form{"224100N,252100N", nullptr, kGb, ReadingFault::kTwoNorthings, "252100N",
+                  Grid::kNone, 0, 0},
+             Form{"224100EN 252100", nullptr, kGb, ReadingFault::kBadNumber, "224100EN",
+                  Grid::kNone, 0, 0},
+             Form{"E224100 N2521x", nullptr, kGb, ReadingFault::kBadNumber, "N2521x", Grid::kNone,
+                  0, 0},
+             Form{"NN166", "712", kGb, ReadingFault::kBadNumber, "NN166", Grid::kNone, 0, 0},
+             Form{"224100", " ", kGb, ReadingFault::kOneNumber, "224100", Grid::kNone, 0, 0},
+             Form{"", "", kGb, ReadingFault::kEmpty, "", Grid::kNone, 0, 0},
+         }) {
+        const GridReading reading = f.second ? ReadGridPosition(f.text, f.second, f.metres)
+                                             : ReadGridPosition(f.text, f.metres);
+        EXPECT_EQ(reading.fault, f.fault) << f.text;
+        EXPECT_EQ(reading.culprit, f.culprit) << f.text;
+        EXPECT_EQ(reading.grid, f.grid) << f.text;
+        EXPECT_EQ(reading.position.easting, f.easting) << f.text;
+        EXPECT_EQ(reading.position.northing, f.northing) << f.text;
+        const std::string quoted = *f.culprit ? "'" + std::string(f.culprit) + "'" : "";
+        EXPECT_NE(Surveyed::FaultText(reading).find(quoted), std::string::npos) << f.text;
+    }
+    EXPECT_EQ(Surveyed::FaultText(ReadGridPosition("SP48o")),
+              "'o' is not a tetrad letter: A to Z but O (DINTY)");
+    EXPECT_EQ(Surveyed::FaultText(ReadGridPosition("SP48NX")),
+              "'NX' is not a quadrant: NW, NE, SW or SE");
+}
+
 struct Reference {
     Grid grid;
     double easting;

@@ -36,13 +36,22 @@ TEST(ReadStation, LocatorGridReferenceOrPosition) {
 
     // A grid reference is its square's centre on its own grid (the National Grid by OSTN15,
     // the Irish Grid, UTM zone 30); a position may take any form.
-    for (const char* reference : {" NN 166 712 ", "J 338 742", "WV 652 484"}) {
+    for (const char* reference : {" NN 166 712 ", "J 338 742", "WV 652 484", "NN 1 7 NW"}) {
         const auto square = Surveyed::ReadStation(reference, error);
         ASSERT_TRUE(square) << error;
         const Surveyed::Position centre = Surveyed::FromText(reference);
         EXPECT_EQ(square->position.latitude, centre.wgs84.latitude) << reference;
         EXPECT_EQ(square->position.longitude, centre.wgs84.longitude) << reference;
     }
+    // A tetrad's station is its centre; metres with their letters are on the grid they are
+    // said to be on, and plain numbers stay a latitude and longitude.
+    const auto tetrad = Surveyed::ReadStation("SP48T", error);
+    ASSERT_TRUE(tetrad) << error;
+    EXPECT_EQ(tetrad->position.latitude, Surveyed::FromText("447000 287000").wgs84.latitude);
+    const auto armagh = Surveyed::ReadStation("287800E 345800N", error, Surveyed::Grid::kIrish);
+    ASSERT_TRUE(armagh) << error;
+    EXPECT_EQ(armagh->position.longitude,
+              Surveyed::FromText("287800 345800", Surveyed::Grid::kIrish).wgs84.longitude);
     const auto dms = Surveyed::ReadStation("N51 30.000 W000 07.200", error);
     ASSERT_TRUE(dms) << error;
     EXPECT_DOUBLE_EQ(dms->position.longitude, -0.12);

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <limits>
+#include <tuple>
 
 #include "conversions/surveyed/GridReference.hpp"
 
@@ -38,6 +40,27 @@ TEST(Surveyed, StatusOfEachKindOfText) {
              Outcome{"WB652484", Status::kBadGridReference},
          }) {
         EXPECT_EQ(Surveyed::FromText(o.text).status, o.status) << o.text;
+    }
+    // Metres on the other grids: the Irish Grid's within its lettered table, UTM zone 30's
+    // within its lettered columns, from the equator to the pole.
+    for (const auto& [text, grid, status] : {
+             std::tuple{"499999 0", Surveyed::Grid::kIrish, Status::kOk},
+             {"500000 0", Surveyed::Grid::kIrish, Status::kOutsideTheGrid},
+             {"-1 5", Surveyed::Grid::kIrish, Status::kOutsideTheGrid},
+             {"100000 0", Surveyed::Grid::kUtm30, Status::kOk},
+             {"899999 9999999", Surveyed::Grid::kUtm30, Status::kOk},
+             {"99999 5400000", Surveyed::Grid::kUtm30, Status::kOutsideTheGrid},
+             {"500000 10000000", Surveyed::Grid::kUtm30, Status::kOutsideTheGrid},
+             {"500000 -1", Surveyed::Grid::kUtm30, Status::kOutsideTheGrid},
+         }) {
+        const Surveyed::Position p = Surveyed::FromText(text, grid);
+        EXPECT_EQ(p.status, status) << text;
+        EXPECT_EQ(p.grid, grid) << text;
+        if (status == Status::kOk) {
+            EXPECT_TRUE(std::isfinite(p.wgs84.latitude) && std::isfinite(p.wgs84.longitude) &&
+                        std::abs(p.wgs84.latitude) <= 90 && std::abs(p.wgs84.longitude) <= 180)
+                << text;
+        }
     }
     EXPECT_EQ(Surveyed::StatusText(Status::kOk), "ok");
     EXPECT_EQ(Surveyed::StatusText(Status::kBadGridReference), "bad grid reference");
