@@ -24,32 +24,47 @@ std::optional<Station> StationAt(GeodeticPosition position) {
     return Station{*Maidenhead::ReadLocator(*locator).area, position};
 }
 
+StationKind KindOfStation(std::string_view text) {
+    text = runtime::TrimBlanks(text);
+    if (Maidenhead::ReadLocator(text).area)
+        return StationKind::kLocator;
+    const bool letter = !text.empty() && runtime::IsLetter(text.front());
+    const bool grid = ReadGridPosition(text).fault == ReadingFault::kNone;
+    if (letter && grid)
+        return StationKind::kGridReference;
+    if (PositionText::ReadPosition(text).fault == PositionText::Fault::kNone)
+        return StationKind::kPosition;
+    return grid || letter ? StationKind::kGridReference : StationKind::kPosition;
+}
+
 std::optional<Station> ReadStation(std::string_view text, std::string& error) {
     text = runtime::TrimBlanks(text);
-    if (auto station = StationAtLocator(text))
-        return station;
-    // A text that begins with a letter may be a grid reference.
-    std::optional<GridReading> grid;
-    if (!text.empty() && runtime::IsLetter(text.front())) {
-        grid = ReadGridPosition(text);
-        if (grid->fault == ReadingFault::kNone) {
-            const Position where = FromReading(*grid);
+    switch (KindOfStation(text)) {
+        case StationKind::kLocator:
+            return StationAtLocator(text);
+        case StationKind::kGridReference: {
+            const GridReading grid = ReadGridPosition(text);
+            if (grid.fault != ReadingFault::kNone) {
+                error = Maidenhead::ReadLocator(text).error +
+                        "; nor is it a grid reference: " + FaultText(grid);
+                return std::nullopt;
+            }
+            const Position where = FromReading(grid);
             if (where.status == Status::kOk)
                 return StationAt(where.wgs84);
             error = "the grid reference " + runtime::Quoted(text, '"') +
                     " has no surveyed answer (" + std::string(StatusText(where.status)) + ")";
             return std::nullopt;
         }
+        case StationKind::kPosition:
+            break;
     }
-    // Neither a locator nor a grid reference: the position reader may still take it ("N52 W2").
     const PositionText::Reading position = PositionText::ReadPosition(text);
     if (position.fault == PositionText::Fault::kNone)
         return StationAt(position.position);
-    error = grid ? Maidenhead::ReadLocator(text).error +
-                       "; nor is it a grid reference: " + FaultText(*grid)
-                 : runtime::Quoted(text, '"') +
-                       " is not a locator, a grid reference or a latitude and longitude: " +
-                       PositionText::FaultText(position);
+    error = runtime::Quoted(text, '"') +
+            " is not a locator, a grid reference or a latitude and longitude: " +
+            PositionText::FaultText(position);
     return std::nullopt;
 }
 

@@ -31,13 +31,23 @@ struct Station {
 // none for a position without a locator (Module1::HasLocator).
 [[nodiscard]] std::optional<Station> StationAt(GeodeticPosition position);
 
-// A station as the user names it: a locator (StationAtLocator); or else a grid reference on
-// any of the grids ReadGridPosition reads, at its square's centre by the surveyed
-// conversion (FromReading); or else a latitude and longitude in any form PositionText::ReadPosition
-// reads. Blanks around `text` are ignored. A text that is both a locator and a grid reference (two
-// letters, or two letters and two digits: "NN17") is the locator; "NN 1 7" is the grid
-// square. None when `text` is none of these, or a grid reference without a surveyed answer;
-// `error` then says why.
+// What a station's text names. Blanks around `text` are ignored; the first that applies:
+//  1. a locator, when Maidenhead::ReadLocator reads it: a text that is both a locator and a
+//     grid reference (two letters, or two letters and two digits: "NN17") is the locator;
+//     "NN 1 7" is the grid square;
+//  2. a grid reference, when it begins with a letter and ReadGridPosition reads it;
+//  3. a position, when PositionText::ReadPosition reads it ("N52 W2", "52 2");
+//  4. a grid reference, when ReadGridPosition reads it (metres: "216667 771283");
+//  5. of a text that none reads, a grid reference when it begins with a letter, else a
+//     position: the kind whose reader's fault is most likely the one to tell.
+enum class StationKind { kLocator, kGridReference, kPosition };
+[[nodiscard]] StationKind KindOfStation(std::string_view text);
+
+// A station as the user names it, of its KindOfStation: a locator (StationAtLocator); a grid
+// reference on any of the grids ReadGridPosition reads, at its square's centre (or its
+// metres) by the surveyed conversion (FromReading); a latitude and longitude in any form
+// PositionText::ReadPosition reads. None when `text` is none of these, or a grid reference
+// without a surveyed answer; `error` then says why.
 [[nodiscard]] std::optional<Station> ReadStation(std::string_view text, std::string& error);
 
 // The points a contact between two stations scores: Maidenhead::ContestPoints of the contest
