@@ -1,5 +1,7 @@
 #include "conversions/surveyed/Station.hpp"
 
+#include <cmath>
+
 #include "conversions/PositionText.hpp"
 #include "conversions/surveyed/GridReference.hpp"
 #include "conversions/surveyed/Surveyed.hpp"
@@ -29,12 +31,17 @@ StationKind KindOfStation(std::string_view text) {
     if (Maidenhead::ReadLocator(text).area)
         return StationKind::kLocator;
     const bool letter = !text.empty() && runtime::IsLetter(text.front());
-    const bool grid = ReadGridPosition(text).fault == ReadingFault::kNone;
-    if (letter && grid)
+    const GridReading grid = ReadGridPosition(text);
+    if (letter && grid.fault == ReadingFault::kNone)
         return StationKind::kGridReference;
     if (PositionText::ReadPosition(text).fault == PositionText::Fault::kNone)
         return StationKind::kPosition;
-    return grid || letter ? StationKind::kGridReference : StationKind::kPosition;
+    // No latitude or longitude is beyond 180 degrees.
+    constexpr double kMostDegrees = 180;
+    const bool metres =
+        grid.fault == ReadingFault::kNone && (std::abs(grid.position.easting) > kMostDegrees ||
+                                              std::abs(grid.position.northing) > kMostDegrees);
+    return metres || letter ? StationKind::kGridReference : StationKind::kPosition;
 }
 
 std::optional<Station> ReadStation(std::string_view text, std::string& error) {

@@ -37,7 +37,8 @@ struct Station {
 //     "NN 1 7" is the grid square;
 //  2. a grid reference, when it begins with a letter and ReadGridPosition reads it;
 //  3. a position, when PositionText::ReadPosition reads it ("N52 W2", "52 2");
-//  4. a grid reference, when ReadGridPosition reads it (metres: "216667 771283");
+//  4. a grid reference, when ReadGridPosition reads it as metres of which one is beyond 180,
+//     as no latitude or longitude is ("216667 771283"; "91 0" is a latitude too far north);
 //  5. of a text that none reads, a grid reference when it begins with a letter, else a
 //     position: the kind whose reader's fault is most likely the one to tell.
 enum class StationKind { kLocator, kGridReference, kPosition };

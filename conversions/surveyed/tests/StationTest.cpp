@@ -80,6 +80,7 @@ TEST(KindOfStation, TheFirstReaderThatTakesTheText) {
         {"52 2", StationKind::kPosition},
         {"5130.22N/00007.63W", StationKind::kPosition},
         {"91 0", StationKind::kPosition},
+        {"100 200", StationKind::kGridReference},
         {"", StationKind::kPosition},
     };
     for (const auto& c : kCases)
