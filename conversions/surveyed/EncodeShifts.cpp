@@ -22,7 +22,7 @@ std::optional<std::vector<std::uint16_t>> ReadTable(const char* path) {
     std::ifstream in(path, std::ios::binary);
     const std::vector<char> bytes((std::istreambuf_iterator<char>(in)),
                                   std::istreambuf_iterator<char>());
-    if (!in.eof() || bytes.size() != Surveyed::kShiftNodes * sizeof(std::uint16_t)) {
+    if (!in.is_open() || bytes.size() != Surveyed::kShiftNodes * sizeof(std::uint16_t)) {
         std::cerr << "encode_shifts: " << path << " is not a table of " << Surveyed::kShiftNodes
                   << " nodes\n";
         return std::nullopt;

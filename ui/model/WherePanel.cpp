@@ -118,16 +118,22 @@ cli::From FromKind(Surveyed::StationKind kind) noexcept {
     return cli::From::kLatLon;
 }
 
+void ConvertText(std::string_view text, cli::Options& options, cli::Answer& answer) {
+    const cli::Input input = cli::TrimLine(text);
+    options = PanelOptions(FromKind(Surveyed::KindOfStation(input.text)), kTypedDigits);
+    cli::AnswerInput(input.text, input.truncated, options, answer);
+}
+
 PanelView AnswerText(std::string_view text, bool shiftsReady) {
     const cli::Input input = cli::TrimLine(text);
-    const cli::From from = FromKind(Surveyed::KindOfStation(input.text));
-    if (from == cli::From::kGridReference && !shiftsReady && !input.truncated &&
+    if (!shiftsReady && !input.truncated &&
+        Surveyed::KindOfStation(input.text) == Surveyed::StationKind::kGridReference &&
         Surveyed::ReadGridPosition(input.text).grid == Surveyed::Grid::kGreatBritain) {
         return {.message = std::string(kShiftsLoading)};
     }
-    const cli::Options options = PanelOptions(from, kTypedDigits);
+    cli::Options options;
     cli::Answer answer;
-    cli::AnswerInput(input.text, input.truncated, options, answer);
+    ConvertText(text, options, answer);
     return ViewOf(answer, options, shiftsReady);
 }
 

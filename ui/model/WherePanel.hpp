@@ -13,6 +13,7 @@
 #include <string_view>
 
 #include "cli/Options.hpp"
+#include "cli/Record.hpp"
 #include "conversions/surveyed/Station.hpp"
 
 namespace ui {
@@ -36,6 +37,11 @@ struct PanelView {
 inline constexpr std::string_view kShiftsLoading =
     "Loading the Ordnance Survey's OSTN15 shifts for the National Grid\u2026";
 
+// When the page could not load them (offline on its first visit).
+inline constexpr std::string_view kShiftsMissing =
+    "The Ordnance Survey's OSTN15 shifts could not be loaded: the National Grid's answers need "
+    "the page to be opened once with a network.";
+
 // Digits of a typed input's grid reference: 1 m.
 inline constexpr int kTypedDigits = 10;
 inline constexpr int kPanelLocatorLength = 10;
@@ -49,8 +55,12 @@ inline constexpr int kPanelLocatorLength = 10;
 // What quorvane-convert's --from calls `kind`.
 [[nodiscard]] cli::From FromKind(Surveyed::StationKind kind) noexcept;
 
-// The panel for the text of txtWhere, as quorvane-convert reads a line (cli::TrimLine), of the
-// kind KindOfStation says.
+// quorvane-convert's answer for the text of txtWhere, read as it reads a line (cli::TrimLine)
+// of the kind KindOfStation says, with the panel's options for it (PanelOptions, references
+// of kTypedDigits). `answer` views `text`.
+void ConvertText(std::string_view text, cli::Options& options, cli::Answer& answer);
+
+// The panel for the text of txtWhere: ConvertText's answer, shown.
 [[nodiscard]] PanelView AnswerText(std::string_view text, bool shiftsReady);
 
 // The panel for a fix: WGS84 degrees (in range) and its accuracy in metres, which sets the
