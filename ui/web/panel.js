@@ -46,10 +46,10 @@
         here.setAttribute('aria-pressed', 'false');
     };
     // The order of ui::FixFault.
-    const [refused, noFix, unavailable, noGeolocation] = [0, 1, 2, 3];
+    const fault = {refused: 0, noFix: 1, unavailable: 2, noGeolocation: 3};
     const follow = () => {
         if (!('geolocation' in navigator)) {
-            Module._quorvane_where_fault(noGeolocation);
+            Module._quorvane_where_fault(fault.noGeolocation);
             return;
         }
         here.setAttribute('aria-pressed', 'true');
@@ -63,9 +63,9 @@
                 if (error.code === error.PERMISSION_DENIED) {
                     stopFollowing();
                 }
-                Module._quorvane_where_fault(error.code === error.PERMISSION_DENIED ? refused
-                                             : error.code === error.TIMEOUT         ? noFix
-                                                                                    : unavailable);
+                Module._quorvane_where_fault(error.code === error.PERMISSION_DENIED ? fault.refused
+                                             : error.code === error.TIMEOUT ? fault.noFix
+                                                                            : fault.unavailable);
             },
             {enableHighAccuracy: true, timeout: Module._quorvane_fix_timeout_ms(), maximumAge: 0});
     };
