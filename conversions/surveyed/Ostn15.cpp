@@ -10,8 +10,6 @@ namespace Surveyed {
 namespace {
 
 constexpr double kNodeSpacing = 1'000;  // metres
-constexpr std::size_t kColumns = kShiftColumns;
-constexpr std::size_t kRows = kShiftRows;
 // The smallest shifts, in millimetres, which the files' names carry: a node's east shift is
 // (value + 82140) mm, its north shift (value - 84180) mm.
 constexpr double kEastShiftBase = 82'140;
@@ -43,9 +41,9 @@ struct Cell {
 Cell CellOf(GridPoint etrs89) noexcept {
     const double x = etrs89.easting / kNodeSpacing;
     const double y = etrs89.northing / kNodeSpacing;
-    const std::size_t column = std::min(static_cast<std::size_t>(x), kColumns - 2);
-    const std::size_t row = std::min(static_cast<std::size_t>(y), kRows - 2);
-    return {x, y, column, row, row * kColumns + column};
+    const std::size_t column = std::min(static_cast<std::size_t>(x), kShiftColumns - 2);
+    const std::size_t row = std::min(static_cast<std::size_t>(y), kShiftRows - 2);
+    return {x, y, column, row, row * kShiftColumns + column};
 }
 
 // The bilinear interpolation in `tables` of the four nodes of the cell around `etrs89`,
@@ -55,7 +53,7 @@ Shift ShiftAt(const ShiftTables& tables, GridPoint etrs89) noexcept {
     const double t = cell.x - static_cast<double>(cell.column);
     const double u = cell.y - static_cast<double>(cell.row);
     const std::size_t sw = cell.sw;
-    const std::size_t nw = sw + kColumns;
+    const std::size_t nw = sw + kShiftColumns;
     const auto interpolate = [&](const std::uint16_t* table) {
         return (1 - t) * (1 - u) * table[sw] + t * (1 - u) * table[sw + 1] + t * u * table[nw + 1] +
                (1 - t) * u * table[nw];
@@ -93,7 +91,7 @@ void PrefetchShifts(GridPoint nationalGrid) noexcept {
     const std::size_t sw = CellOf(ClampToShiftGrid(nationalGrid)).sw;
     for (const std::uint16_t* table : {tables->east, tables->north}) {
         __builtin_prefetch(table + sw);
-        __builtin_prefetch(table + sw + kColumns);
+        __builtin_prefetch(table + sw + kShiftColumns);
     }
 #else
     static_cast<void>(nationalGrid);
