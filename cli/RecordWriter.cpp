@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "cli/Escaping.hpp"
+#include "runtime/DoubleText.hpp"
 
 namespace cli {
 namespace {
@@ -25,11 +26,11 @@ constexpr double kFastLimit = 1e9;
 // The most a product of two doubles below 2^53 is off its exact value, relative to itself.
 constexpr double kProductError = 0x1p-52;
 
-// `value` in fixed notation with `decimals` decimals, exactly as std::to_chars writes it: the
+// `value` in fixed notation with `decimals` decimals, exactly as runtime::WriteFixed writes it: the
 // exact binary value rounded to nearest, a minus sign on every negative value (-0.000 too).
 // Most numbers are written here from their scaled value as a whole number, several times as
 // fast: the scaled value is the exact product to within kProductError of itself, so it rounds
-// as the product does unless its fraction is that near a half, and then std::to_chars decides.
+// as the product does unless its fraction is that near a half, and then WriteFixed decides.
 char* WriteFixed(double value, int decimals, char* first, char* last) {
     const double magnitude = std::fabs(value);
     if (decimals <= kFastDecimals && magnitude < kFastLimit) {
@@ -53,7 +54,7 @@ char* WriteFixed(double value, int decimals, char* first, char* last) {
             return at;
         }
     }
-    return std::to_chars(first, last, value, std::chars_format::fixed, decimals).ptr;
+    return runtime::WriteFixed(value, decimals, first, last);
 }
 
 void AppendNumber(const Cell& cell, int decimals, std::string& out) {

@@ -21,6 +21,13 @@ namespace runtime {
 // "5e-324".
 [[nodiscard]] std::string ShortestScientific(double value);
 
+// `value` (finite) in fixed notation with `decimals` (0 to 15) decimals, its exact binary
+// value rounded to nearest, a leading "-" on every negative value (-0.000 too): what
+// std::to_chars writes with std::chars_format::fixed and that precision. Writes into
+// [first, last), which must have room (a sign, 309 whole digits, the point and the
+// decimals); returns the end of what it wrote.
+char* WriteFixed(double value, int decimals, char* first, char* last) noexcept;
+
 // The double nearest to `decimal`, halfway cases to the even one, as std::from_chars reads
 // it. `decimal` is of the form "[-]digits[.digits][e[+|-]digits]", which the caller has
 // checked. std::nullopt when its magnitude is too large for a double, or when it is not

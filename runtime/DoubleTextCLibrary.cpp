@@ -5,6 +5,7 @@
 
 #include <locale.h>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdint>
@@ -101,6 +102,15 @@ std::string ShortestScientific(double value) {
             }
         }
     }
+}
+
+char* WriteFixed(double value, int decimals, char* first, char* last) noexcept {
+    const InCLocale c;
+    // A sign, 309 whole digits, the point, 15 decimals and the terminating NUL.
+    std::array<char, 328> text{};
+    const int length = std::snprintf(text.data(), text.size(), "%.*f", decimals, value);
+    const auto size = static_cast<std::size_t>(std::max(0, length));
+    return std::copy_n(text.data(), std::min(size, static_cast<std::size_t>(last - first)), first);
 }
 
 std::optional<double> ReadDecimal(std::string_view decimal) {

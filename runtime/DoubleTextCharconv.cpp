@@ -18,6 +18,10 @@ std::string ShortestScientific(double value) {
     return {begin, end};
 }
 
+char* WriteFixed(double value, int decimals, char* first, char* last) noexcept {
+    return std::to_chars(first, last, value, std::chars_format::fixed, decimals).ptr;
+}
+
 std::optional<double> ReadDecimal(std::string_view decimal) {
     double value = 0;
     const char* end = decimal.data() + decimal.size();

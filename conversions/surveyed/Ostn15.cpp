@@ -1,27 +1,15 @@
 #include "conversions/surveyed/Ostn15.hpp"
 
 #include <algorithm>
-#include <bit>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <initializer_list>
 
-// The two shift tables, built in by Ostn15Data.cpp: one unsigned 16-bit number per node, in
-// millimetres above the smallest shift, row by row from the south-west corner, easting
-// varying fastest (Debian's libgeo-coordinates-osgb-perl ships them so).
-extern "C" const std::uint16_t quorvane_ostn15_east_shifts[];
-extern "C" const std::uint16_t quorvane_ostn15_north_shifts[];
-
 namespace Surveyed {
 namespace {
 
-static_assert(std::endian::native == std::endian::little,
-              "the shift tables are little-endian, as the files they are built from");
-
 constexpr double kNodeSpacing = 1'000;  // metres
-constexpr std::size_t kColumns = 701;   // nodes in a row, 0 to 700 km east
-constexpr std::size_t kRows = 1'251;    // rows, 0 to 1250 km north
 // The smallest shifts, in millimetres, which the files' names carry: a node's east shift is
 // (value + 82140) mm, its north shift (value - 84180) mm.
 constexpr double kEastShiftBase = 82'140;
@@ -53,25 +41,25 @@ struct Cell {
 Cell CellOf(GridPoint etrs89) noexcept {
     const double x = etrs89.easting / kNodeSpacing;
     const double y = etrs89.northing / kNodeSpacing;
-    const std::size_t column = std::min(static_cast<std::size_t>(x), kColumns - 2);
-    const std::size_t row = std::min(static_cast<std::size_t>(y), kRows - 2);
-    return {x, y, column, row, row * kColumns + column};
+    const std::size_t column = std::min(static_cast<std::size_t>(x), kShiftColumns - 2);
+    const std::size_t row = std::min(static_cast<std::size_t>(y), kShiftRows - 2);
+    return {x, y, column, row, row * kShiftColumns + column};
 }
 
-// The bilinear interpolation of the four nodes of the cell around `etrs89`, which must be in
-// the shift grid.
-Shift ShiftAt(GridPoint etrs89) noexcept {
+// The bilinear interpolation in `tables` of the four nodes of the cell around `etrs89`,
+// which must be in the shift grid.
+Shift ShiftAt(const ShiftTables& tables, GridPoint etrs89) noexcept {
     const Cell cell = CellOf(etrs89);
     const double t = cell.x - static_cast<double>(cell.column);
     const double u = cell.y - static_cast<double>(cell.row);
     const std::size_t sw = cell.sw;
-    const std::size_t nw = sw + kColumns;
+    const std::size_t nw = sw + kShiftColumns;
     const auto interpolate = [&](const std::uint16_t* table) {
         return (1 - t) * (1 - u) * table[sw] + t * (1 - u) * table[sw + 1] + t * u * table[nw + 1] +
                (1 - t) * u * table[nw];
     };
-    return {(interpolate(quorvane_ostn15_east_shifts) + kEastShiftBase) * kMetresPerMillimetre,
-            (interpolate(quorvane_ostn15_north_shifts) + kNorthShiftBase) * kMetresPerMillimetre};
+    return {(interpolate(tables.east) + kEastShiftBase) * kMetresPerMillimetre,
+            (interpolate(tables.north) + kNorthShiftBase) * kMetresPerMillimetre};
 }
 
 // `point` moved onto the shift grid's nearest edge when it lies beyond it.
@@ -88,20 +76,22 @@ bool InShiftGrid(GridPoint etrs89) noexcept {
 }
 
 std::optional<GridPoint> Etrs89ToNationalGrid(GridPoint etrs89) noexcept {
-    if (!InShiftGrid(etrs89))
+    const auto tables = Shifts();
+    if (!tables || !InShiftGrid(etrs89))
         return std::nullopt;
-    const Shift shift = ShiftAt(etrs89);
+    const Shift shift = ShiftAt(*tables, etrs89);
     return GridPoint{etrs89.easting + shift.east, etrs89.northing + shift.north};
 }
 
 void PrefetchShifts(GridPoint nationalGrid) noexcept {
 #if defined(__GNUC__)
-    if (!std::isfinite(nationalGrid.easting) || !std::isfinite(nationalGrid.northing))
+    const auto tables = Shifts();
+    if (!tables || !std::isfinite(nationalGrid.easting) || !std::isfinite(nationalGrid.northing))
         return;
     const std::size_t sw = CellOf(ClampToShiftGrid(nationalGrid)).sw;
-    for (const std::uint16_t* table : {quorvane_ostn15_east_shifts, quorvane_ostn15_north_shifts}) {
+    for (const std::uint16_t* table : {tables->east, tables->north}) {
         __builtin_prefetch(table + sw);
-        __builtin_prefetch(table + sw + kColumns);
+        __builtin_prefetch(table + sw + kShiftColumns);
     }
 #else
     static_cast<void>(nationalGrid);
@@ -110,11 +100,12 @@ void PrefetchShifts(GridPoint nationalGrid) noexcept {
 
 std::optional<GridPoint> NationalGridToEtrs89(GridPoint nationalGrid) noexcept {
     // NaN would pass through the clamp.
-    if (!std::isfinite(nationalGrid.easting) || !std::isfinite(nationalGrid.northing))
+    const auto tables = Shifts();
+    if (!tables || !std::isfinite(nationalGrid.easting) || !std::isfinite(nationalGrid.northing))
         return std::nullopt;
     GridPoint estimate = nationalGrid;
     for (int i = 0; i < kMaxIterations; ++i) {
-        const Shift shift = ShiftAt(ClampToShiftGrid(estimate));
+        const Shift shift = ShiftAt(*tables, ClampToShiftGrid(estimate));
         const GridPoint next{nationalGrid.easting - shift.east,
                              nationalGrid.northing - shift.north};
         const bool converged = std::abs(next.easting - estimate.easting) < kConvergence &&

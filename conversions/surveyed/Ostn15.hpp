@@ -10,11 +10,33 @@
 // position on its last row or column is inside. There are no shifts beyond it, and so no
 // answer: nothing here extrapolates.
 
+#include <cstddef>
+#include <cstdint>
 #include <optional>
 
 #include "conversions/surveyed/Coordinates.hpp"
 
 namespace Surveyed {
+
+// The shift grid's nodes: kShiftColumns in a row, 0 to 700 km east, and kShiftRows rows, 0 to
+// 1250 km north.
+inline constexpr std::size_t kShiftColumns = 701;
+inline constexpr std::size_t kShiftRows = 1'251;
+inline constexpr std::size_t kShiftNodes = kShiftColumns * kShiftRows;
+
+// The two shift tables, kShiftNodes values each: one unsigned 16-bit number per node, in
+// millimetres above the smallest shift, row by row from the south-west corner, easting
+// varying fastest (as Debian's libgeo-coordinates-osgb-perl ships them).
+struct ShiftTables {
+    const std::uint16_t* east;
+    const std::uint16_t* north;
+};
+
+// The tables the functions below read. The native programs have them built in
+// (Ostn15BuiltIn.cpp), always; the web page loads them after it starts and hands them over
+// (ShiftLoading.hpp), and until then there are none: every function below then answers as
+// outside the shift grid, and PrefetchShifts does nothing.
+[[nodiscard]] std::optional<ShiftTables> Shifts() noexcept;
 
 // The shift grid's far edges, in ETRS89 grid metres; its near edges are at 0.
 inline constexpr double kShiftGridMaxEasting = 700'000;
@@ -24,13 +46,14 @@ inline constexpr double kShiftGridMaxNorthing = 1'250'000;
 [[nodiscard]] bool InShiftGrid(GridPoint etrs89) noexcept;
 
 // The National Grid position of an ETRS89 grid position: it plus the bilinearly
-// interpolated shifts. None outside the shift grid.
+// interpolated shifts. None outside the shift grid, or without the tables (Shifts).
 [[nodiscard]] std::optional<GridPoint> Etrs89ToNationalGrid(GridPoint etrs89) noexcept;
 
 // The ETRS89 grid position of a National Grid position, by the Ordnance Survey's iteration:
 // subtract the shifts found at the latest estimate (the first is the National Grid position
 // itself) until a step moves it by less than 0.1 mm. None unless that position is in the
 // shift grid to within that 0.1 mm; estimates beyond it take the shifts of its nearest edge.
+// None without the tables (Shifts).
 [[nodiscard]] std::optional<GridPoint> NationalGridToEtrs89(GridPoint nationalGrid) noexcept;
 
 // A hint, with no effect on any answer: starts loading into the processor's cache the shifts

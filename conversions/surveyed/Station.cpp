@@ -1,6 +1,7 @@
 #include "conversions/surveyed/Station.hpp"
 
 #include <algorithm>
+#include <cmath>
 
 #include "conversions/PositionText.hpp"
 #include "conversions/surveyed/GridReference.hpp"
@@ -26,44 +27,54 @@ std::optional<Station> StationAt(GeodeticPosition position) {
     return Station{*Maidenhead::ReadLocator(*locator).area, position};
 }
 
+StationKind KindOfStation(std::string_view text, Grid metresGrid) {
+    text = runtime::TrimBlanks(text);
+    if (Maidenhead::ReadLocator(text).area)
+        return StationKind::kLocator;
+    const bool letter = !text.empty() && runtime::IsLetter(text.front());
+    const GridReading grid = ReadGridPosition(text, metresGrid);
+    if (letter && grid.fault == ReadingFault::kNone)
+        return StationKind::kGridReference;
+    if (PositionText::ReadPosition(text).fault == PositionText::Fault::kNone)
+        return StationKind::kPosition;
+    // No latitude or longitude is beyond 180 degrees.
+    constexpr double kMostDegrees = 180;
+    const bool lettered =
+        std::any_of(text.begin(), text.end(), [](char c) { return runtime::IsLetter(c); });
+    const bool metres = grid.fault == ReadingFault::kNone &&
+                        (lettered || std::abs(grid.position.easting) > kMostDegrees ||
+                         std::abs(grid.position.northing) > kMostDegrees);
+    return metres || letter ? StationKind::kGridReference : StationKind::kPosition;
+}
+
 std::optional<Station> ReadStation(std::string_view text, std::string& error, Grid metresGrid) {
     text = runtime::TrimBlanks(text);
-    if (auto station = StationAtLocator(text))
-        return station;
-    // A grid position's station, or why it has none.
-    const auto onGrid = [&](const GridReading& reading) -> std::optional<Station> {
-        const Position where = FromReading(reading);
-        if (where.status == Status::kOk)
-            return StationAt(where.wgs84);
-        error = "the grid reference " + runtime::Quoted(text, '"') + " has no surveyed answer (" +
-                std::string(StatusText(where.status)) + ")";
-        return std::nullopt;
-    };
-    // A text that begins with a letter may be a grid reference.
-    std::optional<GridReading> grid;
-    if (!text.empty() && runtime::IsLetter(text.front())) {
-        grid = ReadGridPosition(text, metresGrid);
-        if (grid->fault == ReadingFault::kNone)
-            return onGrid(*grid);
+    switch (KindOfStation(text, metresGrid)) {
+        case StationKind::kLocator:
+            return StationAtLocator(text);
+        case StationKind::kGridReference: {
+            const GridReading grid = ReadGridPosition(text, metresGrid);
+            if (grid.fault != ReadingFault::kNone) {
+                error = Maidenhead::ReadLocator(text).error +
+                        "; nor is it a grid reference: " + FaultText(grid);
+                return std::nullopt;
+            }
+            const Position where = FromReading(grid);
+            if (where.status == Status::kOk)
+                return StationAt(where.wgs84);
+            error = "the grid reference " + runtime::Quoted(text, '"') +
+                    " has no surveyed answer (" + std::string(StatusText(where.status)) + ")";
+            return std::nullopt;
+        }
+        case StationKind::kPosition:
+            break;
     }
-    // Neither a locator nor a grid reference: the position reader may still take it ("N52 W2"),
-    // and what it refuses may be metres with their letters ("287800E 345800N"); plain numbers
-    // are a latitude and longitude, right or wrong ("91 0" is no easting and northing).
     const PositionText::Reading position = PositionText::ReadPosition(text);
     if (position.fault == PositionText::Fault::kNone)
         return StationAt(position.position);
-    if (!grid &&
-        std::any_of(text.begin(), text.end(), [](char c) { return runtime::IsLetter(c); })) {
-        if (const GridReading metres = ReadGridPosition(text, metresGrid);
-            metres.fault == ReadingFault::kNone) {
-            return onGrid(metres);
-        }
-    }
-    error = grid ? Maidenhead::ReadLocator(text).error +
-                       "; nor is it a grid reference: " + FaultText(*grid)
-                 : runtime::Quoted(text, '"') +
-                       " is not a locator, a grid reference or a latitude and longitude: " +
-                       PositionText::FaultText(position);
+    error = runtime::Quoted(text, '"') +
+            " is not a locator, a grid reference or a latitude and longitude: " +
+            PositionText::FaultText(position);
     return std::nullopt;
 }
 

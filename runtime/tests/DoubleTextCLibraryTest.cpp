@@ -73,4 +73,29 @@ TEST(DoubleTextCLibrary, ReadsAsTheStandardLibrary) {
     }
 }
 
+TEST(DoubleTextCLibrary, FixedAsTheStandardLibrary) {
+    // Exact halves (ties), negative zero, and random doubles of every magnitude at every
+    // number of decimals.
+    std::mt19937_64 random(20240603);
+    const auto same = [](double value, int decimals) {
+        std::array<char, 330> ours{};
+        std::array<char, 330> standard{};
+        char* end = runtime::WriteFixed(value, decimals, ours.data(), ours.data() + 330);
+        char* standardEnd = std::to_chars(standard.data(), standard.data() + 330, value,
+                                          std::chars_format::fixed, decimals)
+                                .ptr;
+        return std::string(ours.data(), end) == std::string(standard.data(), standardEnd);
+    };
+    for (const double tie : {0.5, 1.5, 2.5, 0.125, 0.375, -0.0, -0.0005, 1e300})
+        for (int decimals = 0; decimals <= 15; ++decimals)
+            ASSERT_TRUE(same(tie, decimals)) << tie << " " << decimals;
+    for (int i = 0; i < 20000; ++i) {
+        const double any = std::bit_cast<double>(random());
+        const int decimals = static_cast<int>(random() % 16);
+        ASSERT_TRUE(same(std::isfinite(any) ? any : 0.0, decimals)) << any;
+        const double degrees = static_cast<double>(random() % 360'000'000'000) / 1e9 - 180;
+        ASSERT_TRUE(same(degrees, decimals)) << degrees;
+    }
+}
+
 }  // namespace

@@ -1,5 +1,6 @@
 // make_page FOLDER SCRIPT [MODULE]: writes the window's web page, FOLDER/index.html, its
-// controls laid out from the window's design (ui/layout) and drawn by CSS, loading the script
+// controls and those of the panel below it laid out from their designs (ui/layout) and drawn
+// by CSS, loading the script
 // SCRIPT, which wires them, and fetching the WebAssembly module MODULE, if any, while the
 // script loads (for the page itself quorvane.js, with page.js, and quorvane.wasm: the
 // window's handlers); and its web app manifest, FOLDER/manifest.webmanifest, for installing
@@ -12,10 +13,12 @@
 #include <cstdio>
 #include <fstream>
 #include <iostream>
+#include <span>
 #include <string>
 #include <string_view>
 
 #include "ui/layout/Layout.hpp"
+#include "ui/layout/PanelLayout.hpp"
 
 namespace {
 
@@ -46,9 +49,12 @@ using layout::Kind;
 
 struct ControlPlan {
     const layout::ControlDesign* design;
-    // Of a label: the text box it names, for screen readers and for the pointer (a click
-    // on the label puts the focus in its box).
+    // Of a label: the text box or field it names, for screen readers and for the pointer (a
+    // click on the label puts the focus in its box).
     const layout::ControlDesign* labels = nullptr;
+    // Of a label without a caption (a message or a field): how screen readers hear its
+    // changes, as aria-live says it.
+    std::string_view live = "assertive";
 };
 
 // Every control of the design in the order of the page: those that take the focus in
@@ -70,17 +76,52 @@ constexpr std::array kPlan = {
 };
 static_assert(kPlan.size() == layout::kControls.size(), "every control of the design is made");
 
+// The panel's controls, in the same way: the frame first, all the others inside it. Its
+// fields are read out when asked for, its note when the reader is idle, its message at once.
+constexpr std::array kPanelPlan = {
+    ControlPlan{&layout::kFrameWhere},
+    ControlPlan{&layout::kLabWhere, &layout::kTxtWhere},
+    ControlPlan{&layout::kTxtWhere},
+    ControlPlan{&layout::kCmdHere},
+    ControlPlan{&layout::kLabGrid, &layout::kWhereGrid},
+    ControlPlan{&layout::kWhereGrid, nullptr, "off"},
+    ControlPlan{&layout::kLabLatLon, &layout::kWhereLatLon},
+    ControlPlan{&layout::kWhereLatLon, nullptr, "off"},
+    ControlPlan{&layout::kLabLocator, &layout::kWhereLocator},
+    ControlPlan{&layout::kWhereLocator, nullptr, "off"},
+    ControlPlan{&layout::kLabWAB, &layout::kWhereWAB},
+    ControlPlan{&layout::kWhereWAB, nullptr, "off"},
+    ControlPlan{&layout::kLabAccuracy, &layout::kWhereAccuracy},
+    ControlPlan{&layout::kWhereAccuracy, nullptr, "off"},
+    ControlPlan{&layout::kWhereNote, nullptr, "polite"},
+    ControlPlan{&layout::kWhereMessage, nullptr, "assertive"},
+};
+static_assert(kPanelPlan.size() == layout::kPanelControls.size(),
+              "every control of the panel's design is made");
+
+// An area of the page: its element's id, its size, and its controls.
+struct AreaPlan {
+    std::string_view id;
+    layout::TwipRect area;
+    std::span<const ControlPlan> controls;
+    std::span<const layout::ControlDesign* const> focusOrder;
+};
+constexpr std::array kAreas = {
+    AreaPlan{"frmQuor", layout::kClientArea, kPlan, layout::kFocusOrder},
+    AreaPlan{"frmWhere", layout::kPanelArea, kPanelPlan, layout::kPanelFocusOrder},
+};
+
 constexpr bool TakesFocus(Kind kind) {
     return kind == Kind::kTextBox || kind == Kind::kButton;
 }
 
-constexpr bool InPageOrder() {
+constexpr bool InPageOrder(const AreaPlan& area) {
     std::size_t next = 0;  // in the keyboard order
     bool afterFrame = false;
-    for (const ControlPlan& plan : kPlan) {
+    for (const ControlPlan& plan : area.controls) {
         const layout::ControlDesign& design = *plan.design;
         if (TakesFocus(design.kind)) {
-            if (next == layout::kFocusOrder.size() || layout::kFocusOrder.at(next) != &design) {
+            if (next == area.focusOrder.size() || area.focusOrder[next] != &design) {
                 return false;
             }
             ++next;
@@ -92,9 +133,9 @@ constexpr bool InPageOrder() {
         }
         afterFrame = afterFrame || design.kind == Kind::kFrame;
     }
-    return next == layout::kFocusOrder.size();
+    return next == area.focusOrder.size();
 }
-static_assert(InPageOrder(),
+static_assert(InPageOrder(kAreas[0]) && InPageOrder(kAreas[1]),
               "the controls that take the focus come in keyboard order, labels "
               "with their boxes, the frame's controls after it");
 
@@ -143,12 +184,22 @@ std::string Families() {
     return families + "sans-serif";
 }
 
+// `rule`'s selector in each area of the page: "#frmQuor input, #frmWhere input".
+std::string InEachArea(std::string_view selector) {
+    std::string selectors;
+    for (const AreaPlan& area : kAreas) {
+        selectors +=
+            (selectors.empty() ? "#" : ", #") + std::string(area.id) + std::string(selector);
+    }
+    return selectors;
+}
+
 void WriteStyle(std::ostream& out) {
     const int fontTwips =
         static_cast<int>(layout::kPointSize * layout::kTwipsPerInch / kPointsPerInch);
     const int pixel = kTwipsPerCssPixel;
     // The width to fill is the body's, without a scroll bar beside it where the browser
-    // measures container widths; the viewport's elsewhere.
+    // measures container widths; the viewport's elsewhere. The panel is scaled as the window.
     const auto scale = [](std::string_view width) {
         return "min(" + std::to_string(kLargestScale) + "px / " +
                std::to_string(kTwipsPerCssPixel) + ", " + std::string(width) + " / " +
@@ -157,50 +208,61 @@ void WriteStyle(std::ostream& out) {
     out << ":root { color-scheme: light; background: " << kFaceColour
         << "; -webkit-text-size-adjust: 100%; text-size-adjust: 100%; }\n"
         << "body { margin: 0; }\n"
-        << "#frmQuor { --twip: " << scale("100vw") << "; }\n"
-        << "@supports (width: 1cqw) { body { container-type: inline-size; } #frmQuor { --twip: "
-        << scale("100cqw") << "; } }\n"
-        << "#frmQuor { position: relative; margin: 0 auto; width: "
-        << Length(layout::kClientArea.width) << "; height: " << Length(layout::kClientArea.height)
-        << "; font: " << Length(fontTwips) << " " << Families() << "; color: " << kTextColour
-        << "; background: " << kFaceColour << "; }\n"
-        << "#frmQuor * { position: absolute; box-sizing: border-box; margin: 0; padding: 0; "
+        << InEachArea("") << " { --twip: " << scale("100vw") << "; }\n"
+        << "@supports (width: 1cqw) { body { container-type: inline-size; } " << InEachArea("")
+        << " { --twip: " << scale("100cqw") << "; } }\n";
+    for (const AreaPlan& area : kAreas) {
+        out << '#' << area.id << " { width: " << Length(area.area.width)
+            << "; height: " << Length(area.area.height) << "; }\n";
+    }
+    out << InEachArea("") << " { position: relative; margin: 0 auto; font: " << Length(fontTwips)
+        << " " << Families() << "; color: " << kTextColour << "; background: " << kFaceColour
+        << "; }\n"
+        << InEachArea(" *")
+        << " { position: absolute; box-sizing: border-box; margin: 0; padding: 0; "
            "font: inherit; color: inherit; white-space: nowrap; }\n"
-        << "#frmQuor label, #frmQuor output { display: flex; align-items: center; }\n"
-        << "#frmQuor input { padding: 0 " << Length(2 * pixel) << "; border: " << Length(pixel)
-        << " solid " << kBoxEdgeColour << "; background: " << kBoxColour
-        << "; border-radius: 0; }\n"
-        << "#frmQuor button { border: " << Length(pixel) << " solid " << kButtonEdgeColour
+        << InEachArea(" label") << ", " << InEachArea(" output")
+        << " { display: flex; align-items: center; }\n"
+        << InEachArea(" input") << " { padding: 0 " << Length(2 * pixel)
+        << "; border: " << Length(pixel) << " solid " << kBoxEdgeColour
+        << "; background: " << kBoxColour << "; border-radius: 0; }\n"
+        << InEachArea(" button") << " { border: " << Length(pixel) << " solid " << kButtonEdgeColour
         << "; background: " << kButtonColour << "; border-radius: 0; }\n"
-        << "#frmQuor button:active { background: " << kFrameEdgeColour
+        << InEachArea(" button:active") << ", " << InEachArea(" button[aria-pressed=\"true\"]")
+        << " { background: " << kFrameEdgeColour
         << "; }\n"
         // The frame's edge runs through the middle of its caption's line, which hides it.
-        << "#frmQuor fieldset { border: 0; min-width: 0; }\n"
-        << "#frmQuor fieldset::before { content: \"\"; position: absolute; left: 0; right: 0; "
-           "bottom: 0; "
-           "top: "
+        << InEachArea(" fieldset") << " { border: 0; min-width: 0; }\n"
+        << InEachArea(" fieldset::before")
+        << " { content: \"\"; position: absolute; left: 0; right: 0; bottom: 0; top: "
         << Length(fontTwips * 3 / 5) << "; border: " << Length(pixel) << " solid "
         << kFrameEdgeColour << "; }\n"
-        << "#frmQuor legend { left: " << Length(6 * pixel) << "; top: 0; padding: 0 "
+        << InEachArea(" legend") << " { left: " << Length(6 * pixel) << "; top: 0; padding: 0 "
         << Length(2 * pixel) << "; background: " << kFaceColour << "; }\n";
+    for (const layout::ControlDesign* wrapped : layout::kWrappedControls) {
+        out << '#' << wrapped->name
+            << " { white-space: normal; align-items: flex-start; overflow-wrap: anywhere; }\n";
+    }
 
-    for (const ControlPlan& plan : kPlan) {
-        const layout::ControlDesign& design = *plan.design;
-        const layout::TwipRect r = design.place;
-        out << '#' << design.name << " { left: " << Length(r.left) << "; top: " << Length(r.top)
-            << "; width: " << Length(r.width) << "; height: " << Length(r.height) << ";";
-        if (design.kind == Kind::kLabel) {
-            constexpr std::array kJustify = {"flex-start", "center", "flex-end"};
-            out << " justify-content: " << kJustify.at(static_cast<std::size_t>(design.alignment))
-                << ";";
+    for (const AreaPlan& area : kAreas) {
+        for (const ControlPlan& plan : area.controls) {
+            const layout::ControlDesign& design = *plan.design;
+            const layout::TwipRect r = design.place;
+            out << '#' << design.name << " { left: " << Length(r.left) << "; top: " << Length(r.top)
+                << "; width: " << Length(r.width) << "; height: " << Length(r.height) << ";";
+            if (design.kind == Kind::kLabel) {
+                constexpr std::array kJustify = {"flex-start", "center", "flex-end"};
+                out << " justify-content: "
+                    << kJustify.at(static_cast<std::size_t>(design.alignment)) << ";";
+            }
+            if (design.bold) {
+                out << " font-weight: " << layout::kBoldWeight << ";";
+            }
+            if (design.colour) {
+                out << " color: " << Hex(*design.colour) << ";";
+            }
+            out << " }\n";
         }
-        if (design.bold) {
-            out << " font-weight: " << layout::kBoldWeight << ";";
-        }
-        if (design.colour) {
-            out << " color: " << Hex(*design.colour) << ";";
-        }
-        out << " }\n";
     }
 }
 
@@ -211,7 +273,7 @@ void WriteControl(std::ostream& out, const ControlPlan& plan) {
         case Kind::kLabel:
             if (plan.labels == nullptr) {
                 // The message line, read out by screen readers whenever it changes.
-                out << "<output id=\"" << id << "\" aria-live=\"assertive\"></output>\n";
+                out << "<output id=\"" << id << "\" aria-live=\"" << plan.live << "\"></output>\n";
             } else {
                 out << "<label id=\"" << id << "\" for=\"" << Escaped(plan.labels->name) << "\">"
                     << caption << "</label>\n";
@@ -230,7 +292,12 @@ void WriteControl(std::ostream& out, const ControlPlan& plan) {
             out << ">\n";
             break;
         case Kind::kButton:
-            out << "<button id=\"" << id << "\" type=\"button\">" << caption << "</button>\n";
+            out << "<button id=\"" << id << "\" type=\"button\"";
+            if (plan.design == &layout::kCmdHere) {
+                // Pressed while it follows the phone's position.
+                out << " aria-pressed=\"false\"";
+            }
+            out << ">" << caption << "</button>\n";
             break;
         case Kind::kFrame:
             out << "<fieldset id=\"" << id << "\"><legend>" << caption << "</legend>\n";
@@ -263,7 +330,11 @@ void WritePage(std::ostream& out, Scripts scripts) {
     for (const ControlPlan& plan : kPlan) {
         WriteControl(out, plan);
     }
-    out << "</fieldset>\n</main>\n<script src=\"" << Escaped(scripts.script) << "\"></script>\n"
+    out << "</fieldset>\n</main>\n<section id=\"frmWhere\" aria-label=\"Where\">\n";
+    for (const ControlPlan& plan : kPanelPlan) {
+        WriteControl(out, plan);
+    }
+    out << "</fieldset>\n</section>\n<script src=\"" << Escaped(scripts.script) << "\"></script>\n"
         << "</body>\n</html>\n";
 }
 

@@ -1,7 +1,8 @@
 // The page's side of the window (emscripten appends it to the code it writes): the controls'
 // texts for the handlers (frmQuor.cpp) and their events sent to them (main.cpp), the
-// keyboard's round of the window, Quit, and the service worker that keeps the page for use
-// with no network.
+// keyboard's round of the window and the panel below it, Quit, the panel's module, loaded
+// once the window has answered, and the service worker that keeps the page for use with no
+// network.
 (() => {
     'use strict';
     const control = (id) => document.getElementById(id);
@@ -56,13 +57,23 @@
     wire('latlon', 'click', () => Module._quorvane_click_latlon());
     wire('cmdQuit', 'click', () => Module._quorvane_click_cmdQuit());
 
-    // Tab and Shift+Tab go round the window's controls, in the page's order, which is the
-    // keyboard order, and never leave it.
-    window1.addEventListener('keydown', (event) => {
+    // The panel: its module (panel.js) after the window's, and after the window has answered
+    // the events that came before, so that the window never waits for it.
+    ready.then(() => {
+        const script = document.createElement('script');
+        script.src = 'quorvane-panel.js';
+        script.onload = () => quorvanePanelModule();
+        document.body.append(script);
+    });
+
+    // Tab and Shift+Tab go round the window's controls and then the panel's, in the page's
+    // order, which is the keyboard order, and never leave them.
+    document.addEventListener('keydown', (event) => {
         if (event.key !== 'Tab' || event.altKey || event.ctrlKey || event.metaKey) {
             return;
         }
-        const order = [...window1.querySelectorAll('input, button')];
+        const order = [...document.querySelectorAll(
+            '#frmQuor input, #frmQuor button, #frmWhere input, #frmWhere button')];
         const [last, first] = event.shiftKey ? [order[0], order.at(-1)] : [order.at(-1), order[0]];
         if (document.activeElement === last) {
             event.preventDefault();

@@ -70,4 +70,35 @@ TEST(ReadStation, LocatorGridReferenceOrPosition) {
     EXPECT_FALSE(Surveyed::StationAt({91, 0}));
 }
 
+// The page's box and --qrb-from tell the kinds apart by one rule, as people type them.
+TEST(KindOfStation, TheFirstReaderThatTakesTheText) {
+    using Surveyed::StationKind;
+    const struct {
+        const char* text;
+        StationKind kind;
+    } kCases[] = {
+        {"IO78qj", StationKind::kLocator},
+        {"NN17", StationKind::kLocator},
+        {" NC 477 501 ", StationKind::kGridReference},
+        {"NN 1 7", StationKind::kGridReference},
+        {"J 338 742", StationKind::kGridReference},
+        {"WV652484", StationKind::kGridReference},
+        {"216667, 771283", StationKind::kGridReference},
+        {"NC477", StationKind::kGridReference},
+        {"SP48T", StationKind::kGridReference},
+        {"E224100 N252100", StationKind::kGridReference},
+        {"224100E 252100N", StationKind::kGridReference},
+        {"N52 W2", StationKind::kPosition},
+        {"52 2", StationKind::kPosition},
+        {"5130.22N/00007.63W", StationKind::kPosition},
+        {"91 0", StationKind::kPosition},
+        {"100 200", StationKind::kGridReference},
+        {"", StationKind::kPosition},
+    };
+    for (const auto& c : kCases)
+        EXPECT_EQ(Surveyed::KindOfStation(c.text), c.kind) << c.text;
+    std::string error;
+    EXPECT_TRUE(Surveyed::ReadStation("216667 771283", error)) << error;
+}
+
 }  // namespace
