@@ -62,6 +62,18 @@ template <typename Character>
     return c >= 'a' && c <= 'z' ? static_cast<Character>(c - 'a' + 'A') : c;
 }
 
+// Whether `a` and `b` are the same text but for the case of the ASCII letters a to z (the
+// names of ADIF fields and of EDI sections are read in any case).
+[[nodiscard]] constexpr bool EqualsIgnoringCase(std::string_view a, std::string_view b) noexcept {
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (UpperCase(a[i]) != UpperCase(b[i]))
+            return false;
+    }
+    return true;
+}
+
 // Whether `c` (a char, or a code) is one of the digits 0 to 9.
 [[nodiscard]] constexpr bool IsDigit(int c) noexcept {
     return c >= '0' && c <= '9';
