@@ -3,6 +3,7 @@
 #include <CLI/CLI.hpp>
 
 #include <map>
+#include <memory>
 #include <utility>
 
 #include "cli/Options.hpp"
@@ -38,6 +39,13 @@ void AddStation(CLI::App& command, Texts& texts) {
         ->type_name("WHERE");
 }
 
+// The logs: all of them, however many (the command decides how many it takes).
+void AddLogs(CLI::App& command, std::vector<std::string>& logs, const std::string& what) {
+    command.add_option("LOG", logs, what + " (\"-\": standard input)")
+        ->required()
+        ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
+}
+
 void AddOutput(CLI::App& command, Texts& texts) {
     command
         .add_option("--output", texts.output,
@@ -46,9 +54,25 @@ void AddOutput(CLI::App& command, Texts& texts) {
         ->type_name("FILE");
 }
 
+// The usage line of the program and of each command, then what it does.
+class HelpFormat : public CLI::Formatter {
+  public:
+    std::string make_usage(const CLI::App* app, std::string) const override {
+        const std::map<std::string, std::string_view> kUsages = {
+            {"quorvane-log", "check|fill|map [OPTIONS] LOG..."},
+            {"check", "check [--station WHERE] LOG..."},
+            {"fill", "fill [OPTIONS] LOG [--output FILE]"},
+            {"map", "map [--format geojson|kml] [--station WHERE] LOG [--output FILE]"}};
+        return "Usage: quorvane-log " +
+               std::string(app->get_parent() ? "" : "[--help|--version] ") +
+               std::string(kUsages.at(app->get_name())) + "\n";
+    }
+};
+
 void Describe(CLI::App& app, LogCommand& command, Texts& texts) {
     app.name("quorvane-log");
     app.description("Check, complete and map radio logs (ADIF and EDI).");
+    app.formatter(std::make_shared<HelpFormat>());
     app.footer(std::string(kFooter));
     app.option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
     app.add_flag("--version", texts.version, "print the version and exit")->disable_flag_override();
@@ -56,14 +80,12 @@ void Describe(CLI::App& app, LogCommand& command, Texts& texts) {
 
     CLI::App* const check =
         app.add_subcommand("check", "print a line for each problem in each LOG, then a summary");
-    check->add_option("LOG", command.logs, "the logs (\"-\": standard input)")->required();
+    AddLogs(*check, command.logs, "the logs");
     AddStation(*check, texts);
 
     CLI::App* const fill = app.add_subcommand(
         "fill", "write LOG again, with missing distances, locators and points added");
-    fill->add_option("LOG", command.logs, "the log (\"-\": standard input)")
-        ->required()
-        ->expected(1);
+    AddLogs(*fill, command.logs, "the log");
     AddOutput(*fill, texts);
     AddStation(*fill, texts);
     const std::string lengths =
@@ -81,9 +103,7 @@ void Describe(CLI::App& app, LogCommand& command, Texts& texts) {
 
     CLI::App* const map =
         app.add_subcommand("map", "write the station and each contact of LOG as a map");
-    map->add_option("LOG", command.logs, "the log (\"-\": standard input)")
-        ->required()
-        ->expected(1);
+    AddLogs(*map, command.logs, "the log");
     map->add_option("--format", command.mapFormat, "geojson (RFC 7946, the default) or kml")
         ->transform(CLI::CheckedTransformer(kMapFormats, CLI::ignore_case))
         ->type_name("geojson|kml");
@@ -127,6 +147,8 @@ LogCommand ParseLogArguments(std::span<const char* const> arguments) {
     command.action = name == "check"  ? LogAction::kCheck
                      : name == "fill" ? LogAction::kFill
                                       : LogAction::kMap;
+    if (command.action != LogAction::kCheck && command.logs.size() > 1)
+        return UsageError(name + " takes one LOG, not " + std::to_string(command.logs.size()));
     if (!texts.output.empty())
         command.output = texts.output;
     if (chosen.front()->count("--station") > 0) {
