@@ -61,7 +61,7 @@ void AppendFinding(const LogInput& log, std::string_view call, const Logs::Findi
     out += ':';
     out += std::to_string(finding.line);
     out += ": ";
-    out += Logs::Printable(call);
+    out += runtime::Printable(call);
     out += ": ";
     out += finding.field;
     out += ": ";
@@ -110,61 +110,87 @@ Cell Kilometres(std::optional<double> km) {
     return km ? Cell::Number(*km, kKilometreDecimals) : Cell{};
 }
 
-// ---- check
-
-LogResult CheckAdif(LogInput& log, const Logs::AdifOptions& options, Output& output) {
-    LogResult result;
+// Reads an ADIF log to its end, reviewing each record, and hands each part to `each` with
+// its record and review (none for the header and the trailer). Returns what stopped the
+// reading; empty at the end of the log.
+template <typename Each>
+std::string EachAdifPart(LogInput& log, const Logs::AdifOptions& options, Each each) {
     Logs::AdifReader reader(log.stream, std::move(log.start));
     Logs::AdifPart part;
     Logs::AdifRecord record;
     Logs::AdifReview review;
     while (reader.Read(part)) {
-        if (part.kind != Logs::AdifPartKind::kRecord)
-            continue;
-        ++result.records;
-        record.Index(part);
-        Logs::ReviewAdifRecord(record, options, review);
-        for (const Logs::AdifFinding& finding : review.findings)
-            AppendFinding(log, AdifCall(record), finding.finding, output.Text());
-        result.problems += review.findings.size();
-        output.Spill();
+        const bool isRecord = part.kind == Logs::AdifPartKind::kRecord;
+        if (isRecord) {
+            record.Index(part);
+            Logs::ReviewAdifRecord(record, options, review);
+        }
+        each(part, isRecord ? &record : nullptr, review);
     }
-    if (reader.Error().Failed())
-        result.error = ReadFailure(log, reader.Error());
-    return result;
+    return reader.Error().Failed() ? ReadFailure(log, reader.Error()) : std::string();
 }
 
-LogResult CheckEdi(LogInput& log, Output& output) {
-    LogResult result;
-    Logs::EdiReader reader(log.stream, std::move(log.start));
+// Reads an EDI log from its stream (after `start`) to its end, scoring each line by
+// `scorer`, and hands each line to `each` with its score (of a contact) and findings.
+// Returns what stopped the reading; empty at the end of the log.
+template <typename Each>
+std::string EachEdiLine(LogInput& log, std::string start, Logs::EdiScorer& scorer, Each each) {
+    Logs::EdiReader reader(log.stream, std::move(start));
     Logs::EdiLine line;
-    Logs::EdiScorer scorer;
     Logs::EdiScore score;
     std::vector<Logs::Finding> findings;
     while (reader.Read(line)) {
         findings.clear();
         scorer.Take(line, score, findings);
-        if (line.kind == Logs::EdiLineKind::kRecord)
+        each(line, score, findings);
+    }
+    return reader.Error().Failed() ? ReadFailure(log, reader.Error()) : std::string();
+}
+
+std::string EdiCall(const Logs::EdiLine& line, std::size_t contact) {
+    return CallOf(runtime::TrimBlanks(line.Field(Logs::EdiField::kCall)), "contact", contact);
+}
+
+// ---- check
+
+LogResult CheckAdif(LogInput& log, const Logs::AdifOptions& options, Output& output) {
+    LogResult result;
+    result.error = EachAdifPart(
+        log, options,
+        [&](const Logs::AdifPart&, const Logs::AdifRecord* record, const Logs::AdifReview& review) {
+            if (!record)
+                return;
             ++result.records;
-        for (const Logs::Finding& finding : findings) {
-            AppendFinding(log,
-                          CallOf(runtime::TrimBlanks(line.Field(Logs::EdiField::kCall)), "contact",
-                                 result.records),
-                          finding, output.Text());
-        }
-        result.problems += findings.size();
-        output.Spill();
-    }
-    if (reader.Error().Failed()) {
-        result.error = ReadFailure(log, reader.Error());
+            for (const Logs::AdifFinding& finding : review.findings)
+                AppendFinding(log, AdifCall(*record), finding.finding, output.Text());
+            result.problems += review.findings.size();
+            output.Spill();
+        });
+    return result;
+}
+
+LogResult CheckEdi(LogInput& log, Output& output) {
+    LogResult result;
+    Logs::EdiScorer scorer;
+    result.error = EachEdiLine(log, std::move(log.start), scorer,
+                               [&](const Logs::EdiLine& line, const Logs::EdiScore&,
+                                   const std::vector<Logs::Finding>& findings) {
+                                   if (line.kind == Logs::EdiLineKind::kRecord)
+                                       ++result.records;
+                                   for (const Logs::Finding& finding : findings)
+                                       AppendFinding(log, EdiCall(line, result.records), finding,
+                                                     output.Text());
+                                   result.problems += findings.size();
+                                   output.Spill();
+                               });
+    if (!result.error.empty())
         return result;
-    }
-    findings.clear();
-    scorer.FindTotals(findings);
-    for (const Logs::Finding& finding : findings)
+    std::vector<Logs::Finding> totals;
+    scorer.FindTotals(totals);
+    for (const Logs::Finding& finding : totals)
         AppendFinding(log, scorer.Call().empty() ? "header" : scorer.Call(), finding,
                       output.Text());
-    result.problems += findings.size();
+    result.problems += totals.size();
     return result;
 }
 
@@ -172,47 +198,41 @@ LogResult CheckEdi(LogInput& log, Output& output) {
 
 LogResult FillAdif(LogInput& log, const Logs::AdifOptions& options, bool correct, Output& output) {
     LogResult result;
-    Logs::AdifReader reader(log.stream, std::move(log.start));
-    Logs::AdifPart part;
-    Logs::AdifRecord record;
-    Logs::AdifReview review;
     std::vector<Logs::AdifChange> changes;
     constexpr auto kFields = static_cast<std::size_t>(Logs::Adif::kCount);
     std::array<std::size_t, kFields> added{};
     std::array<std::size_t, kFields> corrected{};
     std::size_t left = 0;
-    while (reader.Read(part)) {
-        std::string& text = output.Text();
-        if (part.kind != Logs::AdifPartKind::kRecord) {
-            text += part.text;
-            continue;
-        }
-        ++result.records;
-        record.Index(part);
-        Logs::ReviewAdifRecord(record, options, review);
-        changes = review.additions;
-        for (const Logs::AdifChange& change : changes)
-            ++added[static_cast<std::size_t>(change.field)];
-        for (const Logs::AdifFinding& finding : review.findings) {
-            if (!correct || finding.corrections.empty()) {
-                ++left;
-                continue;
-            }
-            for (const Logs::AdifChange& change : finding.corrections) {
-                changes.push_back(change);
-                ++corrected[static_cast<std::size_t>(change.field)];
-            }
-        }
-        if (changes.empty())
-            text += part.text;
-        else
-            Logs::AppendChangedRecord(record, changes, text);
-        output.Spill();
-    }
-    if (reader.Error().Failed()) {
-        result.error = ReadFailure(log, reader.Error());
+    result.error = EachAdifPart(log, options,
+                                [&](const Logs::AdifPart& part, const Logs::AdifRecord* record,
+                                    const Logs::AdifReview& review) {
+                                    std::string& text = output.Text();
+                                    if (!record) {
+                                        text += part.text;
+                                        return;
+                                    }
+                                    ++result.records;
+                                    changes = review.additions;
+                                    for (const Logs::AdifChange& change : changes)
+                                        ++added[static_cast<std::size_t>(change.field)];
+                                    for (const Logs::AdifFinding& finding : review.findings) {
+                                        if (!correct || finding.corrections.empty()) {
+                                            ++left;
+                                            continue;
+                                        }
+                                        for (const Logs::AdifChange& change : finding.corrections) {
+                                            changes.push_back(change);
+                                            ++corrected[static_cast<std::size_t>(change.field)];
+                                        }
+                                    }
+                                    if (changes.empty())
+                                        text += part.text;
+                                    else
+                                        Logs::AppendChangedRecord(*record, changes, text);
+                                    output.Spill();
+                                });
+    if (!result.error.empty())
         return result;
-    }
     result.problems = left;
     const auto list = [](const std::array<std::size_t, kFields>& counts) {
         std::string text;
@@ -271,77 +291,60 @@ LogResult FillEdi(LogInput& log, Output& output) {
         return result;
     // The first reading scores the log, for the header that comes before its contacts.
     Logs::EdiScorer totals;
-    Logs::EdiLine line;
-    Logs::EdiScore score;
-    std::vector<Logs::Finding> findings;
-    {
-        Logs::EdiReader reader(log.stream, log.start);
-        while (reader.Read(line)) {
-            findings.clear();
-            totals.Take(line, score, findings);
-        }
-        if (reader.Error().Failed()) {
-            result.error = ReadFailure(log, reader.Error());
-            return result;
-        }
-    }
+    result.error = EachEdiLine(log, log.start, totals, [](const auto&...) {});
     std::string why;
-    if (!totals.CanScore(why)) {
+    if (result.error.empty() && !totals.CanScore(why))
         result.error = log.name + ": " + why + ": its contacts can't be scored";
-        return result;
-    }
-    if (std::fseek(log.stream, 0, SEEK_SET) != 0) {
+    if (result.error.empty() && std::fseek(log.stream, 0, SEEK_SET) != 0)
         result.error = "cannot read " + log.name + " again: " + std::strerror(errno);
+    if (!result.error.empty())
         return result;
-    }
 
     // The second writes it.
-    Logs::EdiReader reader(log.stream, {});
     Logs::EdiScorer scorer;
     bool inHeader = false;
     std::string headerLineEnd;
     std::size_t pointsCorrected = 0;
     std::size_t marked = 0;
     std::size_t unmarked = 0;
-    while (reader.Read(line)) {
-        findings.clear();
-        scorer.Take(line, score, findings);
-        std::string& text = output.Text();
-        std::optional<std::string> corrected;
-        switch (line.kind) {
-            case Logs::EdiLineKind::kSection:
-                if (inHeader)
-                    text += totals.MissingTotals(headerLineEnd);
-                inHeader = line.section == Logs::EdiSection::kHeader;
-                if (inHeader)
-                    headerLineEnd = line.lineEnd.empty() ? "\r\n" : line.lineEnd;
-                if (line.section == Logs::EdiSection::kRecords)
-                    corrected = totals.CorrectedRecordsSection(line);
-                break;
-            case Logs::EdiLineKind::kHeaderEntry:
-                corrected = totals.CorrectedHeaderLine(line);
-                break;
-            case Logs::EdiLineKind::kRecord:
-                ++result.records;
-                corrected = Logs::EdiScorer::CorrectedRecord(line, score);
-                pointsCorrected += score.writtenPoints != score.points ? 1U : 0U;
-                marked += score.duplicate && !score.marked ? 1U : 0U;
-                unmarked += !score.duplicate && score.marked ? 1U : 0U;
-                break;
-            case Logs::EdiLineKind::kEmpty:
-            case Logs::EdiLineKind::kText:
-                break;
-        }
-        text += corrected ? std::string_view(*corrected) : line.text;
-        text += line.lineEnd;
-        output.Spill();
-    }
+    result.error =
+        EachEdiLine(log, {}, scorer,
+                    [&](const Logs::EdiLine& line, const Logs::EdiScore& score,
+                        const std::vector<Logs::Finding>&) {
+                        std::string& text = output.Text();
+                        std::optional<std::string> corrected;
+                        switch (line.kind) {
+                            case Logs::EdiLineKind::kSection:
+                                if (inHeader)
+                                    text += totals.MissingTotals(headerLineEnd);
+                                inHeader = line.section == Logs::EdiSection::kHeader;
+                                if (inHeader)
+                                    headerLineEnd = line.lineEnd.empty() ? "\r\n" : line.lineEnd;
+                                if (line.section == Logs::EdiSection::kRecords)
+                                    corrected = totals.CorrectedRecordsSection(line);
+                                break;
+                            case Logs::EdiLineKind::kHeaderEntry:
+                                corrected = totals.CorrectedHeaderLine(line);
+                                break;
+                            case Logs::EdiLineKind::kRecord:
+                                ++result.records;
+                                corrected = Logs::EdiScorer::CorrectedRecord(line, score);
+                                pointsCorrected += score.writtenPoints != score.points ? 1U : 0U;
+                                marked += score.duplicate && !score.marked ? 1U : 0U;
+                                unmarked += !score.duplicate && score.marked ? 1U : 0U;
+                                break;
+                            case Logs::EdiLineKind::kEmpty:
+                            case Logs::EdiLineKind::kText:
+                                break;
+                        }
+                        text += corrected ? std::string_view(*corrected) : line.text;
+                        text += line.lineEnd;
+                        output.Spill();
+                    });
+    if (!result.error.empty())
+        return result;
     if (inHeader)
         output.Text() += totals.MissingTotals(headerLineEnd);
-    if (reader.Error().Failed()) {
-        result.error = ReadFailure(log, reader.Error());
-        return result;
-    }
     result.summary = log.name + ": " + Counted(result.records, "contact");
     std::string changes;
     const auto add = [&changes](std::size_t count, const std::string& what) {
@@ -363,60 +366,53 @@ LogResult FillEdi(LogInput& log, Output& output) {
 
 LogResult MapAdif(LogInput& log, const Logs::AdifOptions& options, MapWriter& map, Output& output) {
     LogResult result;
-    Logs::AdifReader reader(log.stream, std::move(log.start));
-    Logs::AdifPart part;
-    Logs::AdifRecord record;
-    Logs::AdifReview review;
     std::optional<Surveyed::GeodeticPosition> stationShown;
     std::size_t mapped = 0;
-    while (reader.Read(part)) {
-        if (part.kind != Logs::AdifPartKind::kRecord)
-            continue;
-        ++result.records;
-        record.Index(part);
-        Logs::ReviewAdifRecord(record, options, review);
-        std::string& text = output.Text();
-        std::string_view station = record.Value(Logs::Adif::kStationCallsign);
-        station = station.empty() ? record.Value(Logs::Adif::kOperator) : station;
-        station = station.empty() ? std::string_view("station") : station;
-        if (review.station &&
-            (!stationShown || stationShown->latitude != review.station->position.latitude ||
-             stationShown->longitude != review.station->position.longitude)) {
-            stationShown = review.station->position;
-            const std::string locator = LocatorShown(*review.station);
-            const std::array<MapProperty, 3> properties = {{{"kind", Cell::Text("station")},
-                                                            {"call", Cell::Text(station)},
-                                                            {"locator", Cell::Text(locator)}}};
-            map.Point(station, review.station->position, properties, text);
-        }
-        if (!review.contacted)
-            continue;
-        ++mapped;
-        const std::string call = AdifCall(record);
-        const std::string date = IsoDate(record.Value(Logs::Adif::kQsoDate));
-        const std::string time = Clock(record.Value(Logs::Adif::kTimeOn));
-        const std::string locator = LocatorShown(*review.contacted);
-        std::array<MapProperty, 8> properties = {{
-            {"kind", Cell::Text("contact")},
-            {"call", Cell::Text(call)},
-            {"date", Cell::TextOrNothing(date)},
-            {"time", Cell::TextOrNothing(time)},
-            {"band", Cell::TextOrNothing(record.Value(Logs::Adif::kBand))},
-            {"mode", Cell::TextOrNothing(record.Value(Logs::Adif::kMode))},
-            {"locator", Cell::Text(locator)},
-            {"distance_km", Kilometres(review.distanceKm)},
-        }};
-        map.Point(call, review.contacted->position, properties, text);
-        if (review.station) {
-            properties[0].value = Cell::Text("path");
-            map.Line(call, review.station->position, review.contacted->position, properties, text);
-        }
-        output.Spill();
-    }
-    if (reader.Error().Failed()) {
-        result.error = ReadFailure(log, reader.Error());
-        return result;
-    }
+    result.error = EachAdifPart(
+        log, options,
+        [&](const Logs::AdifPart&, const Logs::AdifRecord* record, const Logs::AdifReview& review) {
+            if (!record)
+                return;
+            ++result.records;
+            std::string& text = output.Text();
+            std::string_view station = record->Value(Logs::Adif::kStationCallsign);
+            station = station.empty() ? record->Value(Logs::Adif::kOperator) : station;
+            station = station.empty() ? std::string_view("station") : station;
+            if (review.station &&
+                (!stationShown || stationShown->latitude != review.station->position.latitude ||
+                 stationShown->longitude != review.station->position.longitude)) {
+                stationShown = review.station->position;
+                const std::string locator = LocatorShown(*review.station);
+                const std::array<MapProperty, 3> properties = {{{"kind", Cell::Text("station")},
+                                                                {"call", Cell::Text(station)},
+                                                                {"locator", Cell::Text(locator)}}};
+                map.Point(station, review.station->position, properties, text);
+            }
+            if (!review.contacted)
+                return;
+            ++mapped;
+            const std::string call = AdifCall(*record);
+            const std::string date = IsoDate(record->Value(Logs::Adif::kQsoDate));
+            const std::string time = Clock(record->Value(Logs::Adif::kTimeOn));
+            const std::string locator = LocatorShown(*review.contacted);
+            std::array<MapProperty, 8> properties = {{
+                {"kind", Cell::Text("contact")},
+                {"call", Cell::Text(call)},
+                {"date", Cell::TextOrNothing(date)},
+                {"time", Cell::TextOrNothing(time)},
+                {"band", Cell::TextOrNothing(record->Value(Logs::Adif::kBand))},
+                {"mode", Cell::TextOrNothing(record->Value(Logs::Adif::kMode))},
+                {"locator", Cell::Text(locator)},
+                {"distance_km", Kilometres(review.distanceKm)},
+            }};
+            map.Point(call, review.contacted->position, properties, text);
+            if (review.station) {
+                properties[0].value = Cell::Text("path");
+                map.Line(call, review.station->position, review.contacted->position, properties,
+                         text);
+            }
+            output.Spill();
+        });
     result.summary = log.name + ": " + Counted(mapped, "contact") + " mapped of " +
                      Counted(result.records, "record");
     if (mapped < result.records)
@@ -426,11 +422,7 @@ LogResult MapAdif(LogInput& log, const Logs::AdifOptions& options, MapWriter& ma
 
 LogResult MapEdi(LogInput& log, MapWriter& map, Output& output) {
     LogResult result;
-    Logs::EdiReader reader(log.stream, std::move(log.start));
-    Logs::EdiLine line;
     Logs::EdiScorer scorer;
-    Logs::EdiScore score;
-    std::vector<Logs::Finding> findings;
     bool stationShown = false;
     std::size_t mapped = 0;
     const auto showStation = [&](std::string& text) {
@@ -446,48 +438,44 @@ LogResult MapEdi(LogInput& log, MapWriter& map, Output& output) {
              {"locator", Cell::Text(locator)}}};
         map.Point(scorer.Call(), *home, properties, text);
     };
-    while (reader.Read(line)) {
-        findings.clear();
-        scorer.Take(line, score, findings);
-        if (line.kind != Logs::EdiLineKind::kRecord)
-            continue;
-        ++result.records;
-        std::string& text = output.Text();
-        showStation(text);
-        if (!score.position)
-            continue;
-        ++mapped;
-        const std::optional<Surveyed::GeodeticPosition> home = scorer.HomePosition();
-        const std::string call = CallOf(runtime::TrimBlanks(line.Field(Logs::EdiField::kCall)),
-                                        "contact", result.records);
-        const std::string date = IsoDate(runtime::TrimBlanks(line.Field(Logs::EdiField::kDate)));
-        const std::string time = Clock(runtime::TrimBlanks(line.Field(Logs::EdiField::kTime)));
-        const Logs::Place there = Logs::PlaceAt(*score.position);
-        const std::string locator = Logs::LocatorOfPlace(there, kMapLocatorLength);
-        std::array<MapProperty, 9> properties = {{
-            {"kind", Cell::Text("contact")},
-            {"call", Cell::Text(call)},
-            {"date", Cell::TextOrNothing(date)},
-            {"time", Cell::TextOrNothing(time)},
-            {"band", Cell::TextOrNothing(scorer.Band())},
-            {"mode", Cell::TextOrNothing(Logs::EdiModeName(line.Field(Logs::EdiField::kMode)))},
-            {"locator", Cell::Text(locator)},
-            {"distance_km",
-             Kilometres(home ? std::optional(Logs::DistanceKm(Logs::PlaceAt(*home), there, false))
-                             : std::nullopt)},
-            {"points", home ? Cell::Integer(score.points) : Cell{}},
-        }};
-        map.Point(call, there.position, properties, text);
-        if (home) {
-            properties[0].value = Cell::Text("path");
-            map.Line(call, *home, there.position, properties, text);
-        }
-        output.Spill();
-    }
-    if (reader.Error().Failed()) {
-        result.error = ReadFailure(log, reader.Error());
-        return result;
-    }
+    result.error = EachEdiLine(
+        log, std::move(log.start), scorer,
+        [&](const Logs::EdiLine& line, const Logs::EdiScore& score, const auto&) {
+            if (line.kind != Logs::EdiLineKind::kRecord)
+                return;
+            ++result.records;
+            std::string& text = output.Text();
+            showStation(text);
+            if (!score.position)
+                return;
+            ++mapped;
+            const std::optional<Surveyed::GeodeticPosition> home = scorer.HomePosition();
+            const std::string call = EdiCall(line, result.records);
+            const std::string date =
+                IsoDate(runtime::TrimBlanks(line.Field(Logs::EdiField::kDate)));
+            const std::string time = Clock(runtime::TrimBlanks(line.Field(Logs::EdiField::kTime)));
+            const Logs::Place there = Logs::PlaceAt(*score.position);
+            const std::string locator = Logs::LocatorOfPlace(there, kMapLocatorLength);
+            std::array<MapProperty, 9> properties = {{
+                {"kind", Cell::Text("contact")},
+                {"call", Cell::Text(call)},
+                {"date", Cell::TextOrNothing(date)},
+                {"time", Cell::TextOrNothing(time)},
+                {"band", Cell::TextOrNothing(scorer.Band())},
+                {"mode", Cell::TextOrNothing(Logs::EdiModeName(line.Field(Logs::EdiField::kMode)))},
+                {"locator", Cell::Text(locator)},
+                {"distance_km", Kilometres(home ? std::optional(Logs::DistanceKm(
+                                                      Logs::PlaceAt(*home), there, false))
+                                                : std::nullopt)},
+                {"points", home ? Cell::Integer(score.points) : Cell{}},
+            }};
+            map.Point(call, there.position, properties, text);
+            if (home) {
+                properties[0].value = Cell::Text("path");
+                map.Line(call, *home, there.position, properties, text);
+            }
+            output.Spill();
+        });
     showStation(output.Text());
     result.summary = log.name + ": " + Counted(mapped, "contact") + " mapped of " +
                      Counted(result.records, "contact");

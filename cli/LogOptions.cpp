@@ -8,7 +8,6 @@
 
 #include "cli/Options.hpp"
 #include "conversions/Maidenhead.hpp"
-#include "logs/Finding.hpp"
 #include "runtime/Text.hpp"
 
 namespace cli {
@@ -134,7 +133,7 @@ LogCommand ParseLogArguments(std::span<const char* const> arguments) {
         command.text = chosen.empty() ? app.help() : chosen.front()->help();
         return command;
     } catch (const CLI::ParseError& error) {
-        return UsageError(Logs::Printable(error.what()));
+        return UsageError(runtime::Printable(error.what()));
     }
     if (texts.version) {
         command.action = LogAction::kVersion;
@@ -155,7 +154,7 @@ LogCommand ParseLogArguments(std::span<const char* const> arguments) {
         std::string why;
         command.adif.station = Logs::ReadPlace(texts.station, why);
         if (!command.adif.station)
-            return UsageError("option --station: " + Logs::Printable(why));
+            return UsageError("option --station: " + runtime::Printable(why));
     }
     return command;
 }

@@ -15,11 +15,8 @@ struct Finding {
     std::string shouldBe;  // what it should be; empty when that is not known
 };
 
-// `value` as a finding shows data from a log: each control character (a line feed, a tab,
-// ...) as '?', so that the finding stays one line.
-[[nodiscard]] std::string Printable(std::string_view value);
-
-// Printable(value) in double quotes.
+// `value` in double quotes, as a finding shows data from a log: each control character
+// shown as '?' (runtime::Printable), so that the finding stays one line.
 [[nodiscard]] std::string QuotedValue(std::string_view value);
 
 }  // namespace Logs

@@ -105,6 +105,10 @@ std::string_view TakeDigits(std::string_view& text) noexcept;
 // `text` between two `quote` characters, as messages quote what the user wrote.
 [[nodiscard]] std::string Quoted(std::string_view text, char quote = '\'');
 
+// `text` with each control character (U+0000 to U+001F and DEL: a line feed, a tab, ...) as
+// "?", so that a message quoting it stays one line.
+[[nodiscard]] std::string Printable(std::string_view text);
+
 // The even numbers from `first` to `last` (both even, `first` not above `last`) as a message
 // lists them: "0, 2, 4, 6, 8 or 10".
 [[nodiscard]] std::string EvenNumbersText(int first, int last);

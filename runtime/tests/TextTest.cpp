@@ -107,6 +107,10 @@ TEST(TextUpperCase, OnlyAsciiLettersChange) {
     }
 }
 
+TEST(TextPrintable, ControlCharactersShownAsQuestionMarks) {
+    EXPECT_EQ(runtime::Printable("a\tb\r\n\x7f\x1f \xC3\xA9~"), "a?b???? \xC3\xA9~");
+}
+
 TEST(TextEqualsIgnoringCase, OnlyTheCaseOfAsciiLettersIsIgnored) {
     EXPECT_TRUE(runtime::EqualsIgnoringCase("GridSquare_Ext", "GRIDSQUARE_EXT"));
     EXPECT_TRUE(runtime::EqualsIgnoringCase("", ""));
