@@ -98,7 +98,7 @@ std::string Clock(std::string_view time) {
         return std::string(time);
     std::string clock(time.substr(0, 2));
     for (std::size_t at = 2; at < time.size(); at += 2)
-        clock += ":" + std::string(time.substr(at, 2));
+        clock.append(":").append(time.substr(at, 2));
     return clock;
 }
 
