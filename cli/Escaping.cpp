@@ -100,6 +100,29 @@ void AppendCsvField(std::string_view text, std::string& out, char delimiter) {
     out += '"';
 }
 
+void AppendXmlText(std::string_view text, std::string& out) {
+    AppendUtf8(text, out, [](unsigned char c) -> std::string_view {
+        switch (c) {
+            case '&':
+                return "&amp;";
+            case '<':
+                return "&lt;";
+            case '>':
+                return "&gt;";
+            case '"':
+                return "&quot;";
+            case '\'':
+                return "&apos;";
+            case '\t':
+            case '\n':
+            case '\r':
+                return {};
+            default:
+                return c < kControlCount ? kReplacement : std::string_view();
+        }
+    });
+}
+
 void AppendJsonString(std::string_view text, std::string& out) {
     out += '"';
     AppendUtf8(text, out, [](unsigned char c) { return JsonEscape(c); });

@@ -26,4 +26,9 @@ void AppendCsvField(std::string_view text, std::string& out, char delimiter = ',
 // U+0000 to U+001F as \b \f \n \r \t or \u00XX.
 void AppendJsonString(std::string_view text, std::string& out);
 
+// XML character data or an attribute's value (KML): &, <, >, " and ' as entities, and each
+// control character XML 1.0 does not allow (all but tab, line feed and carriage return) as
+// U+FFFD, as a malformed byte is.
+void AppendXmlText(std::string_view text, std::string& out);
+
 }  // namespace cli

@@ -166,8 +166,12 @@ double ContestDistanceKm(const Area& from, const Area& to) noexcept {
     return kContestKmPerDegree * std::acos(cosine) / kRadiansPerDegree;
 }
 
+long ContestKilometres(double distanceKm) noexcept {
+    return static_cast<long>(distanceKm);
+}
+
 long ContestPoints(double distanceKm) noexcept {
-    return static_cast<long>(distanceKm) + 1;
+    return ContestKilometres(distanceKm) + 1;
 }
 
 }  // namespace Maidenhead

@@ -70,6 +70,10 @@ struct Reading {
 // in kilometres (JO55WW to JO65FR is 43.17 km).
 [[nodiscard]] double ContestDistanceKm(const Area& from, const Area& to) noexcept;
 
+// The whole kilometres of `distanceKm` (not negative), as contest logs claim their longest
+// contact (43.17 km is 43).
+[[nodiscard]] long ContestKilometres(double distanceKm) noexcept;
+
 // The points a contact scores over `distanceKm` (not negative): the whole kilometres plus 1
 // (43.17 km scores 44).
 [[nodiscard]] long ContestPoints(double distanceKm) noexcept;

@@ -53,6 +53,8 @@ its six-character IARU (Maidenhead) locator. It also gives the locator
 of any latitude and longitude.
 .
 The command-line tool quorvane-convert gives the same answers for whole
-files, as text, CSV or JSON Lines.")
+files, as text, CSV or JSON Lines. quorvane-log checks ADIF and EDI
+(REG1TEST) logs, fills in missing distances, locators and contest
+points, and maps them as GeoJSON or KML.")
 
 include(CPack)

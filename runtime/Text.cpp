@@ -159,6 +159,15 @@ std::string_view TrimBlanks(std::string_view text) noexcept {
     return text;
 }
 
+std::string Printable(std::string_view text) {
+    std::string shown(text);
+    for (char& c : shown) {
+        if (static_cast<unsigned char>(c) < ' ' || c == '\x7f')
+            c = '?';
+    }
+    return shown;
+}
+
 std::string Quoted(std::string_view text, char quote) {
     // Appended piece by piece: GCC 12 misreads "'" + std::string(text) at -O3 (-Wrestrict).
     std::string quoted(1, quote);

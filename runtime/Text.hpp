@@ -68,6 +68,18 @@ template <typename Character>
     return c >= 'A' && c <= 'Z' ? static_cast<Character>(c - 'A' + 'a') : c;
 }
 
+// Whether `a` and `b` are the same text but for the case of the ASCII letters a to z (the
+// names of ADIF fields and of EDI sections are read in any case).
+[[nodiscard]] constexpr bool EqualsIgnoringCase(std::string_view a, std::string_view b) noexcept {
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (UpperCase(a[i]) != UpperCase(b[i]))
+            return false;
+    }
+    return true;
+}
+
 // Whether `c` (a char, or a code) is one of the digits 0 to 9.
 [[nodiscard]] constexpr bool IsDigit(int c) noexcept {
     return c >= '0' && c <= '9';
@@ -98,6 +110,10 @@ std::string_view TakeDigits(std::string_view& text) noexcept;
 
 // `text` between two `quote` characters, as messages quote what the user wrote.
 [[nodiscard]] std::string Quoted(std::string_view text, char quote = '\'');
+
+// `text` with each control character (U+0000 to U+001F and DEL: a line feed, a tab, ...) as
+// "?", so that a message quoting it stays one line.
+[[nodiscard]] std::string Printable(std::string_view text);
 
 // The even numbers from `first` to `last` (both even, `first` not above `last`) as a message
 // lists them: "0, 2, 4, 6, 8 or 10".

@@ -10,6 +10,10 @@
 #pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
 #endif
 
+#include <array>
+#include <cmath>
+#include <numbers>
+
 #include <boost/geometry/formulas/karney_inverse.hpp>
 #include <boost/geometry/srs/spheroid.hpp>
 
@@ -39,6 +43,41 @@ GeodesicPath Geodesic(GeodeticPosition from, GeodeticPosition to) noexcept {
     if (bearing >= kFullCircle || bearing == 0)
         bearing = 0;
     return {result.distance, bearing};
+}
+
+double LongPathDistance(GeodeticPosition from, GeodeticPosition to) noexcept {
+    constexpr double kFlattening = 1 / kWgs84InverseFlattening;
+    constexpr double kMinorAxis = kWgs84MajorAxis * (1 - kFlattening);
+    constexpr double kEccentricitySquared = kFlattening * (2 - kFlattening);
+    constexpr double kRadiansPerDegree = std::numbers::pi / 180;
+    // Earth-centred Cartesian coordinates, in units of the major axis.
+    const auto cartesian = [](GeodeticPosition p) {
+        const double latitude = p.latitude * kRadiansPerDegree;
+        const double longitude = p.longitude * kRadiansPerDegree;
+        const double n =
+            1 / std::sqrt(1 - kEccentricitySquared * std::sin(latitude) * std::sin(latitude));
+        return std::array<double, 3>{n * std::cos(latitude) * std::cos(longitude),
+                                     n * std::cos(latitude) * std::sin(longitude),
+                                     n * (1 - kEccentricitySquared) * std::sin(latitude)};
+    };
+    const auto a = cartesian(from);
+    const auto b = cartesian(to);
+    const std::array<double, 3> normal = {a[1] * b[2] - a[2] * b[1], a[2] * b[0] - a[0] * b[2],
+                                          a[0] * b[1] - a[1] * b[0]};
+    const double length = std::hypot(normal[0], normal[1], normal[2]);
+    // Below this the points are one or antipodes, to within millimetres.
+    constexpr double kNoPlane = 1e-10;
+    // The plane's tilt to the equator i, by cos^2 i: 0 for a meridian's.
+    const double cosTiltSquared =
+        length < kNoPlane ? 0 : (normal[2] / length) * (normal[2] / length);
+    // The semi-axes of the section: the major axis, and the radius of the ellipsoid in the
+    // plane's steepest direction, 1 / b^2 = cos^2 i / a^2 + sin^2 i / c^2.
+    const double minor = 1 / std::sqrt(cosTiltSquared / (kWgs84MajorAxis * kWgs84MajorAxis) +
+                                       (1 - cosTiltSquared) / (kMinorAxis * kMinorAxis));
+    const double eccentricity =
+        std::sqrt(1 - (minor / kWgs84MajorAxis) * (minor / kWgs84MajorAxis));
+    const double perimeter = 4 * kWgs84MajorAxis * std::comp_ellint_2(eccentricity);
+    return perimeter - Geodesic(from, to).distance;
 }
 
 }  // namespace Surveyed

@@ -23,4 +23,12 @@ struct GeodesicPath {
 // The shortest path from `from` to `to` (WGS84 degrees, latitudes -90 to 90). Never throws.
 [[nodiscard]] GeodesicPath Geodesic(GeodeticPosition from, GeodeticPosition to) noexcept;
 
+// The long way round from `from` to `to`, in metres (the long path of radio amateurs): the
+// rest of the great ellipse through both, the section of the ellipsoid by the plane through
+// them and its centre, so its perimeter less the shortest path. From 20,003.93 km (antipodes)
+// to the perimeter itself, 40,007.86 km on a meridian to 40,075.02 km on the equator (one
+// point twice). Where the two points and the centre make no plane (the same point, or
+// antipodes), the plane is the meridian of `from`.
+[[nodiscard]] double LongPathDistance(GeodeticPosition from, GeodeticPosition to) noexcept;
+
 }  // namespace Surveyed

@@ -123,6 +123,7 @@ TEST(Maidenhead, ContestDistance) {
     const auto area = [](const char* locator) { return *ReadLocator(locator).area; };
     const double km = Maidenhead::ContestDistanceKm(area("JO55WW"), area("JO65FR"));
     EXPECT_NEAR(km, 43.17, 0.005);
+    EXPECT_EQ(Maidenhead::ContestKilometres(km), 43);
     EXPECT_EQ(Maidenhead::ContestPoints(km), 44);
     // One locator to itself: no distance (not the NaN of an arccos just past 1), one point.
     const double none = Maidenhead::ContestDistanceKm(area("IO91WM"), area("IO91WM"));

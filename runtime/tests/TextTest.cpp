@@ -107,6 +107,18 @@ TEST(TextUpperCase, OnlyAsciiLettersChange) {
     }
 }
 
+TEST(TextPrintable, ControlCharactersShownAsQuestionMarks) {
+    EXPECT_EQ(runtime::Printable("a\tb\r\n\x7f\x1f \xC3\xA9~"), "a?b???? \xC3\xA9~");
+}
+
+TEST(TextEqualsIgnoringCase, OnlyTheCaseOfAsciiLettersIsIgnored) {
+    EXPECT_TRUE(runtime::EqualsIgnoringCase("GridSquare_Ext", "GRIDSQUARE_EXT"));
+    EXPECT_TRUE(runtime::EqualsIgnoringCase("", ""));
+    EXPECT_FALSE(runtime::EqualsIgnoringCase("EOR", "EOR "));
+    EXPECT_FALSE(runtime::EqualsIgnoringCase("\xC3\xA9", "\xC3\x89"));  // é is not É here
+    EXPECT_FALSE(runtime::EqualsIgnoringCase("[", "{"));  // '[' + 32 is '{', not a letter
+}
+
 TEST(TextTrimBlanks, SpacesTabsAndPastedBlanksAroundTheText) {
     EXPECT_EQ(runtime::TrimBlanks(" \t52 -2\t "), "52 -2");
     EXPECT_EQ(runtime::TrimBlanks("\uFEFF\u00A0TQ 300\u202F800\u200B\u200C\u200D"),

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <numbers>
+#include <utility>
 
 namespace {
 
@@ -35,6 +37,28 @@ TEST(Geodesic, AgreesWithGeodSolve) {
     EXPECT_EQ(Surveyed::Geodesic({52, -2}, {53, -2}).bearing, 0);
     EXPECT_FALSE(std::signbit(Surveyed::Geodesic({52, -2}, {90, 180}).bearing));
     EXPECT_EQ(Surveyed::Geodesic({53, -2}, {52, -2}).bearing, 180);
+}
+
+// The long way round: the rest of the equator and of a meridian, which are both geodesics and
+// great ellipses (the quarter meridian by GeodSolve -i -p 6: 0 0 90 0 gives 10001965.729313),
+// and between the two for any other plane.
+TEST(Geodesic, LongPathIsTheRestOfTheGreatEllipse) {
+    constexpr double kQuarterMeridian = 10'001'965.729313;
+    const double equator = 2 * std::numbers::pi * Surveyed::kWgs84MajorAxis;
+    EXPECT_NEAR(Surveyed::LongPathDistance({0, 0}, {0, 90}), equator * 3 / 4, 1e-3);
+    EXPECT_NEAR(Surveyed::LongPathDistance({10, 5}, {-30, 5}),
+                4 * kQuarterMeridian - Surveyed::Geodesic({10, 5}, {-30, 5}).distance, 1e-3);
+    // One point twice, and antipodes: the meridian of the first, whole or halved.
+    EXPECT_NEAR(Surveyed::LongPathDistance({52, -2}, {52, -2}), 4 * kQuarterMeridian, 1e-3);
+    EXPECT_NEAR(Surveyed::LongPathDistance({52, -2}, {-52, 178}), 2 * kQuarterMeridian, 1e-3);
+    for (const auto& [from, to] :
+         {std::pair<GeodeticPosition, GeodeticPosition>{{51.5, -0.1}, {-33.9, 151.2}},
+          {{60.15, -1.15}, {49.92, -6.30}}}) {
+        const double around =
+            Surveyed::LongPathDistance(from, to) + Surveyed::Geodesic(from, to).distance;
+        EXPECT_GT(around, 4 * kQuarterMeridian);
+        EXPECT_LT(around, equator);
+    }
 }
 
 }  // namespace
