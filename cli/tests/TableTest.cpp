@@ -2,10 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "cli/tests/TemporaryFile.hpp"
-
-#include <cstdio>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -14,9 +10,7 @@ namespace {
 using cli::DetectDelimiter;
 using cli::TableReader;
 using cli::TableRows;
-
-using cli::test::File;
-using cli::test::WithContent;
+using cli::TextInput;
 
 struct Table {
     std::vector<std::vector<std::string>> fields;
@@ -27,8 +21,8 @@ struct Table {
 };
 
 Table Read(std::string_view content, std::optional<char> delimiter = std::nullopt) {
-    const File file = WithContent(content);
-    TableReader reader(file.get(), delimiter);
+    TextInput in(content);
+    TableReader reader(in, delimiter);
     TableRows rows;
     Table table;
     while (reader.Read(rows)) {
@@ -40,7 +34,7 @@ Table Read(std::string_view content, std::optional<char> delimiter = std::nullop
             fields.emplace_back(rows.Field(row, field));
     }
     table.delimiter = reader.Delimiter();
-    table.byteOrderMark = reader.HadByteOrderMark();
+    table.byteOrderMark = in.HadByteOrderMark();
     table.error = reader.Error();
     return table;
 }
@@ -94,8 +88,8 @@ TEST(Table, StreamsRecordsOfAnyShapeAndRefusesRunaways) {
     const std::string field(300'000, 'x');
     for (int i = 0; i < 4; ++i)
         big += "\"" + field + "\n" + field + "\",end\n";
-    const File file = WithContent(big);
-    TableReader reader(file.get(), std::nullopt);
+    TextInput in(big);
+    TableReader reader(in, std::nullopt);
     TableRows rows;
     std::size_t count = 0;
     for (; reader.Read(rows); ++count) {
