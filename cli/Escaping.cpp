@@ -33,16 +33,19 @@ void AppendUtf8(std::string_view text, std::string& out, Escape escape) {
     }
 }
 
-// Appends `text`, each of the bytes `special` holds as `escape` gives it, all others as they
-// are.
+// Appends `text`, each byte for which `escape` gives a text as that text, runs of the others
+// whole.
 template <typename Escape>
-void AppendBytes(std::string_view text, std::string_view special, std::string& out, Escape escape) {
-    for (std::size_t at; (at = text.find_first_of(special)) != std::string_view::npos;) {
-        out.append(text.substr(0, at));
-        out.append(escape(static_cast<unsigned char>(text[at])));
-        text.remove_prefix(at + 1);
+void AppendBytes(std::string_view text, std::string& out, Escape escape) {
+    std::size_t run = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const std::string_view escaped = escape(static_cast<unsigned char>(text[i]));
+        if (escaped.empty())
+            continue;
+        out.append(text.substr(run, i - run)).append(escaped);
+        run = i + 1;
     }
-    out.append(text);
+    out.append(text.substr(run));
 }
 
 std::string_view TextEscape(unsigned char c) {
@@ -97,7 +100,7 @@ std::string_view JsonEscape(unsigned char c) {
 }  // namespace
 
 void AppendTextField(std::string_view text, std::string& out) {
-    AppendBytes(text, "\\\t\n\r", out, TextEscape);
+    AppendBytes(text, out, [](unsigned char c) { return TextEscape(c); });
 }
 
 void AppendCsvField(std::string_view text, std::string& out, char delimiter) {
@@ -108,7 +111,7 @@ void AppendCsvField(std::string_view text, std::string& out, char delimiter) {
         return;
     }
     out += '"';
-    AppendBytes(text, "\"", out, [](unsigned char) { return std::string_view("\"\""); });
+    AppendBytes(text, out, [](unsigned char c) { return c == '"' ? "\"\"" : std::string_view(); });
     out += '"';
 }
 
