@@ -86,10 +86,9 @@ void HintAtTable(std::string_view text, const Options& options, StreamResult& re
 void AddNotes(const TextInput& in, TextOutput& out, StreamResult& result) {
     result.notes.insert(result.notes.end(), in.Notes().begin(), in.Notes().end());
     if (const std::size_t unwritable = out.TakeUnwritable(); unwritable > 0) {
-        result.notes.push_back(std::to_string(unwritable) + " characters that " +
-                               std::string(EncodingName(*out.Decided())) +
-                               " lacks are written as '?': the output is in it, as the first "
-                               "input was");
+        result.notes.push_back(std::string(EncodingName(*out.Decided())) +
+                               ", the output's encoding as the first input's, lacks " +
+                               std::to_string(unwritable) + " of its characters: written as '?'");
     }
 }
 
