@@ -131,7 +131,7 @@ void AppendUtf16Unit(char32_t unit, bool bigEndian, std::string& out) {
     out += bigEndian ? low : high;
 }
 
-std::size_t AppendAsUtf16(std::string_view text, bool bigEndian, std::string& out) {
+void AppendAsUtf16(std::string_view text, bool bigEndian, std::string& out) {
     while (!text.empty()) {
         const unsigned char lead = Byte(text[0]);
         const std::size_t length = runtime::Utf8SequenceLength(text);
@@ -158,7 +158,6 @@ std::size_t AppendAsUtf16(std::string_view text, bool bigEndian, std::string& ou
         }
         text.remove_prefix(taken);
     }
-    return 0;
 }
 
 std::size_t AppendAsWindows1252(std::string_view text, std::string& out) {
@@ -213,7 +212,8 @@ std::size_t AppendEncoded(std::string_view text, Encoding encoding, std::string&
             return AppendAsWindows1252(text, out);
         case Encoding::kUtf16Le:
         case Encoding::kUtf16Be:
-            return AppendAsUtf16(text, encoding == Encoding::kUtf16Be, out);
+            AppendAsUtf16(text, encoding == Encoding::kUtf16Be, out);
+            return 0;
     }
     return 0;
 }

@@ -22,9 +22,9 @@ bool CountDelimiters(std::string_view text, std::array<std::size_t, 3>& counts) 
             quoted = !quoted;
         } else if (!quoted) {
             if (c == '\n') {
-                if (counts != std::array<std::size_t, 3>{} ||
-                    !IsBlank(text.substr(lineStart, i - lineStart)))
+                if (!IsBlank(text.substr(lineStart, i - lineStart)))
                     return true;
+                counts = {};  // tabs among its blanks
                 lineStart = i + 1;
                 continue;
             }
@@ -119,9 +119,8 @@ bool TableReader::Skip() {
             return true;
         }
         if (skipped_.size() + (std::min(feed, buffer_.size()) - start_) > kMaxRecordBytes) {
-            error_ = "line " + std::to_string(line_) + ": the " + std::to_string(skipLines_) +
-                     " lines to skip are longer than " + std::to_string(kMaxRecordBytes >> 20) +
-                     " MiB";
+            error_ = "line " + std::to_string(line_) + ": the lines to skip hold more than " +
+                     std::to_string(kMaxRecordBytes >> 20) + " MiB";
             return false;
         }
         if (feed == std::string::npos) {

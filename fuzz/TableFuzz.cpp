@@ -133,7 +133,14 @@ void Check(std::string_view data, const Style& style) {
         for (const std::string& field : fields)
             row.push_back(FieldOf(field, Text<Unit>()));
     }
-    const bool detect = style.detect && rows.front().size() > 1;  // one field: no delimiter
+    // The delimiter is found in a header that has one (more than one field) and is not a
+    // blank line (one printable ASCII character makes sure).
+    bool printable = false;
+    for (const Text<Unit>& field : rows.front()) {
+        for (const Unit c : field)
+            printable = printable || (c > ' ' && c < 0x7F);
+    }
+    const bool detect = style.detect && rows.front().size() > 1 && printable;
 
     const Text<Unit> lineEnd =
         style.crlf ? Text<Unit>{Unit{'\r'}, Unit{'\n'}} : Text<Unit>(1, Unit{'\n'});

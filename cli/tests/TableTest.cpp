@@ -72,7 +72,8 @@ TEST(Table, FindsTheDelimiterInTheHeader) {
     EXPECT_EQ(DetectDelimiter("name\tngr,x\n"), '\t');  // a tie: tab first
     EXPECT_EQ(DetectDelimiter("\"a;b;c\",d\n"), ',');   // none counts inside quotes
     EXPECT_EQ(DetectDelimiter("ngr\n;;;"), ',');
-    EXPECT_EQ(DetectDelimiter("\"a\nb;c\",d"), ',');  // a quoted line feed ends nothing
+    EXPECT_EQ(DetectDelimiter("\"a\nb;c\",d"), ',');    // a quoted line feed ends nothing
+    EXPECT_EQ(DetectDelimiter("\r\n \t\na;b\n"), ';');  // blank lines before the header
     const Table table = Read(
         "\xEF\xBB\xBF"
         "call;ngr\r\nG4ABC;\"TQ 300, 800\"\r\n");
@@ -109,6 +110,10 @@ TEST(Table, StreamsRecordsOfAnyShapeAndRefusesRunaways) {
     EXPECT_EQ(runaway.fields.size(), 1U);
     EXPECT_EQ(Read("a\n\"b\nc\n").error,
               "line 2: a double quote opened in this record is never closed");
+    TextInput title(std::string(cli::kMaxRecordBytes + 1, 't') + "\na\n");
+    TableReader skipping(title, std::nullopt, 1);
+    EXPECT_FALSE(skipping.Read(rows));
+    EXPECT_EQ(skipping.Error(), "line 1: the lines to skip hold more than 1 MiB");
 }
 
 }  // namespace
