@@ -110,7 +110,8 @@ TEST(Table, StreamsRecordsOfAnyShapeAndRefusesRunaways) {
     EXPECT_EQ(runaway.fields.size(), 1U);
     EXPECT_EQ(Read("a\n\"b\nc\n").error,
               "line 2: a double quote opened in this record is never closed");
-    TextInput title(std::string(cli::kMaxRecordBytes + 1, 't') + "\na\n");
+    const std::string longTitle = std::string(cli::kMaxRecordBytes + 1, 't') + "\na\n";
+    TextInput title(longTitle);
     TableReader skipping(title, std::nullopt, 1);
     EXPECT_FALSE(skipping.Read(rows));
     EXPECT_EQ(skipping.Error(), "line 1: the lines to skip hold more than 1 MiB");
