@@ -78,16 +78,46 @@ char32_t CodePointOf(std::string_view text, std::size_t length) noexcept {
     return codePoint;
 }
 
-void AppendWindows1252AsUtf8(std::string_view bytes, std::string& out) {
-    for (const char c : bytes) {
-        const unsigned char byte = Byte(c);
-        if (byte < 0x80)
-            out += c;
-        else if (byte <= kLastHigh)
-            AppendUtf8(kWindows1252High[byte - kFirstHigh], out);
-        else
-            AppendUtf8(byte, out);
+// Windows-1252's bytes 0x80 to 0xFF in UTF-8, each two or three bytes.
+struct Utf8Character {
+    std::array<char, 3> bytes{};
+    std::size_t size = 0;
+};
+constexpr auto kHighInUtf8 = [] {
+    std::array<Utf8Character, 0x80> table{};
+    for (std::size_t byte = 0x80; byte <= 0xFF; ++byte) {
+        const char32_t codePoint =
+            byte <= kLastHigh ? kWindows1252High[byte - kFirstHigh] : static_cast<char32_t>(byte);
+        Utf8Character& character = table[byte - 0x80];
+        if (codePoint < 0x800) {
+            character = {{static_cast<char>(0xC0 | codePoint >> 6),
+                          static_cast<char>(0x80 | (codePoint & 0x3F))},
+                         2};
+        } else {
+            character = {{static_cast<char>(0xE0 | codePoint >> 12),
+                          static_cast<char>(0x80 | (codePoint >> 6 & 0x3F)),
+                          static_cast<char>(0x80 | (codePoint & 0x3F))},
+                         3};
+        }
     }
+    return table;
+}();
+
+// Decoding and encoding Windows-1252 write through a pointer into room made first: a file in
+// it is decoded and encoded whole, a byte at a time, and this is the cheaper way.
+void AppendWindows1252AsUtf8(std::string_view bytes, std::string& out) {
+    const std::size_t start = out.size();
+    out.resize(start + 3 * bytes.size());
+    char* to = out.data() + start;
+    for (const char c : bytes) {
+        if (Byte(c) < 0x80) {
+            *to++ = c;
+            continue;
+        }
+        const Utf8Character& character = kHighInUtf8[Byte(c) - 0x80];
+        to = std::copy_n(character.bytes.data(), character.size, to);
+    }
+    out.resize(static_cast<std::size_t>(to - out.data()));
 }
 
 // Appends the UTF-16 code units of `bytes` as UTF-8 (the header's mapping). Returns the
@@ -162,28 +192,30 @@ void AppendAsUtf16(std::string_view text, bool bigEndian, std::string& out) {
 
 std::size_t AppendAsWindows1252(std::string_view text, std::string& out) {
     std::size_t unwritable = 0;
-    while (!text.empty()) {
-        const std::size_t length = runtime::Utf8SequenceLength(text);
+    const std::size_t start = out.size();
+    out.resize(start + text.size());  // no character is longer in Windows-1252
+    char* to = out.data() + start;
+    for (std::size_t i = 0; i < text.size();) {
+        const std::size_t length =
+            Byte(text[i]) < 0x80 ? 1 : runtime::Utf8SequenceLength(text.substr(i));
         if (length <= 1) {
-            out += text[0];  // ASCII, or a byte that is no character: as it is
-            text.remove_prefix(1);
+            *to++ = text[i++];  // ASCII, or a byte that is no character: as it is
             continue;
         }
-        const char32_t codePoint = CodePointOf(text, length);
-        text.remove_prefix(length);
-        if (codePoint >= 0xA0 && codePoint <= 0xFF) {
-            out += static_cast<char>(codePoint);
-            continue;
-        }
+        const char32_t codePoint = CodePointOf(text.substr(i), length);
+        i += length;
         const auto* const high =
             std::find(kWindows1252High.begin(), kWindows1252High.end(), codePoint);
-        if (high != kWindows1252High.end()) {
-            out += static_cast<char>(kFirstHigh + (high - kWindows1252High.begin()));
+        if (codePoint >= 0xA0 && codePoint <= 0xFF) {
+            *to++ = static_cast<char>(codePoint);
+        } else if (high != kWindows1252High.end()) {
+            *to++ = static_cast<char>(kFirstHigh + (high - kWindows1252High.begin()));
         } else {
-            out += '?';
+            *to++ = '?';
             ++unwritable;
         }
     }
+    out.resize(static_cast<std::size_t>(to - out.data()));
     return unwritable;
 }
 
