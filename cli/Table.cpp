@@ -41,7 +41,8 @@ bool CountDelimiters(std::string_view text, std::array<std::size_t, 3>& counts) 
 bool IsBlank(std::string_view text) noexcept {
     if (text.ends_with('\r'))
         text.remove_suffix(1);
-    return runtime::TrimBlanks(text).empty();
+    runtime::TakeBlanks(text);
+    return text.empty();
 }
 
 std::vector<std::string> HeaderNames(std::string_view line) {
