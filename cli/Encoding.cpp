@@ -205,20 +205,32 @@ std::size_t AppendAsWindows1252(std::string_view text, std::string& out) {
     const std::size_t start = out.size();
     out.resize(start + text.size());  // no character is longer in Windows-1252
     char* to = out.data() + start;
+    // Most characters are ASCII, or U+00A0 to U+00FF (lead byte C2 or C3), each written as the
+    // byte of its own code without decoding.
+    constexpr unsigned char kLatin1Lead = 0xC2;
     for (std::size_t i = 0; i < text.size();) {
-        const std::size_t length =
-            Byte(text[i]) < 0x80 ? 1 : runtime::Utf8SequenceLength(text.substr(i));
-        if (length <= 1) {
-            *to++ = text[i++];  // ASCII, or a byte that is no character: as it is
+        const unsigned char lead = Byte(text[i]);
+        if (lead < 0x80) {
+            *to++ = text[i++];
+            continue;
+        }
+        const unsigned char next = i + 1 < text.size() ? Byte(text[i + 1]) : 0;
+        if ((lead == kLatin1Lead && next >= 0xA0 && next <= 0xBF) ||
+            (lead == kLatin1Lead + 1 && IsContinuation(next))) {
+            *to++ = static_cast<char>((lead & 0x03U) << 6 | (next & 0x3FU));
+            i += 2;
+            continue;
+        }
+        const std::size_t length = runtime::Utf8SequenceLength(text.substr(i));
+        if (length == 0) {
+            *to++ = text[i++];  // a byte that is no character: as it is
             continue;
         }
         const char32_t codePoint = CodePointOf(text.substr(i), length);
         i += length;
         const auto* const high =
             std::find(kWindows1252High.begin(), kWindows1252High.end(), codePoint);
-        if (codePoint >= 0xA0 && codePoint <= 0xFF) {
-            *to++ = static_cast<char>(codePoint);
-        } else if (high != kWindows1252High.end()) {
+        if (high != kWindows1252High.end()) {
             *to++ = static_cast<char>(kFirstHigh + (high - kWindows1252High.begin()));
         } else {
             *to++ = '?';
