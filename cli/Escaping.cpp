@@ -33,6 +33,21 @@ void AppendUtf8(std::string_view text, std::string& out, Escape escape) {
     }
 }
 
+// Appends `text`, each byte for which `escape` gives a text as that text, runs of the others
+// whole.
+template <typename Escape>
+void AppendBytes(std::string_view text, std::string& out, Escape escape) {
+    std::size_t run = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const std::string_view escaped = escape(static_cast<unsigned char>(text[i]));
+        if (escaped.empty())
+            continue;
+        out.append(text.substr(run, i - run)).append(escaped);
+        run = i + 1;
+    }
+    out.append(text.substr(run));
+}
+
 std::string_view TextEscape(unsigned char c) {
     switch (c) {
         case '\\':
@@ -85,18 +100,18 @@ std::string_view JsonEscape(unsigned char c) {
 }  // namespace
 
 void AppendTextField(std::string_view text, std::string& out) {
-    AppendUtf8(text, out, [](unsigned char c) { return TextEscape(c); });
+    AppendBytes(text, out, [](unsigned char c) { return TextEscape(c); });
 }
 
 void AppendCsvField(std::string_view text, std::string& out, char delimiter) {
     const std::array<char, 4> special = {delimiter, '"', '\r', '\n'};
     if (text.find_first_of(std::string_view(special.data(), special.size())) ==
         std::string_view::npos) {
-        AppendUtf8(text, out, [](unsigned char) { return std::string_view(); });
+        out.append(text);
         return;
     }
     out += '"';
-    AppendUtf8(text, out, [](unsigned char c) { return c == '"' ? "\"\"" : std::string_view(); });
+    AppendBytes(text, out, [](unsigned char c) { return c == '"' ? "\"\"" : std::string_view(); });
     out += '"';
 }
 
@@ -127,6 +142,31 @@ void AppendJsonString(std::string_view text, std::string& out) {
     out += '"';
     AppendUtf8(text, out, [](unsigned char c) { return JsonEscape(c); });
     out += '"';
+}
+
+std::string Readable(std::string_view text) {
+    std::string readable;
+    const auto escaped = [&readable](unsigned char code) {
+        constexpr std::string_view kHex = "0123456789ABCDEF";
+        readable.append("\\x").append(1, kHex[code >> 4]).append(1, kHex[code & 0xF]);
+    };
+    constexpr unsigned char kDelete = 0x7F;
+    constexpr unsigned char kC1Lead = 0xC2;
+    constexpr unsigned char kAfterC1 = 0xA0;
+    while (!text.empty()) {
+        const std::size_t length = runtime::Utf8SequenceLength(text);
+        const auto lead = static_cast<unsigned char>(text[0]);
+        if (length == 0 || (length == 1 && (lead < kControlCount || lead == kDelete))) {
+            escaped(lead);
+        } else if (length == 2 && lead == kC1Lead &&
+                   static_cast<unsigned char>(text[1]) < kAfterC1) {
+            escaped(static_cast<unsigned char>(text[1]));
+        } else {
+            readable.append(text.substr(0, length));
+        }
+        text.remove_prefix(std::max<std::size_t>(length, 1));
+    }
+    return readable;
 }
 
 }  // namespace cli

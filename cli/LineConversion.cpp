@@ -146,26 +146,6 @@ void FromPosition(const PositionText::Reading& reading, const Needs& needs, Answ
         Module1::CalcLocator(answer.windowLatitude, answer.windowLongitude, answer.windowLocator);
 }
 
-// Bytes of the character of two to four bytes cut short that ends `text` (a lead byte and up
-// to two continuation bytes), or 0.
-std::size_t IncompleteEnd(std::string_view text) noexcept {
-    const auto continuation = [](char c) {
-        return (static_cast<unsigned char>(c) & 0xC0U) == 0x80U;
-    };
-    std::size_t start = text.size();
-    while (start > 0 && text.size() - start < 2 && continuation(text[start - 1]))
-        --start;
-    if (start == 0)
-        return 0;
-    const auto lead = static_cast<unsigned char>(text[start - 1]);
-    constexpr unsigned char kTwo = 0xC0;
-    constexpr unsigned char kThree = 0xE0;
-    constexpr unsigned char kFour = 0xF0;
-    const std::size_t length = lead >= kFour ? 4 : lead >= kThree ? 3 : lead >= kTwo ? 2 : 0;
-    const std::size_t have = text.size() - (start - 1);
-    return have < length ? have : 0;
-}
-
 }  // namespace
 
 std::string_view TrimInput(std::string_view line) noexcept {
@@ -198,14 +178,14 @@ void CompactPartialLine(std::string& partial, std::size_t limit) {
     while (cut <= limit)
         cut += runtime::FirstCharacter(std::string_view(partial).substr(cut)).size();
     // A character still being read is kept whole.
-    const std::size_t incomplete = IncompleteEnd(partial);
+    const std::size_t incomplete = runtime::CutCharacterLength(partial);
     if (incomplete > 0 && cut > partial.size() - incomplete)
         return;
     std::string_view rest = std::string_view(partial).substr(cut);
     const std::string_view pending =
         rest.ends_with('\r')
             ? rest.substr(rest.size() - 1)
-            : rest.substr(rest.size() - std::min(IncompleteEnd(rest), rest.size()));
+            : rest.substr(rest.size() - std::min(runtime::CutCharacterLength(rest), rest.size()));
     rest.remove_suffix(pending.size());
     const bool content = !runtime::TrimBlanks(rest).empty();
     std::string standIn = content ? "x" : rest.empty() ? "" : " ";

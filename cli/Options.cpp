@@ -4,11 +4,13 @@
 
 #include <algorithm>
 #include <charconv>
+#include <limits>
 #include <map>
 #include <memory>
 #include <system_error>
 #include <utility>
 
+#include "cli/Escaping.hpp"
 #include "conversions/Maidenhead.hpp"
 #include "conversions/surveyed/GridReference.hpp"
 #include "runtime/Text.hpp"
@@ -62,6 +64,9 @@ const std::map<std::string, Surveyed::Grid> kGridNames = [] {
 }();
 const std::map<std::string, Maidenhead::LetterCase> kLocatorCaseNames = {
     {"upper", Maidenhead::LetterCase::kUpper}, {"lower-last", Maidenhead::LetterCase::kLowerLast}};
+const std::map<std::string, Encoding> kEncodingNames = {{"utf-8", Encoding::kUtf8},
+                                                        {"windows-1252", Encoding::kWindows1252},
+                                                        {"utf-16", Encoding::kUtf16Le}};
 // Delimiters named in words, beside any one character.
 const std::map<std::string, char> kDelimiterNames = {{"tab", '\t'}, {"\\t", '\t'}};
 
@@ -72,14 +77,9 @@ bool IsInputLike(std::string_view argument) {
                                (runtime::IsDigit(argument[1]) || argument[1] == '.'));
 }
 
-// `text` with control characters shown as "?", so that a message quoting it stays one line.
+// `text` as a message quotes it, on one line.
 std::string Printable(std::string_view text) {
-    std::string shown(text);
-    for (char& c : shown) {
-        if (static_cast<unsigned char>(c) < ' ' || c == '\x7f')
-            c = '?';
-    }
-    return shown;
+    return Readable(text);
 }
 
 // A whole number from `min` to `max`, in steps of `step` from `min`; `list` names them.
@@ -137,7 +137,10 @@ struct Texts {
     std::string column;
     std::string delimiter;
     std::string output;
+    int skipLines = 0;
+    Encoding encoding = Encoding::kUtf8;
     bool columnsGiven = false;
+    bool encodingGiven = false;
     bool qrbFromGiven = false;
     bool latlon = false;
     bool window = false;
@@ -252,6 +255,17 @@ void Describe(CLI::App& app, Command& command, Texts& texts) {
                    "(default: found from the header among tab,\n"
                    "semicolon and comma)")
         ->type_name("C");
+    app.add_option("--skip-lines", texts.skipLines,
+                   "skip N lines before each table's header (a title),\n"
+                   "writing them back as they are")
+        ->check(WholeNumber(0, std::numeric_limits<int>::max(), 1, "a whole number of lines"))
+        ->type_name("N");
+    app.add_option("--encoding", texts.encoding,
+                   "the inputs' encoding, where they have no byte order\n"
+                   "mark (default: UTF-8, or else Windows-1252, as\n"
+                   "their bytes show; utf-16 is little-endian)")
+        ->transform(Named(kEncodingNames, "utf-8, windows-1252 or utf-16"))
+        ->type_name("utf-8|windows-1252|utf-16");
     app.add_flag("--version", texts.version, "print the version and exit")->disable_flag_override();
     // Gone: the true answer is the default now. Named so as to say so.
     app.add_flag("--surveyed", texts.surveyed)->group("")->disable_flag_override();
@@ -283,6 +297,8 @@ Command Checked(Command command, const Texts& texts) {
     }
     if (texts.latlon)
         options.from = From::kLatLon;
+    if (texts.encodingGiven)
+        options.encoding = texts.encoding;
     if (!texts.output.empty())
         command.output = texts.output;
     if (!command.inputs.empty() && !command.files.empty())
@@ -325,15 +341,19 @@ Command Checked(Command command, const Texts& texts) {
         return UsageError("--header is for the text format (CSV always has one, JSON none)");
 
     if (texts.column.empty()) {
-        if (texts.noHeader || !texts.delimiter.empty())
-            return UsageError(std::string(texts.noHeader ? "--no-header" : "--delimiter") +
-                              " is for tables: it needs --column");
+        const char* const tableOption = texts.noHeader             ? "--no-header"
+                                        : !texts.delimiter.empty() ? "--delimiter"
+                                        : texts.skipLines > 0      ? "--skip-lines"
+                                                                   : nullptr;
+        if (tableOption)
+            return UsageError(std::string(tableOption) + " is for tables: it needs --column");
         return command;
     }
     if (!command.inputs.empty())
         return UsageError("--column reads tables from files or standard input, not arguments");
     TableOptions& table = options.table.emplace();
     table.header = !texts.noHeader;
+    table.skipLines = static_cast<std::size_t>(texts.skipLines);
     for (const std::string_view part : SplitAtCommas(texts.column))
         table.columns.push_back(ReadTableColumn(part));
     // Latitudes and longitudes, and eastings and northings, may stand in two columns.
@@ -398,6 +418,7 @@ Command ParseArguments(std::span<const char* const> arguments) {
     }
     texts.columnsGiven = app.count("--columns") > 0;
     texts.qrbFromGiven = app.count("--qrb-from") > 0;
+    texts.encodingGiven = app.count("--encoding") > 0;
     // What CLI11 took for no option of its own, in order: the inputs, and unknown options.
     for (std::string& argument : app.remaining()) {
         if (argument.starts_with('-') && !IsInputLike(argument))

@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "cli/Encoding.hpp"
 #include "cli/Record.hpp"
 #include "conversions/Maidenhead.hpp"
 #include "conversions/surveyed/Grids.hpp"
@@ -39,6 +40,8 @@ struct TableOptions {
     bool header = true;
     // The delimiter; none to find it from the first record (Table.hpp).
     std::optional<char> delimiter;
+    // Lines before the table, kept but not read as records (--skip-lines).
+    std::size_t skipLines = 0;
 };
 
 // How each input is read and its output written.
@@ -62,6 +65,9 @@ struct Options {
     std::optional<Surveyed::Station> qrbFrom;
     // Set when the inputs are tables (--column).
     std::optional<TableOptions> table;
+    // The encoding of inputs without a byte order mark (--encoding); none to find it from
+    // their bytes (Encoding.hpp).
+    std::optional<Encoding> encoding;
 
     [[nodiscard]] std::span<const Column> Columns() const noexcept {
         return columns.empty() ? kTrueColumns : std::span<const Column>(columns);

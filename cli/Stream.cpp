@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "cli/LineConversion.hpp"
+#include "cli/RecordWriter.hpp"
 #include "cli/Table.hpp"
 
 namespace cli {
@@ -40,11 +41,55 @@ struct alignas(kCacheLineBytes) Part {
 using Parts = std::array<Part, kMaxParts>;
 
 // Writes `text` to `out`; false, with the error in `result`, when it can't.
-bool Write(std::string_view text, std::FILE* out, StreamResult& result) {
-    if (std::fwrite(text.data(), 1, text.size(), out) == text.size())
+bool Write(std::string_view text, TextOutput& out, StreamResult& result) {
+    if (out.Write(text))
         return true;
     result.error = ErrorText("write error");
     return false;
+}
+
+// Writes the start of an output of lines: a byte order mark when `byteOrderMark` (not in
+// JSON), the header line of CSV, or of text with --header.
+bool WriteLineStart(bool byteOrderMark, const Options& options, TextOutput& out,
+                    StreamResult& result) {
+    std::string start;
+    if (byteOrderMark && options.format != Format::kJson)
+        start += kByteOrderMark;
+    if (options.format == Format::kCsv || options.header)
+        AppendHeader(options.Columns(), options.format, start);
+    return Write(start, out, result);
+}
+
+// The note for a stream whose first line, in `text`, is like a table's header: text of up to
+// kMaxHeaderBytes, without control characters but tabs, that holds a delimiter and has no
+// answer.
+constexpr std::size_t kMaxHeaderBytes = 4096;
+void HintAtTable(std::string_view text, const Options& options, StreamResult& result) {
+    const std::string_view line = TrimInput(text.substr(0, text.find('\n')));
+    const bool control = std::any_of(line.begin(), line.end(), [](char c) {
+        return (static_cast<unsigned char>(c) < ' ' && c != '\t') || c == '\x7F';
+    });
+    if (line.size() > kMaxHeaderBytes || control)
+        return;
+    const std::vector<std::string> names = HeaderNames(line);
+    if (names.empty())
+        return;
+    Answer answer;
+    AnswerInput(line, false, options, answer);
+    if (!answer.HasTrueAnswer())
+        result.notes.push_back("its first line is like a table's header (" + NamesText(names) +
+                               "): to convert a column of the table, use --column and its name");
+}
+
+// The notes of an input read to its end: how it was read, and the characters of it that the
+// output's encoding lacks.
+void AddNotes(const TextInput& in, TextOutput& out, StreamResult& result) {
+    result.notes.insert(result.notes.end(), in.Notes().begin(), in.Notes().end());
+    if (const std::size_t unwritable = out.TakeUnwritable(); unwritable > 0) {
+        result.notes.push_back(std::string(EncodingName(*out.Decided())) +
+                               ", the output's encoding as the first input's, lacks " +
+                               std::to_string(unwritable) + " of its characters: written as '?'");
+    }
 }
 
 // Converts inputs 0 to count - 1 with `convert(i, out)`, which appends input i's output to
@@ -52,7 +97,7 @@ bool Write(std::string_view text, std::FILE* out, StreamResult& result) {
 // every core (OpenMP, where the compiler has it), then writes the buffers in input order.
 // Adds to `result`; false after a write error.
 template <typename Convert>
-bool ConvertBatch(std::size_t inputs, const Convert& convert, Parts& parts, std::FILE* out,
+bool ConvertBatch(std::size_t inputs, const Convert& convert, Parts& parts, TextOutput& out,
                   StreamResult& result) {
     const std::size_t count = std::clamp<std::size_t>(inputs / kMinPartLines, 1, kMaxParts);
 #ifdef _OPENMP
@@ -78,8 +123,11 @@ bool ConvertBatch(std::size_t inputs, const Convert& convert, Parts& parts, std:
 }  // namespace
 
 StreamResult ConvertInputs(std::span<const std::string> inputs, const Options& options,
-                           std::FILE* out) {
+                           TextOutput& out) {
     StreamResult result;
+    out.Follow(Encoding::kUtf8);  // the command line's
+    if (!WriteLineStart(false, options, out, result))
+        return result;
     Parts parts;
     ConvertBatch(
         inputs.size(),
@@ -88,7 +136,7 @@ StreamResult ConvertInputs(std::span<const std::string> inputs, const Options& o
     return result;
 }
 
-StreamResult ConvertStream(std::FILE* in, std::FILE* out, const Options& options) {
+StreamResult ConvertStream(TextInput& in, TextOutput& out, const Options& options, bool first) {
     StreamResult result;
     std::string buffer;  // the start of a line, then what the last read added
     std::vector<std::string_view> lines;
@@ -97,18 +145,23 @@ StreamResult ConvertStream(std::FILE* in, std::FILE* out, const Options& options
         return ConvertStreamLine(lines[i], options, output);
     };
     const auto convert = [&] {
+        out.Follow(in.Detected());
         const bool written = ConvertBatch(lines.size(), convertLine, parts, out, result);
         lines.clear();
         return written;
     };
-    for (;;) {
-        const std::size_t held = buffer.size();
-        buffer.resize(held + kReadBytes);
-        const std::size_t read = std::fread(buffer.data() + held, 1, kReadBytes, in);
-        buffer.resize(held + read);
-        if (read == 0) {
-            if (std::ferror(in)) {
-                result.error = ErrorText("read error");
+    for (bool started = false;;) {
+        const bool read = in.Read(buffer, kReadBytes);
+        if (!started) {
+            started = true;
+            out.Follow(in.Detected());
+            if (first && !WriteLineStart(in.HadByteOrderMark(), options, out, result))
+                return result;
+            HintAtTable(buffer, options, result);
+        }
+        if (!read) {
+            if (!in.Error().empty()) {
+                result.error = in.Error();
                 return result;
             }
             break;
@@ -127,37 +180,51 @@ StreamResult ConvertStream(std::FILE* in, std::FILE* out, const Options& options
     }
     if (!buffer.empty()) {
         lines.push_back(buffer);
-        convert();
+        if (!convert())
+            return result;
     }
+    AddNotes(in, out, result);
     return result;
 }
 
-StreamResult ConvertTable(std::FILE* in, std::string_view name, std::FILE* out,
+StreamResult ConvertTable(TextInput& in, std::string_view name, TextOutput& out,
                           TableConversion& conversion) {
     StreamResult result;
     const TableOptions& table = conversion.Table();
-    TableReader reader(in, table.delimiter);
+    TableReader reader(in, table.delimiter, table.skipLines);
     TableRows rows;
     Parts parts;
     const auto failed = [&](std::string error) {
         result.error = std::move(error);
         return result;
     };
-    // The first record starts the table: its header, or with --no-header its first row.
-    if (!reader.Read(rows)) {
+    // The first record that is not blank starts the table: its header, or with --no-header
+    // its first row. The lines skipped and the blank records before it are written back.
+    bool more = reader.Read(rows);
+    std::string before;
+    conversion.AppendLines(reader.SkippedLines(), before);
+    for (; more && rows.Blank(0); more = reader.Read(rows)) {
+        conversion.ConvertRow(rows, 0, before);
+        rows.Clear();
+    }
+    out.Follow(in.Detected());
+    if (!more) {
         if (!reader.Error().empty())
             return failed(std::string(name) + ": " + reader.Error());
-        return result;  // an empty table
+        if (Write(before, out, result))
+            AddNotes(in, out, result);  // a table of no records
+        return result;
     }
     const bool first = !conversion.Started();
     if (std::string error = conversion.Start(rows, reader.Delimiter(), name); !error.empty())
         return failed(std::move(error));
-    if (first) {
-        std::string start;
-        conversion.AppendStart(reader.HadByteOrderMark(), start);
-        if (!Write(start, out, result))
-            return result;
-    }
+    std::string start;
+    if (first)
+        conversion.AppendStart(in.HadByteOrderMark(), before, start);
+    else
+        start = std::move(before);
+    if (!Write(start, out, result))
+        return result;
     if (table.header)
         rows.Clear();
     const auto convertRow = [&](std::size_t i, std::string& output) {
@@ -166,12 +233,14 @@ StreamResult ConvertTable(std::FILE* in, std::string_view name, std::FILE* out,
     for (bool ended = false; !ended;) {
         while (!ended && rows.Size() < kBatchLines && rows.Bytes() < kBatchBytes)
             ended = !reader.Read(rows);
+        out.Follow(in.Detected());
         if (!ConvertBatch(rows.Size(), convertRow, parts, out, result))
             return result;
         rows.Clear();
     }
     if (!reader.Error().empty())
         return failed(std::string(name) + ": " + reader.Error());
+    AddNotes(in, out, result);
     return result;
 }
 

@@ -2,11 +2,12 @@
 
 // Converting many inputs at once, on every core, and whole streams in bounded memory.
 
-#include <cstdio>
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "cli/Encoding.hpp"
 #include "cli/Options.hpp"
 #include "cli/TableConversion.hpp"
 
@@ -17,25 +18,32 @@ struct StreamResult {
     bool allConverted = true;
     // Empty, or a one-line description of the read or write error that stopped the run.
     std::string error;
+    // What the user should know of how the input was read, one line each: TextInput's notes,
+    // a hint to read a table with --column, characters the output's encoding lacks.
+    std::vector<std::string> notes;
 };
 
-// Converts each of `inputs` as ConvertLine does and writes their output lines to `out`, in
-// input order.
+// Converts each of `inputs` as ConvertLine does and writes the output's start (the header
+// line of CSV, or of text with --header) and their output lines to `out`, in input order.
 [[nodiscard]] StreamResult ConvertInputs(std::span<const std::string> inputs,
-                                         const Options& options, std::FILE* out);
+                                         const Options& options, TextOutput& out);
 
-// Reads `in` to its end and writes one output line per input line to `out`, in input order.
-// A line is ended by a line feed; a last line without one counts too, and an empty input has
-// no lines. Each is converted as ConvertStreamLine does. Memory stays bounded whatever the
-// input's size or line lengths.
-[[nodiscard]] StreamResult ConvertStream(std::FILE* in, std::FILE* out, const Options& options);
+// Reads `in` to its end and writes one output line per input line to `out`, in input order;
+// the `first` input of a run writes the output's start before them: the input's byte order
+// mark (not in JSON), and the header line as ConvertInputs does. A line is ended by a line
+// feed; a last line without one counts too, and an empty input has no lines. Each is
+// converted as ConvertStreamLine does. Memory stays bounded whatever the input's size or line
+// lengths. When the first line is like a table's header (it holds a delimiter, and has no
+// answer), a note suggests --column.
+[[nodiscard]] StreamResult ConvertStream(TextInput& in, TextOutput& out, const Options& options,
+                                         bool first);
 
 // Reads the table `in` (`name` names it in messages) to its end and writes one output row per
 // row to `out`, as `conversion` converts them; the first table of a run also writes the
 // output's start (TableConversion::AppendStart). Memory stays bounded whatever the table's
 // size. A read error, a table the reader refuses (Table.hpp) or one that doesn't fit the run
 // (TableConversion::Start) stops it with its error.
-[[nodiscard]] StreamResult ConvertTable(std::FILE* in, std::string_view name, std::FILE* out,
+[[nodiscard]] StreamResult ConvertTable(TextInput& in, std::string_view name, TextOutput& out,
                                         TableConversion& conversion);
 
 }  // namespace cli

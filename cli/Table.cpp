@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <array>
-#include <cerrno>
-#include <cstring>
+
+#include "runtime/Text.hpp"
 
 namespace cli {
 namespace {
@@ -12,15 +12,22 @@ namespace {
 constexpr std::size_t kReadBytes = std::size_t{1} << 16;
 
 // Counts each delimiter of kTableDelimiters outside double quotes in the first record of
-// `text`; false when `text` ends before that record does.
+// `text` that is not a blank line; false when `text` ends before that record does.
 bool CountDelimiters(std::string_view text, std::array<std::size_t, 3>& counts) noexcept {
     bool quoted = false;
-    for (const char c : text) {
+    std::size_t lineStart = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
         if (c == '"') {
             quoted = !quoted;
         } else if (!quoted) {
-            if (c == '\n')
-                return true;
+            if (c == '\n') {
+                if (!IsBlank(text.substr(lineStart, i - lineStart)))
+                    return true;
+                counts = {};  // tabs among its blanks
+                lineStart = i + 1;
+                continue;
+            }
             const std::size_t which = kTableDelimiters.find(c);
             if (which != std::string_view::npos)
                 ++counts[which];
@@ -30,6 +37,29 @@ bool CountDelimiters(std::string_view text, std::array<std::size_t, 3>& counts) 
 }
 
 }  // namespace
+
+bool IsBlank(std::string_view text) noexcept {
+    if (text.ends_with('\r'))
+        text.remove_suffix(1);
+    runtime::TakeBlanks(text);
+    return text.empty();
+}
+
+std::vector<std::string> HeaderNames(std::string_view line) {
+    std::array<std::size_t, 3> counts{};
+    CountDelimiters(line, counts);
+    if (counts == std::array<std::size_t, 3>{})
+        return {};
+    TextInput in(line, Encoding::kUtf8);
+    TableReader reader(in, DetectDelimiter(line));
+    TableRows rows;
+    std::vector<std::string> names;
+    if (reader.Read(rows)) {
+        for (std::size_t i = 0; i < rows.FieldCount(0); ++i)
+            names.emplace_back(rows.Field(0, i));
+    }
+    return names;
+}
 
 char DetectDelimiter(std::string_view text) noexcept {
     std::array<std::size_t, 3> counts{};
@@ -52,28 +82,57 @@ std::string_view TableRows::Field(std::size_t row, std::size_t field) const noex
     return std::string_view(bytes_).substr(span.offset, span.size);
 }
 
+bool TableRows::Blank(std::size_t row) const noexcept {
+    for (std::size_t i = 0; i < FieldCount(row); ++i) {
+        if (!IsBlank(Field(row, i)))
+            return false;
+    }
+    return true;
+}
+
 void TableRows::Clear() noexcept {
     bytes_.clear();
     fields_.clear();
     rows_.clear();
 }
 
-TableReader::TableReader(std::FILE* in, std::optional<char> delimiter)
-    : in_(in), delimiter_(delimiter) {}
+TableReader::TableReader(TextInput& in, std::optional<char> delimiter, std::size_t skipLines)
+    : in_(in), delimiter_(delimiter), skipLines_(skipLines) {}
 
 bool TableReader::Fill() {
     buffer_.erase(0, start_);
     start_ = 0;
-    const std::size_t held = buffer_.size();
-    buffer_.resize(held + kReadBytes);
-    const std::size_t read = std::fread(buffer_.data() + held, 1, kReadBytes, in_);
-    buffer_.resize(held + read);
-    if (read == 0) {
+    if (!in_.Read(buffer_, kReadBytes)) {
         end_ = true;
-        if (std::ferror(in_)) {
-            error_ = std::string("read error: ") + std::strerror(errno);
+        error_ = in_.Error();
+        return error_.empty();
+    }
+    return true;
+}
+
+// Takes the lines to skip into skipped_; false after an error.
+bool TableReader::Skip() {
+    for (std::size_t skipped = 0; skipped < skipLines_;) {
+        const std::size_t feed = buffer_.find('\n', start_);
+        if (feed == std::string::npos && end_) {
+            skipped_.append(buffer_, start_);
+            start_ = buffer_.size();
+            return true;
+        }
+        if (skipped_.size() + (std::min(feed, buffer_.size()) - start_) > kMaxRecordBytes) {
+            error_ = "line " + std::to_string(line_) + ": the lines to skip hold more than " +
+                     std::to_string(kMaxRecordBytes >> 20) + " MiB";
             return false;
         }
+        if (feed == std::string::npos) {
+            if (!Fill())
+                return false;
+            continue;
+        }
+        skipped_.append(buffer_, start_, feed + 1 - start_);
+        start_ = feed + 1;
+        ++line_;
+        ++skipped;
     }
     return true;
 }
@@ -180,13 +239,8 @@ bool TableReader::Read(TableRows& rows) {
         return false;
     if (!started_) {
         started_ = true;
-        while (buffer_.size() < kByteOrderMark.size() && !end_) {
-            if (!Fill())
-                return false;
-        }
-        byteOrderMark_ = std::string_view(buffer_).starts_with(kByteOrderMark);
-        if (byteOrderMark_)
-            start_ = kByteOrderMark.size();
+        if (!Skip())
+            return false;
     }
     if (!delimiter_) {
         std::array<std::size_t, 3> counts{};

@@ -31,15 +31,14 @@ bool SameName(std::string_view header, std::string_view wanted) {
         [](char a, char b) { return runtime::UpperCase(a) == runtime::UpperCase(b); });
 }
 
-// The header's names as a message lists them.
+}  // namespace
+
 std::string NamesText(const std::vector<std::string>& names) {
     std::string text;
     for (const std::string& name : names)
         text += (text.empty() ? "" : ", ") + name;
     return text;
 }
-
-}  // namespace
 
 TableConversion::TableConversion(const Options& options) : options_(options) {}
 
@@ -95,12 +94,14 @@ std::string TableConversion::Start(const TableRows& first, char delimiter, std::
     return {};
 }
 
-void TableConversion::AppendStart(bool byteOrderMark, std::string& out) const {
+void TableConversion::AppendStart(bool byteOrderMark, std::string_view before,
+                                  std::string& out) const {
     const Format format = options_.format;
     if (format == Format::kJson)
         return;
     if (byteOrderMark)
         out += kByteOrderMark;
+    out += before;
     if (!options_.table->header)
         return;
     if (format == Format::kText) {
@@ -122,12 +123,41 @@ void TableConversion::AppendStart(bool byteOrderMark, std::string& out) const {
     }
 }
 
+void TableConversion::AppendLines(std::string_view lines, std::string& out) const {
+    if (options_.format != Format::kJson)
+        out += lines;
+}
+
 std::string_view TableConversion::FieldOf(const TableRows& rows, std::size_t row,
                                           std::size_t column) const {
     return column < rows.FieldCount(row) ? rows.Field(row, column) : std::string_view();
 }
 
+void TableConversion::AppendFields(const TableRows& rows, std::size_t row, std::string& out) const {
+    if (options_.format != Format::kCsv) {
+        out += rows.Record(row);
+        return;
+    }
+    for (std::size_t i = 0; i < rows.FieldCount(row); ++i) {
+        if (i > 0)
+            out += ',';
+        AppendCsvField(rows.Field(row, i), out);
+    }
+}
+
 bool TableConversion::ConvertRow(const TableRows& rows, std::size_t row, std::string& out) const {
+    const Format format = options_.format;
+    const std::size_t fields = rows.FieldCount(row);
+    const bool csv = format == Format::kCsv;
+    if (rows.Blank(row)) {
+        if (format == Format::kJson)
+            return true;
+        AppendFields(rows, row, out);
+        out += csv                         ? std::string_view("\r\n")
+               : rows.LineEnd(row).empty() ? std::string_view(lineEnd_)
+                                           : rows.LineEnd(row);
+        return true;
+    }
     Answer answer;
     std::string pair;  // the input of two columns, as the input column shows it
     if (inputColumns_.size() == 2) {
@@ -145,8 +175,6 @@ bool TableConversion::ConvertRow(const TableRows& rows, std::size_t row, std::st
         AnswerInput(TrimInput(FieldOf(rows, row, inputColumns_.front())), false, options_, answer);
     }
 
-    const Format format = options_.format;
-    const std::size_t fields = rows.FieldCount(row);
     const std::span<const Column> columns = options_.Columns();
     if (format == Format::kJson) {
         for (std::size_t i = 0; i < std::max(fields, header_.size()); ++i) {
@@ -171,17 +199,8 @@ bool TableConversion::ConvertRow(const TableRows& rows, std::size_t row, std::st
         out += "}\n";
         return answer.HasTrueAnswer();
     }
-    const bool csv = format == Format::kCsv;
     const char delimiter = csv ? ',' : delimiter_;
-    if (csv) {
-        for (std::size_t i = 0; i < fields; ++i) {
-            if (i > 0)
-                out += ',';
-            AppendCsvField(rows.Field(row, i), out);
-        }
-    } else {
-        out += rows.Record(row);
-    }
+    AppendFields(rows, row, out);
     // Empty fields up to the header's, so that the new cells stand under their names.
     for (std::size_t i = fields; i < header_.size(); ++i)
         out += delimiter;

@@ -14,8 +14,13 @@
 //    from 1 without a header; a field beyond the header by its number), then the new cells.
 // A header gains the new columns' names. A name the header already has (or, for JSON keys,
 // that an earlier field has) gets the suffix "_2", or "_3" and so on, the first that is free,
-// so no two names are the same. A UTF-8 byte order mark before the first table is written
-// again before the output (not before JSON).
+// so no two names are the same. A byte order mark before the first table is written again
+// before the output (not before JSON).
+//
+// A blank record (TableRows::Blank) is no row: it has no answers, is written back as it was
+// (in CSV its fields again, with commas; in JSON not at all) and counts as converted. Blank
+// records before the header, and lines skipped before it, are written back before the header
+// (not in JSON).
 
 #include <cstddef>
 #include <string>
@@ -26,6 +31,9 @@
 #include "cli/Table.hpp"
 
 namespace cli {
+
+// A header's names as a message lists them: "summit, name, grid ref".
+[[nodiscard]] std::string NamesText(const std::vector<std::string>& names);
 
 class TableConversion {
   public:
@@ -43,15 +51,22 @@ class TableConversion {
     // that is not the first table's), one line.
     std::string Start(const TableRows& first, char delimiter, std::string_view name);
 
-    // Appends what the output starts with: the byte order mark when `byteOrderMark`, and the
-    // header line (none for JSON, or without a header).
-    void AppendStart(bool byteOrderMark, std::string& out) const;
+    // Appends what the output starts with: the byte order mark when `byteOrderMark`, what
+    // stood `before` the header (as AppendLines and ConvertRow wrote it) and the header line;
+    // nothing for JSON, and no header line without a header.
+    void AppendStart(bool byteOrderMark, std::string_view before, std::string& out) const;
 
-    // Converts row `row` of `rows` and appends its output; true when its input has its true
-    // answer.
+    // Appends lines of the input that are no records (lines skipped) as they stood: in text
+    // and CSV; not in JSON.
+    void AppendLines(std::string_view lines, std::string& out) const;
+
+    // Converts row `row` of `rows` and appends its output, or writes a blank record back;
+    // true when its input has its true answer, or it is blank.
     bool ConvertRow(const TableRows& rows, std::size_t row, std::string& out) const;
 
   private:
+    // The record's fields: its text as it stood (text), or written again with commas (CSV).
+    void AppendFields(const TableRows& rows, std::size_t row, std::string& out) const;
     [[nodiscard]] std::string_view FieldOf(const TableRows& rows, std::size_t row,
                                            std::size_t column) const;
 

@@ -17,10 +17,11 @@
 #include <io.h>
 #endif
 
+#include "cli/Encoding.hpp"
+#include "cli/Escaping.hpp"
 #include "cli/Files.hpp"
 #include "cli/LineConversion.hpp"
 #include "cli/Options.hpp"
-#include "cli/RecordWriter.hpp"
 #include "cli/Stream.hpp"
 #include "cli/TableConversion.hpp"
 
@@ -30,9 +31,10 @@ constexpr int kExitAllConverted = 0;
 constexpr int kExitSomeFailed = 1;
 constexpr int kExitUsageOrIoError = 2;
 
+// Says `message` on standard error, on one line, whatever input it quotes.
 void Say(std::string_view message) {
-    std::fprintf(stderr, "quorvane-convert: %.*s\n", static_cast<int>(message.size()),
-                 message.data());
+    const std::string line = "quorvane-convert: " + cli::Readable(message) + "\n";
+    std::fwrite(line.data(), 1, line.size(), stderr);
 }
 
 int Fail(std::string_view message) {
@@ -97,25 +99,23 @@ int Convert(const cli::Command& command) {
     if (command.output && !replacing)
         return Fail(error);
     std::FILE* const out = replacing ? replacing->File() : stdout;
+    cli::TextOutput output(out, options.format != cli::Format::kJson);
     HintAtFiles(command);
 
     cli::StreamResult result;
-    if (!options.table) {
-        std::string header;
-        if (options.format == cli::Format::kCsv || options.header)
-            cli::AppendHeader(options.Columns(), options.format, header);
-        std::fwrite(header.data(), 1, header.size(), out);
-    }
     if (!command.inputs.empty()) {
-        result = cli::ConvertInputs(command.inputs, options, out);
+        result = cli::ConvertInputs(command.inputs, options, output);
     } else {
         std::optional<cli::TableConversion> table;
         if (options.table)
             table.emplace(options);
         for (const Source& source : sources) {
+            cli::TextInput input(source.stream, options.encoding);
             const cli::StreamResult part =
-                table ? cli::ConvertTable(source.stream, source.name, out, *table)
-                      : cli::ConvertStream(source.stream, out, options);
+                table ? cli::ConvertTable(input, source.name, output, *table)
+                      : cli::ConvertStream(input, output, options, &source == &sources.front());
+            for (const std::string& note : part.notes)
+                Say(source.name + ": " + note);
             result.allConverted = result.allConverted && part.allConverted;
             if (!part.error.empty()) {
                 result.error = part.error;

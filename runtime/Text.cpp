@@ -83,6 +83,24 @@ std::size_t Utf8SequenceLength(std::string_view text) noexcept {
     return 0;
 }
 
+std::size_t CutCharacterLength(std::string_view text) noexcept {
+    const auto continuation = [](char c) {
+        return (static_cast<unsigned char>(c) & 0xC0U) == 0x80U;
+    };
+    std::size_t start = text.size();
+    while (start > 0 && text.size() - start < 2 && continuation(text[start - 1]))
+        --start;
+    if (start == 0)
+        return 0;
+    const auto lead = static_cast<unsigned char>(text[start - 1]);
+    constexpr unsigned char kTwo = 0xC0;
+    constexpr unsigned char kThree = 0xE0;
+    constexpr unsigned char kFour = 0xF0;
+    const std::size_t length = lead >= kFour ? 4 : lead >= kThree ? 3 : lead >= kTwo ? 2 : 0;
+    const std::size_t have = text.size() - (start - 1);
+    return have < length ? have : 0;
+}
+
 std::size_t Length(std::string_view text) noexcept {
     std::size_t count = 0;
     for (; !text.empty(); ++count) {

@@ -32,6 +32,11 @@ inline constexpr int kUnmappableCode = '?';
 // starts no well-formed sequence; empty for the empty text. A view into `text`.
 [[nodiscard]] std::string_view FirstCharacter(std::string_view text) noexcept;
 
+// Bytes of the character of two to four bytes that ends `text` cut short (its lead byte and
+// fewer continuation bytes than the lead byte announces, at most two), or 0: where a text
+// read in blocks may stop in the middle of a character.
+[[nodiscard]] std::size_t CutCharacterLength(std::string_view text) noexcept;
+
 // Number of characters in `text`.
 [[nodiscard]] std::size_t Length(std::string_view text) noexcept;
 

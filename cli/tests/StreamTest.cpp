@@ -28,9 +28,11 @@ struct Converted {
 };
 
 Converted ConvertAll(std::string_view input, const Options& options = {}) {
-    const File in = WithContent(input);
+    const File file = WithContent(input);
     const File out = WithContent("");
-    Converted run{cli::ConvertStream(in.get(), out.get(), options), {}};
+    cli::TextInput in(file.get(), options.encoding);
+    cli::TextOutput output(out.get(), options.format != cli::Format::kJson);
+    Converted run{cli::ConvertStream(in, output, options, false), {}};
     run.output = ReadAll(out.get());
     return run;
 }
@@ -75,8 +77,8 @@ TEST(ConvertStream, GivesWhatEachLineGivesAlone) {
     };
     for (const char* from : {"ngr", "latlon", "locator"}) {
         for (const char* format : {"text", "csv", "json"}) {
-            const cli::Command command =
-                cli::ParseArguments(std::vector{"--from", from, "--format", format, "--window"});
+            const cli::Command command = cli::ParseArguments(
+                std::vector{"--from", from, "--format", format, "--window", "--encoding", "utf-8"});
             ASSERT_EQ(command.action, cli::Action::kConvert) << command.error;
             for (const std::string_view input : inputs) {
                 const Converted run = ConvertAll(input, command.options);
@@ -107,6 +109,7 @@ TEST(ConvertStream, ManyBlocksKeepTheirOrder) {
     }
     Options json;
     json.format = cli::Format::kJson;
+    json.encoding = cli::Encoding::kUtf8;
     const Converted run = ConvertAll(input, json);
     EXPECT_EQ(std::count(run.output.begin(), run.output.end(), '\n'),
               std::count(input.begin(), input.end(), '\n'));
@@ -144,11 +147,11 @@ TEST(ConvertTable, KeepsEveryFieldAndAppendsTheAnswers) {
         EXPECT_EQ(command.action, cli::Action::kConvert) << command.error;
         cli::TableConversion conversion(command.options);
         const File out = WithContent("");
+        cli::TextOutput output(out.get(), command.options.format != cli::Format::kJson);
         Converted run;
         for (const std::string_view table : tables) {
-            const File in = WithContent(table);
-            const cli::StreamResult result =
-                cli::ConvertTable(in.get(), "t.csv", out.get(), conversion);
+            cli::TextInput in(table);
+            const cli::StreamResult result = cli::ConvertTable(in, "t.csv", output, conversion);
             run.result.allConverted = run.result.allConverted && result.allConverted;
             run.result.error += result.error;
         }
@@ -203,7 +206,9 @@ TEST(ConvertStream, ReadErrorsAreReported) {
     const File directory(std::fopen("/", "r"), std::fclose);
     ASSERT_NE(directory, nullptr);
     const File out = WithContent("");
-    const cli::StreamResult result = cli::ConvertStream(directory.get(), out.get(), Options{});
+    cli::TextInput in(directory.get(), std::nullopt);
+    cli::TextOutput output(out.get(), true);
+    const cli::StreamResult result = cli::ConvertStream(in, output, Options{}, true);
     EXPECT_TRUE(result.error.starts_with("read error: ")) << result.error;
 }
 

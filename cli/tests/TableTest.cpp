@@ -2,10 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "cli/tests/TemporaryFile.hpp"
-
-#include <cstdio>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -14,9 +10,7 @@ namespace {
 using cli::DetectDelimiter;
 using cli::TableReader;
 using cli::TableRows;
-
-using cli::test::File;
-using cli::test::WithContent;
+using cli::TextInput;
 
 struct Table {
     std::vector<std::vector<std::string>> fields;
@@ -27,8 +21,8 @@ struct Table {
 };
 
 Table Read(std::string_view content, std::optional<char> delimiter = std::nullopt) {
-    const File file = WithContent(content);
-    TableReader reader(file.get(), delimiter);
+    TextInput in(content);
+    TableReader reader(in, delimiter);
     TableRows rows;
     Table table;
     while (reader.Read(rows)) {
@@ -40,7 +34,7 @@ Table Read(std::string_view content, std::optional<char> delimiter = std::nullop
             fields.emplace_back(rows.Field(row, field));
     }
     table.delimiter = reader.Delimiter();
-    table.byteOrderMark = reader.HadByteOrderMark();
+    table.byteOrderMark = in.HadByteOrderMark();
     table.error = reader.Error();
     return table;
 }
@@ -78,7 +72,8 @@ TEST(Table, FindsTheDelimiterInTheHeader) {
     EXPECT_EQ(DetectDelimiter("name\tngr,x\n"), '\t');  // a tie: tab first
     EXPECT_EQ(DetectDelimiter("\"a;b;c\",d\n"), ',');   // none counts inside quotes
     EXPECT_EQ(DetectDelimiter("ngr\n;;;"), ',');
-    EXPECT_EQ(DetectDelimiter("\"a\nb;c\",d"), ',');  // a quoted line feed ends nothing
+    EXPECT_EQ(DetectDelimiter("\"a\nb;c\",d"), ',');    // a quoted line feed ends nothing
+    EXPECT_EQ(DetectDelimiter("\r\n \t\na;b\n"), ';');  // blank lines before the header
     const Table table = Read(
         "\xEF\xBB\xBF"
         "call;ngr\r\nG4ABC;\"TQ 300, 800\"\r\n");
@@ -94,8 +89,8 @@ TEST(Table, StreamsRecordsOfAnyShapeAndRefusesRunaways) {
     const std::string field(300'000, 'x');
     for (int i = 0; i < 4; ++i)
         big += "\"" + field + "\n" + field + "\",end\n";
-    const File file = WithContent(big);
-    TableReader reader(file.get(), std::nullopt);
+    TextInput in(big);
+    TableReader reader(in, std::nullopt);
     TableRows rows;
     std::size_t count = 0;
     for (; reader.Read(rows); ++count) {
@@ -115,6 +110,11 @@ TEST(Table, StreamsRecordsOfAnyShapeAndRefusesRunaways) {
     EXPECT_EQ(runaway.fields.size(), 1U);
     EXPECT_EQ(Read("a\n\"b\nc\n").error,
               "line 2: a double quote opened in this record is never closed");
+    const std::string longTitle = std::string(cli::kMaxRecordBytes + 1, 't') + "\na\n";
+    TextInput title(longTitle);
+    TableReader skipping(title, std::nullopt, 1);
+    EXPECT_FALSE(skipping.Read(rows));
+    EXPECT_EQ(skipping.Error(), "line 1: the lines to skip hold more than 1 MiB");
 }
 
 }  // namespace
