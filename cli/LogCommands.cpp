@@ -52,7 +52,7 @@ std::string Counted(std::size_t count, std::string_view thing) {
 }
 
 std::string ReadFailure(const LogInput& log, const Logs::ReadError& error) {
-    return log.name + ":" + std::to_string(error.line) + ": " + error.what;
+    return log.name + ":" + std::to_string(error.line) + ": " + runtime::Printable(error.what);
 }
 
 void AppendFinding(const LogInput& log, std::string_view call, const Logs::Finding& finding,
