@@ -24,8 +24,9 @@
 // two never stands.
 //
 // Refused, stopping the reading, with the line and the record: a length that runs past the
-// end of the file, or across the record's <EOR> (when characters do not fit either); a last
-// record without <EOR>; a second <EOH>; a part longer than kMaxPartBytes; an XML log (.adx).
+// end of the file, or into or across the record's <EOR> (when characters do not fit either);
+// a last record without <EOR>; a second <EOH>; a part longer than kMaxPartBytes; an XML log
+// (.adx); a file that is not blank but has no field, <EOH> or <EOR> (Cabrillo, UTF-16).
 
 #include <cstddef>
 #include <cstdio>
