@@ -144,7 +144,9 @@ AdifReader::Step AdifReader::Parse(AdifPart& part) {
                              recordName() + ": the last record has no <EOR>");
             if (text.empty())
                 return Step::kEnd;
-            if (first_ && !std::all_of(text.begin(), text.end(), IsLineSpace))
+            // Blanks and line ends alone (a byte order mark among them) are an empty log.
+            const std::string_view unblank = runtime::TrimBlanks(text);
+            if (first_ && !std::all_of(unblank.begin(), unblank.end(), IsLineSpace))
                 return Fault(line_,
                              "not an ADIF log: no <NAME:LENGTH> field, <EOH> or <EOR> in it");
             part.kind = AdifPartKind::kTrailer;

@@ -1,7 +1,6 @@
 #pragma once
 
-// ADIF logs (.adi, the ADIF 3.1 specification's tagged form), read and written part by part
-// with every byte kept.
+// ADIF logs (.adi, ADIF 3.1's tagged form), read and written part by part with every byte kept.
 //
 // A log is an optional header, records, and whatever follows the last record:
 // - a field is <NAME:LENGTH> or <NAME:LENGTH:TYPE> followed by LENGTH of data; names in any

@@ -65,10 +65,11 @@ TEST(AdifReader, KeepsEveryByteOfEachStyle) {
          {K::kRecord, K::kRecord, K::kTrailer},
          {"CALL=G4ABC", "MODE=CW"}},
         {"<ADIF_VER:5>3.1.4<EOH><CALL:5>G4ABC<EOR>", {K::kHeader, K::kRecord}, {"CALL=G4ABC"}},
-        {"header text < with a bracket\n<EOH>\n<FREQ:7:N>144.300<App_N1MM_Misc:3:S>a>b<EoR>\n"
+        {"header text < with a bracket\n<EOH>\n<FREQ:7:N>144.300<App_HillLog_Misc:3:S>a>b<EoR>\n"
          "end of log\n",
          {K::kHeader, K::kRecord, K::kTrailer},
-         {"FREQ=144.300", "App_N1MM_Misc=a>b"}},
+         {"FREQ=144.300", "App_HillLog_Misc=a>b"}},
+        {"\xEF\xBB\xBF\r\n", {K::kTrailer}, {}},  // an empty log with a byte order mark
     };
     for (const Case& c : cases) {
         for (const std::size_t start : {std::size_t{0}, std::size_t{5}}) {
