@@ -65,9 +65,9 @@ void AppendFinding(const LogInput& log, std::string_view call, const Logs::Findi
     out += ": ";
     out += finding.field;
     out += ": ";
-    out += finding.what;
+    out += runtime::Printable(finding.what);
     if (!finding.shouldBe.empty())
-        out += " (" + finding.shouldBe + ")";
+        out += " (" + runtime::Printable(finding.shouldBe) + ")";
     out += '\n';
 }
 
