@@ -52,7 +52,7 @@ std::string Counted(std::size_t count, std::string_view thing) {
 }
 
 std::string ReadFailure(const LogInput& log, const Logs::ReadError& error) {
-    return log.name + ":" + std::to_string(error.line) + ": " + error.what;
+    return log.name + ":" + std::to_string(error.line) + ": " + runtime::Printable(error.what);
 }
 
 void AppendFinding(const LogInput& log, std::string_view call, const Logs::Finding& finding,
@@ -65,9 +65,9 @@ void AppendFinding(const LogInput& log, std::string_view call, const Logs::Findi
     out += ": ";
     out += finding.field;
     out += ": ";
-    out += finding.what;
+    out += runtime::Printable(finding.what);
     if (!finding.shouldBe.empty())
-        out += " (" + finding.shouldBe + ")";
+        out += " (" + runtime::Printable(finding.shouldBe) + ")";
     out += '\n';
 }
 

@@ -11,8 +11,10 @@ namespace {
 
 // The longest specifier looked for between '<' and '>': far longer than any field's name.
 constexpr std::size_t kMaxSpecifierBytes = 256;
-// The most digits a length has: up to a billion bytes, far past kMaxPartBytes.
+// The most digits a length is read with: up to a billion bytes, far past kMaxPartBytes. A
+// length of more digits is taken as a billion, past the end of any part read just the same.
 constexpr std::size_t kMaxLengthDigits = 9;
+constexpr std::size_t kLengthPastAnyPart = 1'000'000'000;
 // The bytes of the longest UTF-8 character: a character counted at the end of what is held
 // needs them to be whole.
 constexpr std::size_t kMaxCharacterBytes = 4;
@@ -43,19 +45,21 @@ bool ReadSpecifier(std::string_view text, Specifier& specifier) {
         return false;
     std::string_view rest = text.substr(colon + 1);
     const std::string_view digits = runtime::TakeDigits(rest);
-    if (digits.empty() || digits.size() > kMaxLengthDigits)
+    if (digits.empty())
         return false;
-    std::from_chars(digits.data(), digits.data() + digits.size(), specifier.length);
+    specifier.length = kLengthPastAnyPart;
+    if (digits.size() <= kMaxLengthDigits)
+        std::from_chars(digits.data(), digits.data() + digits.size(), specifier.length);
     if (!rest.empty() && rest.front() != ':')
         return false;
     specifier.type = rest.empty() ? rest : rest.substr(1);
     return true;
 }
 
-// Whether `text` holds the tag <EOR>, in any case.
-bool HoldsEndOfRecord(std::string_view text) {
-    for (std::size_t at = text.find('<'); at != std::string_view::npos;
-         at = text.find('<', at + 1)) {
+// Whether a tag <EOR> (in any case) starts in `text` between `begin` and `end`: a field's
+// data from `begin` to `end` that holds it, or ends within it.
+bool EndOfRecordStartsIn(std::string_view text, std::size_t begin, std::size_t end) {
+    for (std::size_t at = text.find('<', begin); at < end; at = text.find('<', at + 1)) {
         if (runtime::EqualsIgnoringCase(text.substr(at + 1, kEndOfRecord.size() + 1), "EOR>"))
             return true;
     }
@@ -140,6 +144,11 @@ AdifReader::Step AdifReader::Parse(AdifPart& part) {
                              recordName() + ": the last record has no <EOR>");
             if (text.empty())
                 return Step::kEnd;
+            // Blanks and line ends alone (a byte order mark among them) are an empty log.
+            const std::string_view unblank = runtime::TrimBlanks(text);
+            if (first_ && !std::all_of(unblank.begin(), unblank.end(), IsLineSpace))
+                return Fault(line_,
+                             "not an ADIF log: no <NAME:LENGTH> field, <EOH> or <EOR> in it");
             part.kind = AdifPartKind::kTrailer;
             part.text = text;
             part.line = line_;
@@ -214,7 +223,9 @@ AdifReader::Step AdifReader::Parse(AdifPart& part) {
             } else if (!atEnd) {
                 return Step::kMore;
             }
-            if (dataEnd == byteEnd && HoldsEndOfRecord(text.substr(dataStart, byteEnd - dataStart)))
+            if (dataEnd == byteEnd && !atEnd && text.size() < byteEnd + kEndOfRecord.size() + 1)
+                return Step::kMore;
+            if (dataEnd == byteEnd && EndOfRecordStartsIn(text, dataStart, byteEnd))
                 return runsPast("the record's <EOR>");
         }
         part.fields.push_back({specifier.name, specifier.type,

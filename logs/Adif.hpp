@@ -1,7 +1,6 @@
 #pragma once
 
-// ADIF logs (.adi, the ADIF 3.1 specification's tagged form), read and written part by part
-// with every byte kept.
+// ADIF logs (.adi, ADIF 3.1's tagged form), read and written part by part with every byte kept.
 //
 // A log is an optional header, records, and whatever follows the last record:
 // - a field is <NAME:LENGTH> or <NAME:LENGTH:TYPE> followed by LENGTH of data; names in any
@@ -24,8 +23,9 @@
 // two never stands.
 //
 // Refused, stopping the reading, with the line and the record: a length that runs past the
-// end of the file, or across the record's <EOR> (when characters do not fit either); a last
-// record without <EOR>; a second <EOH>; a part longer than kMaxPartBytes; an XML log (.adx).
+// end of the file, or into or across the record's <EOR> (when characters do not fit either);
+// a last record without <EOR>; a second <EOH>; a part longer than kMaxPartBytes; an XML log
+// (.adx); a file that is not blank but has no field, <EOH> or <EOR> (Cabrillo, UTF-16).
 
 #include <cstddef>
 #include <cstdio>

@@ -85,8 +85,13 @@ bool EdiReader::Read(EdiLine& line) {
         text = input_.Unread();
         newline = text.find('\n', searched);
     }
-    if (text.empty())
+    if (text.empty()) {
+        if (!section_)
+            return Fail(number_ + 1, "not an EDI log: it is empty");
+        if (!opened_[static_cast<std::size_t>(EdiSection::kRecords)])
+            return Fail(number_ + 1, "the log ends without its [QSORecords;N] section");
         return false;
+    }
     const bool ended = newline != std::string_view::npos;
     const std::size_t length = ended ? newline : text.size();
     line.number = ++number_;

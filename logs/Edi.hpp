@@ -13,10 +13,10 @@
 //   [END;program]     the end; what follows it is kept, unread
 // Empty lines are kept anywhere.
 //
-// Refused, stopping the reading, with the line: a first line that is not [REG1TEST;...];
-// a byte that is not 7-bit ASCII; an unknown section or one opened twice; a header line that
-// is not Key=Value; a contact with another number of fields than 15; a line longer than
-// kMaxPartBytes.
+// Refused, stopping the reading, with the line: an empty log, or a first line that is not
+// [REG1TEST;...]; a byte that is not 7-bit ASCII; an unknown section or one opened twice; a
+// header line that is not Key=Value; a contact with another number of fields than 15; a line
+// longer than kMaxPartBytes; a log that ends without a [QSORecords;N] section.
 
 #include <array>
 #include <cstddef>

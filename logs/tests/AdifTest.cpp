@@ -65,10 +65,11 @@ TEST(AdifReader, KeepsEveryByteOfEachStyle) {
          {K::kRecord, K::kRecord, K::kTrailer},
          {"CALL=G4ABC", "MODE=CW"}},
         {"<ADIF_VER:5>3.1.4<EOH><CALL:5>G4ABC<EOR>", {K::kHeader, K::kRecord}, {"CALL=G4ABC"}},
-        {"header text < with a bracket\n<EOH>\n<FREQ:7:N>144.300<App_N1MM_Misc:3:S>a>b<EoR>\n"
+        {"header text < with a bracket\n<EOH>\n<FREQ:7:N>144.300<App_HillLog_Misc:3:S>a>b<EoR>\n"
          "end of log\n",
          {K::kHeader, K::kRecord, K::kTrailer},
-         {"FREQ=144.300", "App_N1MM_Misc=a>b"}},
+         {"FREQ=144.300", "App_HillLog_Misc=a>b"}},
+        {"\xEF\xBB\xBF\r\n", {K::kTrailer}, {}},  // an empty log with a byte order mark
     };
     for (const Case& c : cases) {
         for (const std::size_t start : {std::size_t{0}, std::size_t{5}}) {
@@ -109,6 +110,14 @@ TEST(AdifReader, ReadsLengthsInBytesOrCharacters) {
     }
 }
 
+// ASCII `text` in UTF-16 LE with its byte order mark, as Windows' Notepad saves "Unicode".
+std::string Utf16(std::string_view text) {
+    std::string utf16 = "\xFF\xFE";
+    for (const char c : text)
+        utf16.append({c, '\0'});
+    return utf16;
+}
+
 TEST(AdifReader, NamesEachFaultWithItsLine) {
     const struct {
         std::string log;
@@ -120,8 +129,16 @@ TEST(AdifReader, NamesEachFaultWithItsLine) {
          "record 2: <CALL:20> runs past the end of the file", 1},
         {"<CALL:4>G4AB<EOR>\n<CALL:12>M0XY<EOR>\n<CALL:4>G5XX<EOR>\n", 2,
          "record 2: <CALL:12> runs past the record's <EOR>", 1},
+        {"<CALL:4>G4AB<EOR>\n<CALL:7>M0XY<EOR>\n<CALL:4>G5XX<EOR>\n", 2,
+         "record 2: <CALL:7> runs past the record's <EOR>", 1},
+        {"<CALL:4>G4AB<EOR>\n<CALL:4294967297>M0XY<EOR>\n", 2,
+         "record 2: <CALL:4294967297> runs past", 1},
         {"<CALL:4>G4AB<EOR>\n<CALL:4>M0XY\n<MODE:2>CW\n", 2,
          "record 2: the last record has no <EOR>", 1},
+        // Not ADIF: a Cabrillo log, and ADIF saved as UTF-16.
+        {"START-OF-LOG: 3.0\nQSO: 144000 PH 2024-06-01 1032 M0XYZ 59 G4ABC 59\n", 1,
+         "not an ADIF log: no <NAME:LENGTH> field, <EOH> or <EOR> in it", 0},
+        {Utf16("<CALL:4>G4AB<EOR>\r\n"), 1, "not an ADIF log", 0},
         {"<EOH><CALL:4>G4AB<EOR>\n\n<EOH>", 3, "record 2: an <EOH> after the header", 1},
         {"<?xml version=\"1.0\"?>\n<ADX>", 1, "an XML log (ADX)", 0},
     };

@@ -151,6 +151,9 @@ TEST(EdiReader, NamesEachFaultWithItsLine) {
         {start + "[QSORecords;1]\r\n240102;1902;G4ABC;1;59;001;59;017;;IO92AB;120;;N;N\r\n", 4,
          "a contact of 14 fields, not 15"},
         {start + "[Remarks]\r\n[Remarks]\r\n", 4, "a second [Remarks]"},
+        {"", 1, "not an EDI log: it is empty"},
+        {start + "PWWLo=IO91WM\r\n[END;Test logger 1.0]\r\n", 5,
+         "the log ends without its [QSORecords;N] section"},
     };
     for (const auto& c : cases) {
         const Read read = ReadAll(c.log);
