@@ -96,8 +96,27 @@ std::optional<FileIdentity> IdentityOf(const std::string& path) {
 #endif
 }
 
-std::optional<ReplacingOutput> ReplacingOutput::Create(const std::string& path,
+std::optional<ReplacingOutput> ReplacingOutput::Create(const std::string& given,
                                                        std::string& error) {
+    std::error_code ignored;
+    const std::filesystem::file_status status = std::filesystem::status(given, ignored);
+    if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status) &&
+        !std::filesystem::is_directory(status)) {
+        std::FILE* file = std::fopen(given.c_str(), "wb");
+        if (!file) {
+            error = "cannot write '" + given + "': " + std::strerror(errno);
+            return std::nullopt;
+        }
+        return ReplacingOutput(given, std::string(), file);
+    }
+    // A link's file is replaced, beside itself, and the link is kept (a link that leads
+    // nowhere is replaced, as a missing file is made).
+    std::string path = given;
+    if (std::filesystem::is_symlink(std::filesystem::symlink_status(given, ignored))) {
+        if (const std::filesystem::path target = std::filesystem::canonical(given, ignored);
+            !ignored)
+            path = target.string();
+    }
     // Named after the path, the process and a count, so that runs side by side never meet.
     constexpr int kAttempts = 100;
     for (int attempt = 0; attempt < kAttempts; ++attempt) {
@@ -140,12 +159,19 @@ void ReplacingOutput::Discard() noexcept {
     if (!file_)
         return;
     std::fclose(std::exchange(file_, nullptr));
+    if (temporary_.empty())
+        return;
     interruptedPath[0] = '\0';
     Unlink(temporary_.c_str());
 }
 
 bool ReplacingOutput::Commit(std::string& error) {
     const bool closed = std::fclose(std::exchange(file_, nullptr)) == 0;
+    if (temporary_.empty()) {
+        if (!closed)
+            error = "cannot write '" + path_ + "': " + std::strerror(errno);
+        return closed;
+    }
     interruptedPath[0] = '\0';
     std::error_code renamed;
     if (closed)

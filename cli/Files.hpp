@@ -27,10 +27,14 @@ struct FileIdentity {
 // An output written to a temporary file beside its path, which Commit renames into place:
 // an interrupted or failed run leaves the file at the path as it was. The temporary file is
 // removed when the output is destroyed uncommitted, and when the program is interrupted or
-// terminated (SIGINT, SIGTERM) while it is open.
+// terminated (SIGINT, SIGTERM) while it is open. A path that is a symbolic link replaces the
+// file it leads to, and the link stays. A path that is there but is no regular file nor
+// directory (a named pipe, a device such as /dev/null) is written to directly: it can't be
+// replaced, and what it holds can't be kept.
 class ReplacingOutput {
   public:
-    // Creates the temporary file; none, with `error` saying why, when it can't be.
+    // Creates the temporary file (or opens the pipe or device); none, with `error` saying why,
+    // when it can't be.
     static std::optional<ReplacingOutput> Create(const std::string& path, std::string& error);
 
     ReplacingOutput(ReplacingOutput&& other) noexcept;
@@ -41,8 +45,8 @@ class ReplacingOutput {
 
     [[nodiscard]] std::FILE* File() const noexcept { return file_; }
 
-    // Closes the temporary file and renames it to the path; false, with `error` saying why,
-    // when either fails (the temporary file is then removed).
+    // Closes the temporary file and renames it to the path (closes the pipe or device); false,
+    // with `error` saying why, when either fails (the temporary file is then removed).
     bool Commit(std::string& error);
 
   private:
@@ -50,7 +54,7 @@ class ReplacingOutput {
     void Discard() noexcept;
 
     std::string path_;
-    std::string temporary_;
+    std::string temporary_;  // empty for a pipe or device, written to directly
     std::FILE* file_ = nullptr;
 };
 
