@@ -66,6 +66,23 @@ bool EndOfRecordStartsIn(std::string_view text, std::size_t begin, std::size_t e
     return false;
 }
 
+// Whether a field's data from `begin` to `end` ends inside a tag: its last '<' opens a
+// field's specifier, <EOR> or <EOH> whose '>' stands at or after `end`, so that the length
+// cuts the next field (or the record's end) in two.
+bool EndsInsideTag(std::string_view text, std::size_t begin, std::size_t end) {
+    const std::size_t open = text.substr(0, end).rfind('<');
+    if (open == std::string_view::npos || open < begin)
+        return false;
+    const std::string_view inner = text.substr(open + 1, kMaxSpecifierBytes);
+    const std::size_t close = inner.find('>');
+    if (close == std::string_view::npos || open + 1 + close < end)
+        return false;
+    Specifier specifier;
+    const std::string_view tag = inner.substr(0, close);
+    return ReadSpecifier(tag, specifier) || runtime::EqualsIgnoringCase(tag, kEndOfRecord) ||
+           runtime::EqualsIgnoringCase(tag, kEndOfHeader);
+}
+
 bool IsLineSpace(char c) {
     return c == ' ' || c == '\t' || c == '\r' || c == '\n';
 }
@@ -227,6 +244,9 @@ AdifReader::Step AdifReader::Parse(AdifPart& part) {
                 return Step::kMore;
             if (dataEnd == byteEnd && EndOfRecordStartsIn(text, dataStart, byteEnd))
                 return runsPast("the record's <EOR>");
+            if (dataEnd == byteEnd && EndsInsideTag(text, dataStart, byteEnd))
+                return Fault(lineAt(open), recordName() + ": <" + std::string(specifierText) +
+                                               "> ends inside the next tag");
         }
         part.fields.push_back({specifier.name, specifier.type,
                                text.substr(dataStart, dataEnd - dataStart), open, dataEnd,

@@ -23,7 +23,8 @@
 // two never stands.
 //
 // Refused, stopping the reading, with the line and the record: a length that runs past the
-// end of the file, or into or across the record's <EOR> (when characters do not fit either);
+// end of the file, into or across the record's <EOR>, or that ends inside the next field's
+// tag (when characters do not fit either);
 // a last record without <EOR>; a second <EOH>; a part longer than kMaxPartBytes; an XML log
 // (.adx); a file that is not blank but has no field, <EOH> or <EOR> (Cabrillo, UTF-16).
 

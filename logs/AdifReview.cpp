@@ -247,6 +247,9 @@ void ReviewAdifRecord(const AdifRecord& record, const AdifOptions& options, Adif
     review.findings.clear();
     review.additions.clear();
     review.distanceKm.reset();
+    // An empty record (a doubled <EOR>) is no contact: nothing is found or added.
+    if (record.Part().fields.empty())
+        return;
     Reviewer(record, options, review).Review();
 }
 

@@ -66,7 +66,7 @@ struct AdifReview {
     std::optional<double> distanceKm;
 };
 
-// Reviews `record` into `review` (cleared first).
+// Reviews `record` into `review` (cleared first); a record without fields gets no review.
 void ReviewAdifRecord(const AdifRecord& record, const AdifOptions& options, AdifReview& review);
 
 // Appends the record's text with `changes` made, every other byte as it was. A field the

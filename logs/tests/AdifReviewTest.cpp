@@ -150,6 +150,8 @@ TEST(AdifReview, AddsWhatIsMissingAndKeepsTheRest) {
         {"<CALL:4>M0XY // note\n<GRIDSQUARE:4>IO92\n<EOR>", station,
          "<CALL:4>M0XY // note\n<GRIDSQUARE:4>IO92 <MY_GRIDSQUARE:6>IO91WM <DISTANCE:5>124.4\n"
          "<EOR>"},
+        // A doubled <EOR> is no contact: nothing added, even with --station.
+        {"\n<EOR>", station, "\n<EOR>"},
     };
     for (const auto& c : cases) {
         const Reviewed reviewed(c.record, c.options);

@@ -131,6 +131,8 @@ TEST(AdifReader, NamesEachFaultWithItsLine) {
          "record 2: <CALL:12> runs past the record's <EOR>", 1},
         {"<CALL:4>G4AB<EOR>\n<CALL:7>M0XY<EOR>\n<CALL:4>G5XX<EOR>\n", 2,
          "record 2: <CALL:7> runs past the record's <EOR>", 1},
+        {"<CALL:4>G4AB<EOR>\n<CALL:6>M0XY<GRIDSQUARE:6>IO92AB<EOR>\n", 2,
+         "record 2: <CALL:6> ends inside the next tag", 1},
         {"<CALL:4>G4AB<EOR>\n<CALL:4294967297>M0XY<EOR>\n", 2,
          "record 2: <CALL:4294967297> runs past", 1},
         {"<CALL:4>G4AB<EOR>\n<CALL:4>M0XY\n<MODE:2>CW\n", 2,
