@@ -79,12 +79,12 @@ PanelView ViewOf(const cli::Answer& answer, const cli::Options& options, bool sh
     } else {
         view.grid = cells[kNgr];
         view.grid += view.grid.empty() ? "" : " ";
-        view.grid += "(" + std::string(GridTitle(answer.grid)) + ")";
+        view.grid.append("(").append(GridTitle(answer.grid)).append(")");
     }
     view.latLon = cells[kLatitude] + ", " + cells[kLongitude];
     view.locator = cells[kLocator];
     if (view.locator.size() > Module1::kLocatorLength)
-        view.locator.insert(Module1::kLocatorLength, " ");
+        view.locator.replace(Module1::kLocatorLength, 0, 1, ' ');
     view.wab = cells[kWab];
     view.note = WindowNote(answer);
     return view;
