@@ -75,8 +75,7 @@ void HintAtTable(std::string_view text, const Options& options, StreamResult& re
     if (names.empty())
         return;
     Answer answer;
-    AnswerInput(line, false, options, answer);
-    if (!answer.HasTrueAnswer())
+    if (!AnswerInput(line, false, options, answer))
         result.notes.push_back("its first line is like a table's header (" + NamesText(names) +
                                "): to convert a column of the table, use --column and its name");
 }

@@ -14,7 +14,7 @@
 namespace cli {
 
 struct StreamResult {
-    // Whether every input has its true answer.
+    // Whether every input has the answer asked for (AnswerInput).
     bool allConverted = true;
     // Empty, or a one-line description of the read or write error that stopped the run.
     std::string error;

@@ -160,19 +160,21 @@ bool TableConversion::ConvertRow(const TableRows& rows, std::size_t row, std::st
     }
     Answer answer;
     std::string pair;  // the input of two columns, as the input column shows it
+    bool answered = false;
     if (inputColumns_.size() == 2) {
         // A latitude and a longitude, or an easting and a northing.
         const std::string_view first = FieldOf(rows, row, inputColumns_[0]);
         const std::string_view second = FieldOf(rows, row, inputColumns_[1]);
         pair.append(runtime::TrimBlanks(first)).append(" ").append(runtime::TrimBlanks(second));
         answer.input = pair;
-        if (options_.from == From::kLatLon)
-            AnswerPosition(PositionText::ReadPosition(first, second), options_, answer);
-        else
-            AnswerGridPosition(Surveyed::ReadGridPosition(first, second, options_.grid), options_,
-                               answer);
+        answered =
+            options_.from == From::kLatLon
+                ? AnswerPosition(PositionText::ReadPosition(first, second), options_, answer)
+                : AnswerGridPosition(Surveyed::ReadGridPosition(first, second, options_.grid),
+                                     options_, answer);
     } else {
-        AnswerInput(TrimInput(FieldOf(rows, row, inputColumns_.front())), false, options_, answer);
+        answered = AnswerInput(TrimInput(FieldOf(rows, row, inputColumns_.front())), false,
+                               options_, answer);
     }
 
     const std::span<const Column> columns = options_.Columns();
@@ -197,7 +199,7 @@ bool TableConversion::ConvertRow(const TableRows& rows, std::size_t row, std::st
             AppendCell(columns[c].cell(answer), Format::kJson, ',', options_.decimals, out);
         }
         out += "}\n";
-        return answer.HasTrueAnswer();
+        return answered;
     }
     const char delimiter = csv ? ',' : delimiter_;
     AppendFields(rows, row, out);
@@ -209,7 +211,7 @@ bool TableConversion::ConvertRow(const TableRows& rows, std::size_t row, std::st
         AppendCell(column.cell(answer), Format::kCsv, delimiter, options_.decimals, out);
     }
     out += csv ? std::string_view("\r\n") : std::string_view(lineEnd_);
-    return answer.HasTrueAnswer();
+    return answered;
 }
 
 }  // namespace cli

@@ -61,7 +61,7 @@ class TableConversion {
     void AppendLines(std::string_view lines, std::string& out) const;
 
     // Converts row `row` of `rows` and appends its output, or writes a blank record back;
-    // true when its input has its true answer, or it is blank.
+    // true when its input has the answer asked for (AnswerInput), or it is blank.
     bool ConvertRow(const TableRows& rows, std::size_t row, std::string& out) const;
 
   private:

@@ -61,8 +61,7 @@ void HintAtFiles(const cli::Command& command) {
         if (!std::filesystem::is_regular_file(input, error))
             continue;
         cli::Answer answer;
-        cli::AnswerInput(cli::TrimInput(input), false, command.options, answer);
-        if (!answer.HasTrueAnswer())
+        if (!cli::AnswerInput(cli::TrimInput(input), false, command.options, answer))
             Say("'" + input + "' is a file: to read its lines, use --input " + input);
     }
 }
