@@ -10,7 +10,6 @@
 #include <system_error>
 #include <utility>
 
-#include "cli/Escaping.hpp"
 #include "conversions/Maidenhead.hpp"
 #include "conversions/surveyed/GridReference.hpp"
 #include "runtime/Text.hpp"
@@ -78,11 +77,6 @@ bool IsInputLike(std::string_view argument) {
                                (runtime::IsDigit(argument[1]) || argument[1] == '.'));
 }
 
-// `text` as a message quotes it, on one line.
-std::string Printable(std::string_view text) {
-    return Readable(text);
-}
-
 // A whole number from `min` to `max`, in steps of `step` from `min`; `list` names them.
 CLI::Validator WholeNumber(int min, int max, int step, std::string list) {
     return CLI::Validator(
@@ -92,7 +86,7 @@ CLI::Validator WholeNumber(int min, int max, int step, std::string list) {
                 std::from_chars(text.data(), text.data() + text.size(), value);
             if (error != std::errc{} || end != text.data() + text.size() || value < min ||
                 value > max || (value - min) % step != 0) {
-                return "needs " + list + " ('" + Printable(text) + "')";
+                return "needs " + list + " ('" + runtime::Printable(text) + "')";
             }
             return {};
         },
@@ -106,7 +100,7 @@ CLI::Validator Named(const std::map<std::string, Value>& names, std::string list
         [&names, list](std::string& text) -> std::string {
             const auto found = names.find(text);
             if (found == names.end())
-                return "needs " + list + " ('" + Printable(text) + "')";
+                return "needs " + list + " ('" + runtime::Printable(text) + "')";
             text = std::to_string(static_cast<int>(found->second));
             return {};
         },
@@ -309,14 +303,14 @@ Command Checked(Command command, const Texts& texts) {
         std::string why;
         options.qrbFrom = Surveyed::ReadStation(texts.qrbFrom, why, options.grid);
         if (!options.qrbFrom)
-            return UsageError("option --qrb-from: " + Printable(why));
+            return UsageError("option --qrb-from: " + runtime::Printable(why));
     }
 
     if (texts.columnsGiven) {
         for (const std::string_view name : SplitAtCommas(texts.columns)) {
             const Column* column = FindColumn(name);
             if (!column)
-                return UsageError("unknown column '" + Printable(name) + "'");
+                return UsageError("unknown column '" + runtime::Printable(name) + "'");
             if (std::any_of(options.columns.begin(), options.columns.end(),
                             [&](const Column& c) { return c.name == name; })) {
                 return UsageError("column '" + std::string(name) + "' is named twice");
@@ -360,13 +354,13 @@ Command Checked(Command command, const Texts& texts) {
     // Latitudes and longitudes, and eastings and northings, may stand in two columns.
     const bool pairs = options.from != From::kLocator;
     if (table.columns.size() > (pairs ? 2U : 1U)) {
-        return UsageError("--column '" + Printable(texts.column) + "' names " +
+        return UsageError("--column '" + runtime::Printable(texts.column) + "' names " +
                           std::to_string(table.columns.size()) +
                           " columns: " + (pairs ? "one or two" : "one") + " expected");
     }
     for (const TableColumn& column : table.columns) {
         if (column.number == 0 && !table.header) {
-            return UsageError("--column '" + Printable(column.name) +
+            return UsageError("--column '" + runtime::Printable(column.name) +
                               "': without a header, columns are numbered from 1");
         }
     }
@@ -379,7 +373,7 @@ Command Checked(Command command, const Texts& texts) {
             return UsageError(
                 "--delimiter needs one character other than a double quote or a "
                 "line end, or \"tab\" ('" +
-                Printable(texts.delimiter) + "')");
+                runtime::Printable(texts.delimiter) + "')");
         }
         table.delimiter = delimiter;
     }
@@ -408,10 +402,10 @@ Command ParseArguments(std::span<const char* const> arguments) {
         constexpr std::string_view kFlagValue = " was given a disallowed flag override";
         if (what.ends_with(kFlagValue)) {
             return UsageError("option --" +
-                              Printable(what.substr(0, what.size() - kFlagValue.size())) +
+                              runtime::Printable(what.substr(0, what.size() - kFlagValue.size())) +
                               " takes no value");
         }
-        return UsageError(Printable(what));
+        return UsageError(runtime::Printable(what));
     }
     if (texts.version) {
         command.action = Action::kVersion;
@@ -423,7 +417,7 @@ Command ParseArguments(std::span<const char* const> arguments) {
     // What CLI11 took for no option of its own, in order: the inputs, and unknown options.
     for (std::string& argument : app.remaining()) {
         if (argument.starts_with('-') && !IsInputLike(argument))
-            return UsageError("unknown option '" + Printable(argument) + "'");
+            return UsageError("unknown option '" + runtime::Printable(argument) + "'");
         command.inputs.push_back(std::move(argument));
     }
     if (end != arguments.end())

@@ -24,11 +24,7 @@ std::string Unique(std::string_view name, const std::vector<std::string>& taken)
 // Whether a header name is the one a --column names: the same once blanks around both are
 // removed, ASCII letters in either case.
 bool SameName(std::string_view header, std::string_view wanted) {
-    header = runtime::TrimBlanks(header);
-    wanted = runtime::TrimBlanks(wanted);
-    return std::equal(
-        header.begin(), header.end(), wanted.begin(), wanted.end(),
-        [](char a, char b) { return runtime::UpperCase(a) == runtime::UpperCase(b); });
+    return runtime::EqualsIgnoringCase(runtime::TrimBlanks(header), runtime::TrimBlanks(wanted));
 }
 
 }  // namespace

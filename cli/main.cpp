@@ -12,40 +12,15 @@
 #include <string>
 #include <vector>
 
-#ifdef _WIN32
-#include <fcntl.h>
-#include <io.h>
-#endif
-
 #include "cli/Encoding.hpp"
-#include "cli/Escaping.hpp"
 #include "cli/Files.hpp"
 #include "cli/LineConversion.hpp"
 #include "cli/Options.hpp"
+#include "cli/Program.hpp"
 #include "cli/Stream.hpp"
 #include "cli/TableConversion.hpp"
 
 namespace {
-
-constexpr int kExitAllConverted = 0;
-constexpr int kExitSomeFailed = 1;
-constexpr int kExitUsageOrIoError = 2;
-
-// Says `message` on standard error, on one line, whatever input it quotes.
-void Say(std::string_view message) {
-    const std::string line = "quorvane-convert: " + cli::Readable(message) + "\n";
-    std::fwrite(line.data(), 1, line.size(), stderr);
-}
-
-int Fail(std::string_view message) {
-    Say(message);
-    return kExitUsageOrIoError;
-}
-
-// Fail, with what made the last write or flush fail.
-int FailWriting() {
-    return Fail(std::string("write error: ") + std::strerror(errno));
-}
 
 // An input to read: standard input, or a file of the --input list.
 struct Source {
@@ -55,18 +30,18 @@ struct Source {
 };
 
 // The inputs given as arguments that are no inputs but name files: a hint for each.
-void HintAtFiles(const cli::Command& command) {
+void HintAtFiles(const cli::Command& command, const cli::Program& program) {
     for (const std::string& input : command.inputs) {
         std::error_code error;
         if (!std::filesystem::is_regular_file(input, error))
             continue;
         cli::Answer answer;
         if (!cli::AnswerInput(cli::TrimInput(input), false, command.options, answer))
-            Say("'" + input + "' is a file: to read its lines, use --input " + input);
+            program.Say("'" + input + "' is a file: to read its lines, use --input " + input);
     }
 }
 
-int Convert(const cli::Command& command) {
+int Convert(const cli::Command& command, const cli::Program& program) {
     const cli::Options& options = command.options;
     std::vector<Source> sources;
     for (const std::string& name : command.files.empty() && command.inputs.empty()
@@ -80,26 +55,26 @@ int Convert(const cli::Command& command) {
         }
         source.file.reset(std::fopen(name.c_str(), "rb"));
         if (!source.file)
-            return Fail("cannot read '" + name + "': " + std::strerror(errno));
+            return program.Fail("cannot read '" + name + "': " + std::strerror(errno));
         source.stream = source.file.get();
     }
 
     if (const auto output = command.output ? cli::IdentityOf(*command.output) : std::nullopt) {
         for (const Source& source : sources) {
             if (cli::IdentityOf(source.stream) == output)
-                return Fail("--output '" + *command.output + "' is the input " +
-                            (source.stream == stdin ? "(standard input)" : source.name) +
-                            ": it would be lost");
+                return program.Fail("--output '" + *command.output + "' is the input " +
+                                    (source.stream == stdin ? "(standard input)" : source.name) +
+                                    ": it would be lost");
         }
     }
     std::string error;
     std::optional<cli::ReplacingOutput> replacing =
         command.output ? cli::ReplacingOutput::Create(*command.output, error) : std::nullopt;
     if (command.output && !replacing)
-        return Fail(error);
+        return program.Fail(error);
     std::FILE* const out = replacing ? replacing->File() : stdout;
     cli::TextOutput output(out, options.format != cli::Format::kJson);
-    HintAtFiles(command);
+    HintAtFiles(command, program);
 
     cli::StreamResult result;
     if (!command.inputs.empty()) {
@@ -114,7 +89,7 @@ int Convert(const cli::Command& command) {
                 table ? cli::ConvertTable(input, source.name, output, *table)
                       : cli::ConvertStream(input, output, options, &source == &sources.front());
             for (const std::string& note : part.notes)
-                Say(source.name + ": " + note);
+                program.Say(source.name + ": " + note);
             result.allConverted = result.allConverted && part.allConverted;
             if (!part.error.empty()) {
                 result.error = part.error;
@@ -122,41 +97,25 @@ int Convert(const cli::Command& command) {
             }
         }
     }
-    if (!result.error.empty()) {
-        std::fflush(out);
-        return Fail(result.error);
-    }
-    if (std::fflush(out) != 0 || std::ferror(out))
-        return FailWriting();
-    if (replacing && !replacing->Commit(error))
-        return Fail(error);
-    return result.allConverted ? kExitAllConverted : kExitSomeFailed;
+    return program.Finish(out, replacing, result.error,
+                          result.allConverted ? cli::kExitOk : cli::kExitShortfall);
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-#ifdef _WIN32
-    // Windows opens standard input and output in text mode, which writes every "\n" as
-    // "\r\n" and ends input at the first Ctrl-Z byte: bytes must pass unchanged.
-    _setmode(_fileno(stdin), _O_BINARY);
-    _setmode(_fileno(stdout), _O_BINARY);
-#endif
+    const cli::Program program("quorvane-convert");
     const cli::Command command = cli::ParseArguments(
         std::span<const char* const>(argv + 1, static_cast<std::size_t>(argc - 1)));
     switch (command.action) {
         case cli::Action::kUsageError:
-            return Fail(command.error);
+            return program.Fail(command.error);
         case cli::Action::kHelp:
-        case cli::Action::kVersion: {
-            const std::string text = command.action == cli::Action::kHelp
-                                         ? cli::UsageText()
-                                         : std::string(cli::VersionText());
-            std::fwrite(text.data(), 1, text.size(), stdout);
-            return std::fflush(stdout) == 0 ? kExitAllConverted : FailWriting();
-        }
+            return program.Print(cli::UsageText());
+        case cli::Action::kVersion:
+            return program.Print(cli::VersionText());
         case cli::Action::kConvert:
             break;
     }
-    return Convert(command);
+    return Convert(command, program);
 }
