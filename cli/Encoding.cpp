@@ -436,6 +436,9 @@ void TextOutput::Follow(std::optional<Encoding> input) noexcept {
 bool TextOutput::Write(std::string_view text) {
     if (text.empty())
         return true;
+    if (text.starts_with(leading_))
+        text.remove_prefix(leading_.size());
+    leading_ = {};
     written_ = true;
     if (encoding_ && *encoding_ != Encoding::kUtf8) {
         encoded_.clear();

@@ -530,13 +530,12 @@ LogResult FillLog(LogInput& log, const Logs::AdifOptions& options, bool correct,
     return log.edi ? FillEdi(log, output) : FillAdif(log, options, correct, output);
 }
 
-LogResult MapLog(LogInput& log, const Logs::AdifOptions& options, MapFormat format,
-                 std::FILE* out) {
+LogResult MapLog(LogInput& log, const Logs::AdifOptions& options, Format format, std::FILE* out) {
     Output output(out);
-    const std::unique_ptr<MapWriter> map = MakeMapWriter(format);
-    map->Begin(log.name, output.Text());
-    LogResult result = log.edi ? MapEdi(log, *map, output) : MapAdif(log, options, *map, output);
-    map->End(output.Text());
+    MapWriter map(format);
+    map.Begin(log.name, output.Text());
+    LogResult result = log.edi ? MapEdi(log, map, output) : MapAdif(log, options, map, output);
+    map.End(output.Text());
     return result;
 }
 

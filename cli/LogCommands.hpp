@@ -53,8 +53,8 @@ struct LogResult {
 // Writes the log as a map: the station as a point where it first stands and wherever it
 // moves, each contact with a place as a point and, where the station's place is known, a
 // line from it; their call, date, time, band, mode, locator and distance (and for EDI the
-// points) as properties.
-[[nodiscard]] LogResult MapLog(LogInput& log, const Logs::AdifOptions& options, MapFormat format,
+// points) as properties; in `format`, a map's (IsMap).
+[[nodiscard]] LogResult MapLog(LogInput& log, const Logs::AdifOptions& options, Format format,
                                std::FILE* out);
 
 }  // namespace cli

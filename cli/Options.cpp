@@ -52,7 +52,8 @@ constexpr std::string_view kVersion =
     "(c) Ordnance Survey Ireland, 2016. All rights reserved.\n";
 
 const std::map<std::string, Format> kFormatNames = {
-    {"text", Format::kText}, {"csv", Format::kCsv}, {"json", Format::kJson}};
+    {"text", Format::kText},       {"csv", Format::kCsv}, {"json", Format::kJson},
+    {"geojson", Format::kGeoJson}, {"gpx", Format::kGpx}, {"kml", Format::kKml}};
 const std::map<std::string, From> kFromNames = {
     {"ngr", From::kGridReference}, {"latlon", From::kLatLon}, {"locator", From::kLocator}};
 const std::map<std::string, Surveyed::Grid> kGridNames = [] {
@@ -214,9 +215,10 @@ void Describe(CLI::App& app, Command& command, Texts& texts) {
         ->type_name("upper|lower-last");
     app.add_option("--format", options.format,
                    "output format (default text: tab-separated, or a\n"
-                   "table as it came)")
-        ->transform(Named(kFormatNames, "text, csv or json"))
-        ->type_name("text|csv|json");
+                   "table as it came); geojson, gpx and kml are maps:\n"
+                   "a point for each input with its true answer")
+        ->transform(Named(kFormatNames, "text, csv, json, geojson, gpx or kml"))
+        ->type_name("text|csv|json|geojson|gpx|kml");
     const std::string decimals =
         std::to_string(kMinDecimals) + " to " + std::to_string(kMaxDecimals);
     app.add_option("--decimals", options.decimals,
@@ -332,8 +334,9 @@ Command Checked(Command command, const Texts& texts) {
         if (column.need == Need::kQrb && !options.qrbFrom)
             return UsageError("column " + std::string(column.name) + " needs --qrb-from");
     }
-    if (options.header && options.format == Format::kJson)
-        return UsageError("--header is for the text format (CSV always has one, JSON none)");
+    if (options.header && !KeepsInputText(options.format))
+        return UsageError(
+            "--header is for the text format (CSV always has one, JSON and maps none)");
 
     if (texts.column.empty()) {
         const char* const tableOption = texts.noHeader             ? "--no-header"

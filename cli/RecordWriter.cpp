@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "cli/Escaping.hpp"
+#include "cli/MapWriter.hpp"
 #include "runtime/DoubleText.hpp"
 
 namespace cli {
@@ -71,6 +72,18 @@ void AppendNumber(const Cell& cell, int decimals, std::string& out) {
 
 }  // namespace
 
+Cell WithDecimals(Cell cell, int decimals) noexcept {
+    if (cell.decimals == Cell::kChosenDecimals)
+        cell.decimals = decimals;
+    return cell;
+}
+
+void AppendMapRecord(const Answer& answer, Format format, std::span<const MapProperty> properties,
+                     std::string& out) {
+    if (answer.HasTrueAnswer() && answer.position)
+        AppendMapPoint(format, answer.input, *answer.position, properties, out);
+}
+
 void AppendCell(const Cell& cell, Format format, char delimiter, int decimals, std::string& out) {
     switch (cell.kind) {
         case Cell::Kind::kEmpty:
@@ -93,7 +106,7 @@ void AppendCell(const Cell& cell, Format format, char delimiter, int decimals, s
 }
 
 void AppendHeader(std::span<const Column> columns, Format format, std::string& out) {
-    if (format == Format::kJson)
+    if (!KeepsInputText(format))
         return;
     for (const Column& column : columns) {
         if (&column != &columns.front())
@@ -105,6 +118,14 @@ void AppendHeader(std::span<const Column> columns, Format format, std::string& o
 
 void AppendRecord(const Answer& answer, std::span<const Column> columns, Format format,
                   int decimals, std::string& out) {
+    if (IsMap(format)) {
+        std::array<MapProperty, kColumns.size()> properties;
+        const std::size_t count = std::min(columns.size(), properties.size());
+        for (std::size_t c = 0; c < count; ++c)
+            properties[c] = {columns[c].name, WithDecimals(columns[c].cell(answer), decimals)};
+        AppendMapRecord(answer, format, std::span(properties).first(count), out);
+        return;
+    }
     for (const Column& column : columns) {
         const bool first = &column == &columns.front();
         if (format == Format::kJson) {

@@ -4,6 +4,7 @@
 
 #include "cli/Escaping.hpp"
 #include "cli/LineConversion.hpp"
+#include "cli/MapWriter.hpp"
 #include "cli/RecordWriter.hpp"
 #include "runtime/Text.hpp"
 
@@ -93,7 +94,7 @@ std::string TableConversion::Start(const TableRows& first, char delimiter, std::
 void TableConversion::AppendStart(bool byteOrderMark, std::string_view before,
                                   std::string& out) const {
     const Format format = options_.format;
-    if (format == Format::kJson)
+    if (!KeepsInputText(format))
         return;
     if (byteOrderMark)
         out += kByteOrderMark;
@@ -120,8 +121,13 @@ void TableConversion::AppendStart(bool byteOrderMark, std::string_view before,
 }
 
 void TableConversion::AppendLines(std::string_view lines, std::string& out) const {
-    if (options_.format != Format::kJson)
+    if (KeepsInputText(options_.format))
         out += lines;
+}
+
+std::string TableConversion::FieldKey(std::size_t field) const {
+    return field < fieldKeys_.size() ? fieldKeys_[field]
+                                     : Unique(std::to_string(field + 1), fieldKeys_);
 }
 
 std::string_view TableConversion::FieldOf(const TableRows& rows, std::size_t row,
@@ -146,7 +152,7 @@ bool TableConversion::ConvertRow(const TableRows& rows, std::size_t row, std::st
     const std::size_t fields = rows.FieldCount(row);
     const bool csv = format == Format::kCsv;
     if (rows.Blank(row)) {
-        if (format == Format::kJson)
+        if (!KeepsInputText(format))
             return true;
         AppendFields(rows, row, out);
         out += csv                         ? std::string_view("\r\n")
@@ -174,14 +180,24 @@ bool TableConversion::ConvertRow(const TableRows& rows, std::size_t row, std::st
     }
 
     const std::span<const Column> columns = options_.Columns();
+    if (IsMap(format)) {
+        // The fields keyed as in JSON (those the row lacks left out), then the new cells.
+        std::vector<std::string> keys;
+        std::vector<MapProperty> properties;
+        for (std::size_t i = 0; i < fields; ++i)
+            keys.push_back(FieldKey(i));
+        for (std::size_t i = 0; i < fields; ++i)
+            properties.push_back({keys[i], Cell::Text(rows.Field(row, i))});
+        for (std::size_t c = 0; c < columns.size(); ++c)
+            properties.push_back(
+                {newNames_[c], WithDecimals(columns[c].cell(answer), options_.decimals)});
+        AppendMapRecord(answer, format, properties, out);
+        return answered;
+    }
     if (format == Format::kJson) {
         for (std::size_t i = 0; i < std::max(fields, header_.size()); ++i) {
             out += i == 0 ? "{" : ",";
-            if (i < fieldKeys_.size()) {
-                AppendJsonString(fieldKeys_[i], out);
-            } else {
-                AppendJsonString(Unique(std::to_string(i + 1), fieldKeys_), out);
-            }
+            AppendJsonString(FieldKey(i), out);
             out += ':';
             if (i < fields)
                 AppendJsonString(rows.Field(row, i), out);

@@ -41,6 +41,33 @@ void HintAtFiles(const cli::Command& command, const cli::Program& program) {
     }
 }
 
+// Converts the inputs given as arguments, or else each source's lines or table, in order,
+// into `output`, saying each source's notes; a read or write error stops it.
+cli::StreamResult ConvertAll(const cli::Command& command, const std::vector<Source>& sources,
+                             cli::TextOutput& output, const cli::Program& program) {
+    const cli::Options& options = command.options;
+    if (!command.inputs.empty())
+        return cli::ConvertInputs(command.inputs, options, output);
+    cli::StreamResult result;
+    std::optional<cli::TableConversion> table;
+    if (options.table)
+        table.emplace(options);
+    for (const Source& source : sources) {
+        cli::TextInput input(source.stream, options.encoding);
+        const cli::StreamResult part =
+            table ? cli::ConvertTable(input, source.name, output, *table)
+                  : cli::ConvertStream(input, output, options, &source == &sources.front());
+        for (const std::string& note : part.notes)
+            program.Say(source.name + ": " + note);
+        result.Add(part.inputs, part.unanswered);
+        if (!part.error.empty()) {
+            result.error = part.error;
+            break;
+        }
+    }
+    return result;
+}
+
 int Convert(const cli::Command& command, const cli::Program& program) {
     const cli::Options& options = command.options;
     std::vector<Source> sources;
@@ -73,28 +100,17 @@ int Convert(const cli::Command& command, const cli::Program& program) {
     if (command.output && !replacing)
         return program.Fail(error);
     std::FILE* const out = replacing ? replacing->File() : stdout;
-    cli::TextOutput output(out, options.format != cli::Format::kJson);
+    cli::TextOutput output(out, cli::KeepsInputText(options.format));
     HintAtFiles(command, program);
 
+    // A map is one for the whole run: its start before every input, its end after them all.
     cli::StreamResult result;
-    if (!command.inputs.empty()) {
-        result = cli::ConvertInputs(command.inputs, options, output);
-    } else {
-        std::optional<cli::TableConversion> table;
-        if (options.table)
-            table.emplace(options);
-        for (const Source& source : sources) {
-            cli::TextInput input(source.stream, options.encoding);
-            const cli::StreamResult part =
-                table ? cli::ConvertTable(input, source.name, output, *table)
-                      : cli::ConvertStream(input, output, options, &source == &sources.front());
-            for (const std::string& note : part.notes)
-                program.Say(source.name + ": " + note);
-            result.allConverted = result.allConverted && part.allConverted;
-            if (!part.error.empty()) {
-                result.error = part.error;
-                break;
-            }
+    const bool map = cli::IsMap(options.format);
+    if (!map || cli::WriteMapStart(options, output, result)) {
+        result = ConvertAll(command, sources, output, program);
+        if (map && result.error.empty() && cli::WriteMapEnd(options, output, result)) {
+            if (const std::string note = cli::MapNote(result, options); !note.empty())
+                program.Say(note);
         }
     }
     return program.Finish(out, replacing, result.error,
