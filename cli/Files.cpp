@@ -81,6 +81,15 @@ std::optional<FileIdentity> IdentityOf(std::FILE* file) {
 #endif
 }
 
+bool IsDiskFile(std::FILE* file) {
+#ifdef _WIN32
+    return GetFileType(reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(file)))) == FILE_TYPE_DISK;
+#else
+    struct stat info {};
+    return fstat(fileno(file), &info) == 0 && S_ISREG(info.st_mode);
+#endif
+}
+
 std::optional<FileIdentity> IdentityOf(const std::string& path) {
 #ifdef _WIN32
     const HANDLE handle =

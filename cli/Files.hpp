@@ -21,6 +21,10 @@ struct FileIdentity {
 // The identity of an open file; none when the system can't tell it.
 [[nodiscard]] std::optional<FileIdentity> IdentityOf(std::FILE* file);
 
+// Whether `file` is a file on disk, which can be read again from its start: not a pipe or a
+// terminal (on Windows, fseek "succeeds" on a pipe, and can't tell).
+[[nodiscard]] bool IsDiskFile(std::FILE* file);
+
 // The identity of the file at `path`; none when there is none.
 [[nodiscard]] std::optional<FileIdentity> IdentityOf(const std::string& path);
 

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <vector>
 
+#include "cli/Files.hpp"
 #include "logs/Adif.hpp"
 #include "logs/AdifRecord.hpp"
 #include "logs/Edi.hpp"
@@ -263,7 +264,7 @@ LogResult FillAdif(LogInput& log, const Logs::AdifOptions& options, bool correct
 // Gives `log` a stream that can be read again from its start: its own, or else (standard
 // input from a pipe) a temporary copy of it. False, with `error`, when there is none.
 bool Rewindable(LogInput& log, std::string& error) {
-    if (std::fseek(log.stream, 0, SEEK_CUR) == 0)
+    if (IsDiskFile(log.stream))
         return true;
     std::FILE* const copy = std::tmpfile();
     if (!copy) {

@@ -74,6 +74,8 @@ void Describe(CLI::App& app, LogCommand& command, Texts& texts) {
     app.formatter(std::make_shared<HelpFormat>());
     app.footer(std::string(kFooter));
     app.option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
+    // Options start with "-" on Windows too: "/logs/a.adi" is a file, as it is on Linux.
+    app.allow_windows_style_options(false);
     app.add_flag("--version", texts.version, "print the version and exit")->disable_flag_override();
     app.require_subcommand(0, 1);
 

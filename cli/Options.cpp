@@ -167,6 +167,8 @@ void Describe(CLI::App& app, Command& command, Texts& texts) {
     app.allow_extras();
     // An option given twice takes the last value, as the user corrected it.
     app.option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
+    // Options start with "-" on Windows too: "/logs/a.adi" is a file, as it is on Linux.
+    app.allow_windows_style_options(false);
     app.add_option("--from", options.from,
                    "what the inputs are: grid references (the default),\n"
                    "latitudes and longitudes in any common form, or\n"
