@@ -131,6 +131,21 @@ std::string EachAdifPart(LogInput& log, const Logs::AdifOptions& options, Each e
     return reader.Error().Failed() ? ReadFailure(log, reader.Error()) : std::string();
 }
 
+// EachAdifPart for the records alone, each counted in `result`: `each` gets the record and
+// its review.
+template <typename Each>
+std::string EachAdifRecord(LogInput& log, const Logs::AdifOptions& options, LogResult& result,
+                           Each each) {
+    return EachAdifPart(
+        log, options,
+        [&](const Logs::AdifPart&, const Logs::AdifRecord* record, const Logs::AdifReview& review) {
+            if (!record)
+                return;
+            ++result.records;
+            each(*record, review);
+        });
+}
+
 // Reads an EDI log from its stream (after `start`) to its end, scoring each line by
 // `scorer`, and hands each line to `each` with its score (of a contact) and findings.
 // Returns what stopped the reading; empty at the end of the log.
@@ -156,14 +171,10 @@ std::string EdiCall(const Logs::EdiLine& line, std::size_t contact) {
 
 LogResult CheckAdif(LogInput& log, const Logs::AdifOptions& options, Output& output) {
     LogResult result;
-    result.error = EachAdifPart(
-        log, options,
-        [&](const Logs::AdifPart&, const Logs::AdifRecord* record, const Logs::AdifReview& review) {
-            if (!record)
-                return;
-            ++result.records;
+    result.error = EachAdifRecord(
+        log, options, result, [&](const Logs::AdifRecord& record, const Logs::AdifReview& review) {
             for (const Logs::AdifFinding& finding : review.findings)
-                AppendFinding(log, AdifCall(*record), finding.finding, output.Text());
+                AppendFinding(log, AdifCall(record), finding.finding, output.Text());
             result.problems += review.findings.size();
             output.Spill();
         });
@@ -369,15 +380,11 @@ LogResult MapAdif(LogInput& log, const Logs::AdifOptions& options, MapWriter& ma
     LogResult result;
     std::optional<Surveyed::GeodeticPosition> stationShown;
     std::size_t mapped = 0;
-    result.error = EachAdifPart(
-        log, options,
-        [&](const Logs::AdifPart&, const Logs::AdifRecord* record, const Logs::AdifReview& review) {
-            if (!record)
-                return;
-            ++result.records;
+    result.error = EachAdifRecord(
+        log, options, result, [&](const Logs::AdifRecord& record, const Logs::AdifReview& review) {
             std::string& text = output.Text();
-            std::string_view station = record->Value(Logs::Adif::kStationCallsign);
-            station = station.empty() ? record->Value(Logs::Adif::kOperator) : station;
+            std::string_view station = record.Value(Logs::Adif::kStationCallsign);
+            station = station.empty() ? record.Value(Logs::Adif::kOperator) : station;
             station = station.empty() ? std::string_view("station") : station;
             if (review.station &&
                 (!stationShown || stationShown->latitude != review.station->position.latitude ||
@@ -392,17 +399,17 @@ LogResult MapAdif(LogInput& log, const Logs::AdifOptions& options, MapWriter& ma
             if (!review.contacted)
                 return;
             ++mapped;
-            const std::string call = AdifCall(*record);
-            const std::string date = IsoDate(record->Value(Logs::Adif::kQsoDate));
-            const std::string time = Clock(record->Value(Logs::Adif::kTimeOn));
+            const std::string call = AdifCall(record);
+            const std::string date = IsoDate(record.Value(Logs::Adif::kQsoDate));
+            const std::string time = Clock(record.Value(Logs::Adif::kTimeOn));
             const std::string locator = LocatorShown(*review.contacted);
             std::array<MapProperty, 8> properties = {{
                 {"kind", Cell::Text("contact")},
                 {"call", Cell::Text(call)},
                 {"date", Cell::TextOrNothing(date)},
                 {"time", Cell::TextOrNothing(time)},
-                {"band", Cell::TextOrNothing(record->Value(Logs::Adif::kBand))},
-                {"mode", Cell::TextOrNothing(record->Value(Logs::Adif::kMode))},
+                {"band", Cell::TextOrNothing(record.Value(Logs::Adif::kBand))},
+                {"mode", Cell::TextOrNothing(record.Value(Logs::Adif::kMode))},
                 {"locator", Cell::Text(locator)},
                 {"distance_km", Kilometres(review.distanceKm)},
             }};

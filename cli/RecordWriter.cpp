@@ -12,10 +12,6 @@
 namespace cli {
 namespace {
 
-// Room for any finite double in fixed notation: a sign, 309 whole digits, the point and at
-// most 15 decimals.
-constexpr std::size_t kFixedRoom = 1 + 309 + 1 + 15;
-
 // The powers of ten a fixed-notation number of up to kFastDecimals decimals is scaled by, all
 // exact in a double; the numbers written the fast way are below kFastLimit.
 constexpr int kFastDecimals = 9;
@@ -59,7 +55,7 @@ char* WriteFixed(double value, int decimals, char* first, char* last) {
 }
 
 void AppendNumber(const Cell& cell, int decimals, std::string& out) {
-    std::array<char, kFixedRoom> text;
+    std::array<char, runtime::kFixedRoom> text;
     char* const end =
         cell.kind == Cell::Kind::kInteger
             ? std::to_chars(text.data(), text.data() + text.size(), static_cast<long>(cell.number))
