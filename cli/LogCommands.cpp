@@ -496,19 +496,10 @@ LogResult MapEdi(LogInput& log, MapWriter& map, Output& output) {
 }  // namespace
 
 std::optional<LogInput> OpenLog(const std::string& path, std::string& error) {
-    LogInput log;
-    if (path == "-") {
-        log.name = "standard input";
-        log.stream = stdin;
-    } else {
-        log.file.reset(std::fopen(path.c_str(), "rb"));
-        if (!log.file) {
-            error = "cannot read '" + path + "': " + std::strerror(errno);
-            return std::nullopt;
-        }
-        log.name = path;
-        log.stream = log.file.get();
-    }
+    std::optional<InputFile> input = OpenInput(path, error);
+    if (!input)
+        return std::nullopt;
+    LogInput log{std::move(*input), {}, false};
     log.start.resize(kStartBytes);
     log.start.resize(std::fread(log.start.data(), 1, log.start.size(), log.stream));
     if (std::ferror(log.stream)) {

@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 
+#include "cli/Files.hpp"
 #include "cli/MapWriter.hpp"
 #include "logs/AdifReview.hpp"
 
@@ -15,10 +16,7 @@ namespace cli {
 
 // A log to read: its name for messages, its stream, and its first bytes, already read, which
 // say what kind of log it is.
-struct LogInput {
-    std::string name;
-    std::FILE* stream = nullptr;
-    std::unique_ptr<std::FILE, int (*)(std::FILE*)> file{nullptr, std::fclose};
+struct LogInput : InputFile {
     std::string start;
     bool edi = false;
 };

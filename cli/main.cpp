@@ -1,15 +1,13 @@
 // quorvane-convert: converts grid references, latitudes and longitudes, or locators given as
 // arguments, or read from files or standard input line by line or as tables, one output line
-// per input.
+// per input, or one map of them all.
 
-#include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <filesystem>
-#include <memory>
 #include <optional>
 #include <span>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "cli/Encoding.hpp"
@@ -21,13 +19,6 @@
 #include "cli/TableConversion.hpp"
 
 namespace {
-
-// An input to read: standard input, or a file of the --input list.
-struct Source {
-    std::string name;
-    std::unique_ptr<std::FILE, int (*)(std::FILE*)> file{nullptr, std::fclose};
-    std::FILE* stream = nullptr;
-};
 
 // The inputs given as arguments that are no inputs but name files: a hint for each.
 void HintAtFiles(const cli::Command& command, const cli::Program& program) {
@@ -43,8 +34,9 @@ void HintAtFiles(const cli::Command& command, const cli::Program& program) {
 
 // Converts the inputs given as arguments, or else each source's lines or table, in order,
 // into `output`, saying each source's notes; a read or write error stops it.
-cli::StreamResult ConvertAll(const cli::Command& command, const std::vector<Source>& sources,
-                             cli::TextOutput& output, const cli::Program& program) {
+cli::StreamResult ConvertAll(const cli::Command& command,
+                             const std::vector<cli::InputFile>& sources, cli::TextOutput& output,
+                             const cli::Program& program) {
     const cli::Options& options = command.options;
     if (!command.inputs.empty())
         return cli::ConvertInputs(command.inputs, options, output);
@@ -52,7 +44,7 @@ cli::StreamResult ConvertAll(const cli::Command& command, const std::vector<Sour
     std::optional<cli::TableConversion> table;
     if (options.table)
         table.emplace(options);
-    for (const Source& source : sources) {
+    for (const cli::InputFile& source : sources) {
         cli::TextInput input(source.stream, options.encoding);
         const cli::StreamResult part =
             table ? cli::ConvertTable(input, source.name, output, *table)
@@ -70,31 +62,25 @@ cli::StreamResult ConvertAll(const cli::Command& command, const std::vector<Sour
 
 int Convert(const cli::Command& command, const cli::Program& program) {
     const cli::Options& options = command.options;
-    std::vector<Source> sources;
+    std::vector<cli::InputFile> sources;
+    std::string error;
     for (const std::string& name : command.files.empty() && command.inputs.empty()
                                        ? std::vector<std::string>{"-"}
                                        : command.files) {
-        Source& source = sources.emplace_back();
-        source.name = name == "-" ? "standard input" : name;
-        if (name == "-") {
-            source.stream = stdin;
-            continue;
-        }
-        source.file.reset(std::fopen(name.c_str(), "rb"));
-        if (!source.file)
-            return program.Fail("cannot read '" + name + "': " + std::strerror(errno));
-        source.stream = source.file.get();
+        std::optional<cli::InputFile> source = cli::OpenInput(name, error);
+        if (!source)
+            return program.Fail(error);
+        sources.push_back(std::move(*source));
     }
 
     if (const auto output = command.output ? cli::IdentityOf(*command.output) : std::nullopt) {
-        for (const Source& source : sources) {
+        for (const cli::InputFile& source : sources) {
             if (cli::IdentityOf(source.stream) == output)
                 return program.Fail("--output '" + *command.output + "' is the input " +
                                     (source.stream == stdin ? "(standard input)" : source.name) +
                                     ": it would be lost");
         }
     }
-    std::string error;
     std::optional<cli::ReplacingOutput> replacing =
         command.output ? cli::ReplacingOutput::Create(*command.output, error) : std::nullopt;
     if (command.output && !replacing)
