@@ -1,4 +1,5 @@
-// The geodesic on WGS84 by Boost.Geometry's Karney formulas (header-only).
+// The geodesic on WGS84 by Boost.Geometry's Karney formulas, and the long path by
+// Boost.Math's elliptic integral (both header-only).
 
 #include "conversions/surveyed/Geodesic.hpp"
 
@@ -16,6 +17,7 @@
 
 #include <boost/geometry/formulas/karney_inverse.hpp>
 #include <boost/geometry/srs/spheroid.hpp>
+#include <boost/math/special_functions/ellint_2.hpp>
 
 namespace Surveyed {
 
@@ -76,7 +78,9 @@ double LongPathDistance(GeodeticPosition from, GeodeticPosition to) noexcept {
                                        (1 - cosTiltSquared) / (kMinorAxis * kMinorAxis));
     const double eccentricity =
         std::sqrt(1 - (minor / kWgs84MajorAxis) * (minor / kWgs84MajorAxis));
-    const double perimeter = 4 * kWgs84MajorAxis * std::comp_ellint_2(eccentricity);
+    // Boost.Math's complete elliptic integral of the second kind, as every build's standard
+    // library does not have std::comp_ellint_2 (emscripten's libc++ has not).
+    const double perimeter = 4 * kWgs84MajorAxis * boost::math::ellint_2(eccentricity);
     return perimeter - Geodesic(from, to).distance;
 }
 
