@@ -6,7 +6,6 @@
 #include <cstring>
 #include <utility>
 
-#include "cli/Escaping.hpp"
 #include "runtime/Text.hpp"
 
 namespace cli {
@@ -406,7 +405,7 @@ void TextInput::Watch(std::string& out, std::size_t from) {
                                   out.begin() + static_cast<std::ptrdiff_t>(next), '\n'));
             notes_.push_back("read as Windows-1252, as it is not UTF-8 (line " +
                              std::to_string(line) + " holds the byte " +
-                             Readable(out.substr(next, 1)) + ")");
+                             runtime::Printable(out.substr(next, 1)) + ")");
             // All before `i` is ASCII, the same in both.
             const std::string raw = out.substr(i) + held_;
             held_.clear();
@@ -419,7 +418,7 @@ void TextInput::Watch(std::string& out, std::size_t from) {
             watching_ = false;
             notes_.push_back("line " + std::to_string(lines_ + 1) +
                              " is not UTF-8, as the lines before it are (it holds the byte " +
-                             Readable(out.substr(i, 1)) +
+                             runtime::Printable(out.substr(i, 1)) +
                              "): its bytes are kept as they are (in JSON each is U+FFFD); "
                              "--encoding windows-1252 reads the input as Windows-1252");
             return;
@@ -437,6 +436,9 @@ void TextOutput::Follow(std::optional<Encoding> input) noexcept {
 bool TextOutput::Write(std::string_view text) {
     if (text.empty())
         return true;
+    if (text.starts_with(leading_))
+        text.remove_prefix(leading_.size());
+    leading_ = {};
     written_ = true;
     if (encoding_ && *encoding_ != Encoding::kUtf8) {
         encoded_.clear();

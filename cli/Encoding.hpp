@@ -126,6 +126,9 @@ class TextOutput {
     // Writes `text`, UTF-8 as TextInput reads it, in the output's encoding; false when the
     // write fails (errno says why).
     bool Write(std::string_view text);
+    // Has the next text written lose `leading` where it starts with it: a map's first
+    // feature goes without the separator each one starts with (MapWriter.hpp).
+    void DropLeading(std::string_view leading) noexcept { leading_ = leading; }
     // The characters written as "?" since the last call (none unless the output is in
     // Windows-1252 and an input was not).
     [[nodiscard]] std::size_t TakeUnwritable() noexcept;
@@ -135,6 +138,7 @@ class TextOutput {
     std::FILE* file_;
     bool inInputEncoding_;
     bool written_ = false;
+    std::string_view leading_;
     std::optional<Encoding> encoding_;
     std::size_t unwritable_ = 0;
     std::string encoded_;

@@ -144,29 +144,4 @@ void AppendJsonString(std::string_view text, std::string& out) {
     out += '"';
 }
 
-std::string Readable(std::string_view text) {
-    std::string readable;
-    const auto escaped = [&readable](unsigned char code) {
-        constexpr std::string_view kHex = "0123456789ABCDEF";
-        readable.append("\\x").append(1, kHex[code >> 4]).append(1, kHex[code & 0xF]);
-    };
-    constexpr unsigned char kDelete = 0x7F;
-    constexpr unsigned char kC1Lead = 0xC2;
-    constexpr unsigned char kAfterC1 = 0xA0;
-    while (!text.empty()) {
-        const std::size_t length = runtime::Utf8SequenceLength(text);
-        const auto lead = static_cast<unsigned char>(text[0]);
-        if (length == 0 || (length == 1 && (lead < kControlCount || lead == kDelete))) {
-            escaped(lead);
-        } else if (length == 2 && lead == kC1Lead &&
-                   static_cast<unsigned char>(text[1]) < kAfterC1) {
-            escaped(static_cast<unsigned char>(text[1]));
-        } else {
-            readable.append(text.substr(0, length));
-        }
-        text.remove_prefix(std::max<std::size_t>(length, 1));
-    }
-    return readable;
-}
-
 }  // namespace cli

@@ -1,6 +1,7 @@
 #pragma once
 
-// Writing arbitrary input bytes into one field of an output line, and into a message.
+// Writing arbitrary input bytes into one field of an output line (messages quote them by
+// runtime::Printable).
 //
 // Input lines may hold anything: control characters, NUL bytes and bytes that are not UTF-8.
 // Text and CSV keep every byte, escaping or quoting only what would split or join their
@@ -31,11 +32,5 @@ void AppendJsonString(std::string_view text, std::string& out);
 // control character XML 1.0 does not allow (all but tab, line feed and carriage return) as
 // U+FFFD, as a malformed byte is.
 void AppendXmlText(std::string_view text, std::string& out);
-
-// `text` as a message on standard error quotes it: readable, on one line, whole. Each
-// control character (U+0000 to U+001F, U+007F to U+009F) and each byte that is not part of a
-// well-formed UTF-8 sequence is written as "\x" and two hexadecimal digits (its code, or the
-// byte); everything else as it is.
-[[nodiscard]] std::string Readable(std::string_view text);
 
 }  // namespace cli

@@ -72,12 +72,38 @@ extern "C" void RemoveAndEnd(int signal) {
 
 }  // namespace
 
+std::optional<InputFile> OpenInput(const std::string& path, std::string& error) {
+    InputFile input;
+    if (path == "-") {
+        input.name = "standard input";
+        input.stream = stdin;
+        return input;
+    }
+    input.file.reset(std::fopen(path.c_str(), "rb"));
+    if (!input.file) {
+        error = "cannot read '" + path + "': " + std::strerror(errno);
+        return std::nullopt;
+    }
+    input.name = path;
+    input.stream = input.file.get();
+    return input;
+}
+
 std::optional<FileIdentity> IdentityOf(std::FILE* file) {
 #ifdef _WIN32
     return IdentityOfHandle(reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(file))));
 #else
     struct stat info {};
     return IdentityOfStat(fstat(fileno(file), &info), info);
+#endif
+}
+
+bool IsDiskFile(std::FILE* file) {
+#ifdef _WIN32
+    return GetFileType(reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(file)))) == FILE_TYPE_DISK;
+#else
+    struct stat info {};
+    return fstat(fileno(file), &info) == 0 && S_ISREG(info.st_mode);
 #endif
 }
 

@@ -1,14 +1,27 @@
 #pragma once
 
-// The files quorvane-convert reads and writes: telling whether two are one file, and an output
-// that replaces its file only once it is whole.
+// The files quorvane-convert and quorvane-log read and write: opening an input, telling
+// whether two are one file, and an output that replaces its file only once it is whole.
 
 #include <cstdint>
 #include <cstdio>
+#include <memory>
 #include <optional>
 #include <string>
 
 namespace cli {
+
+// An input a program reads: standard input, or a file opened to be read byte for byte.
+struct InputFile {
+    // For messages: the path, or "standard input".
+    std::string name;
+    std::FILE* stream = nullptr;
+    std::unique_ptr<std::FILE, int (*)(std::FILE*)> file{nullptr, std::fclose};
+};
+
+// Opens `path` ("-": standard input); none, with `error` saying why ("cannot read 'PATH':
+// ..."), when it can't be read.
+[[nodiscard]] std::optional<InputFile> OpenInput(const std::string& path, std::string& error);
 
 // What makes a file itself, whatever names lead to it: its device and file number (on
 // Windows, its volume's serial number and its file index).
@@ -20,6 +33,10 @@ struct FileIdentity {
 
 // The identity of an open file; none when the system can't tell it.
 [[nodiscard]] std::optional<FileIdentity> IdentityOf(std::FILE* file);
+
+// Whether `file` is a file on disk, which can be read again from its start: not a pipe or a
+// terminal (on Windows, fseek "succeeds" on a pipe, and can't tell).
+[[nodiscard]] bool IsDiskFile(std::FILE* file);
 
 // The identity of the file at `path`; none when there is none.
 [[nodiscard]] std::optional<FileIdentity> IdentityOf(const std::string& path);

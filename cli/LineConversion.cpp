@@ -17,9 +17,11 @@
 namespace cli {
 namespace {
 
-// What the columns need beyond the true answer.
+// What the columns need worked out.
 struct Needs {
+    bool truth = false;
     bool window = false;
+    bool comparison = false;
     bool grid = false;
     bool qrb = false;
 };
@@ -27,12 +29,22 @@ struct Needs {
 Needs NeedsOf(const Options& options) noexcept {
     Needs needs;
     for (const Column& column : options.Columns()) {
-        needs.window = needs.window || column.need == Need::kWindow;
-        needs.grid = needs.grid || column.need == Need::kGrid;
-        needs.qrb = needs.qrb || column.need == Need::kQrb;
+        const Need need = column.need;
+        needs.truth = needs.truth || (need != Need::kNothing && need != Need::kWindow);
+        needs.window = needs.window || need == Need::kWindow || need == Need::kBoth;
+        needs.comparison = needs.comparison || need == Need::kBoth;
+        needs.grid = needs.grid || need == Need::kGrid;
+        needs.qrb = needs.qrb || need == Need::kQrb;
     }
     needs.qrb = needs.qrb && options.qrbFrom;
+    // The true answer is left out only for the window's alone; a map places the true answer.
+    needs.truth = needs.truth || !needs.window || IsMap(options.format);
     return needs;
+}
+
+// Whether the input has the answer the run asks for.
+bool Answered(const Needs& needs, const Answer& answer) noexcept {
+    return needs.truth ? answer.HasTrueAnswer() : answer.WindowConverted();
 }
 
 void Refuse(Answer& answer, std::string_view what, std::string_view why) {
@@ -49,16 +61,20 @@ void Place(const Surveyed::Position& where, const Options& options, Answer& answ
 }
 
 // The answers to a grid position read from `text`, which the window reads too.
+// The window's answer to a grid reference.
+void FromWindow(std::string_view text, Answer& answer) {
+    Module1::ConvertNGR(text, answer.windowLatitude, answer.windowLongitude, answer.windowCode);
+    if (answer.WindowConverted())
+        Module1::CalcLocator(answer.windowLatitude, answer.windowLongitude, answer.windowLocator);
+}
+
 void FromGridReading(std::string_view text, const Surveyed::GridReading& reading,
                      const Needs& needs, const Options& options, Answer& answer) {
     if (needs.window) {
         // The window's answer hides the wait for the shifts the true answer reads next.
         if (reading.grid == Surveyed::Grid::kGreatBritain)
             Surveyed::PrefetchShifts(reading.position);
-        Module1::ConvertNGR(text, answer.windowLatitude, answer.windowLongitude, answer.windowCode);
-        if (answer.WindowConverted())
-            Module1::CalcLocator(answer.windowLatitude, answer.windowLongitude,
-                                 answer.windowLocator);
+        FromWindow(text, answer);
     }
     const Surveyed::Position where = Surveyed::FromReading(reading);
     if (where.status == Surveyed::Status::kBadGridReference) {
@@ -116,11 +132,11 @@ void MeasureFrom(const Surveyed::Station& station, From from, Answer& answer) {
 // What every kind of input with a position gets: its locator, its place on the grid, the
 // way from the station.
 void Complete(const Needs& needs, const Options& options, Answer& answer) {
-    if (!answer.position)
+    if (!answer.position || !needs.truth)
         return;
     const auto [latitude, longitude] = *answer.position;
     answer.locator = *Maidenhead::LocatorOf(latitude, longitude, options.locatorLength);
-    if (needs.window) {
+    if (needs.comparison) {
         answer.sixLocator =
             options.locatorLength == Module1::kLocatorLength
                 ? answer.locator
@@ -195,7 +211,7 @@ void CompactPartialLine(std::string& partial, std::size_t limit) {
     partial += standIn;
 }
 
-void AnswerInput(std::string_view input, bool truncated, const Options& options, Answer& answer) {
+bool AnswerInput(std::string_view input, bool truncated, const Options& options, Answer& answer) {
     answer.input = input;
     const Needs needs = NeedsOf(options);
     // An input cut short is too long for any kind: the window reads it as the empty text,
@@ -203,8 +219,11 @@ void AnswerInput(std::string_view input, bool truncated, const Options& options,
     const std::string_view text = truncated ? std::string_view() : input;
     switch (options.from) {
         case From::kGridReference:
-            FromGridReading(text, Surveyed::ReadGridPosition(text, options.grid), needs, options,
-                            answer);
+            if (needs.truth)
+                FromGridReading(text, Surveyed::ReadGridPosition(text, options.grid), needs,
+                                options, answer);
+            else
+                FromWindow(text, answer);
             break;
         case From::kLatLon:
             FromPosition(PositionText::ReadPosition(text), needs, answer);
@@ -222,27 +241,33 @@ void AnswerInput(std::string_view input, bool truncated, const Options& options,
         Refuse(answer, "too long", "over " + std::to_string(kMaxLineBytes >> 10) + " KiB");
     }
     Complete(needs, options, answer);
+    return Answered(needs, answer);
 }
 
-void AnswerGridPosition(const Surveyed::GridReading& reading, const Options& options,
+bool AnswerGridPosition(const Surveyed::GridReading& reading, const Options& options,
                         Answer& answer) {
     const Needs needs = NeedsOf(options);
-    FromGridReading(answer.input, reading, needs, options, answer);
+    if (needs.truth)
+        FromGridReading(answer.input, reading, needs, options, answer);
+    else
+        FromWindow(answer.input, answer);
     Complete(needs, options, answer);
+    return Answered(needs, answer);
 }
 
-void AnswerPosition(const PositionText::Reading& reading, const Options& options, Answer& answer) {
+bool AnswerPosition(const PositionText::Reading& reading, const Options& options, Answer& answer) {
     const Needs needs = NeedsOf(options);
     FromPosition(reading, needs, answer);
     Complete(needs, options, answer);
+    return Answered(needs, answer);
 }
 
 bool ConvertInput(std::string_view input, bool truncated, const Options& options,
                   std::string& out) {
     Answer answer;
-    AnswerInput(input, truncated, options, answer);
+    const bool answered = AnswerInput(input, truncated, options, answer);
     AppendRecord(answer, options.Columns(), options.format, options.decimals, out);
-    return answer.HasTrueAnswer();
+    return answered;
 }
 
 }  // namespace cli

@@ -44,20 +44,25 @@ void CompactPartialLine(std::string& partial, std::size_t limit = kMaxLineBytes)
 //  - a locator (Maidenhead::ReadLocator), whose position is its centre.
 // `truncated` says that `input` is only the start of a longer text: it then has no true
 // answer ("too long"), and the window reads it as the empty text.
-void AnswerInput(std::string_view input, bool truncated, const Options& options, Answer& answer);
+// When the columns ask for the window's answer and for nothing of the true one, and the
+// format is no map, the true answer is not worked out (no reading of the reference, no
+// OSTN15): the answer's status, position and true locator are then meaningless.
+// Returns whether the input has the answer the run asks for: its true answer, or in a run of
+// the window's answer alone, the window's.
+bool AnswerInput(std::string_view input, bool truncated, const Options& options, Answer& answer);
 
 // The answers to a grid position already read (an easting and a northing from two columns),
 // as AnswerInput gives them for the text whose reading this is; answer.input is set, and is
 // what the window reads.
-void AnswerGridPosition(const Surveyed::GridReading& reading, const Options& options,
+bool AnswerGridPosition(const Surveyed::GridReading& reading, const Options& options,
                         Answer& answer);
 
 // The answers to a position already read, as AnswerInput gives them for a latitude and
 // longitude whose reading this is.
-void AnswerPosition(const PositionText::Reading& reading, const Options& options, Answer& answer);
+bool AnswerPosition(const PositionText::Reading& reading, const Options& options, Answer& answer);
 
-// AnswerInput, then exactly one output line for it appended to `out` (RecordWriter.hpp).
-// Returns whether the input has its true answer.
+// AnswerInput, then exactly one record for it appended to `out` (RecordWriter.hpp). Returns
+// what AnswerInput returns.
 bool ConvertInput(std::string_view input, bool truncated, const Options& options, std::string& out);
 
 // ConvertInput(TrimInput(line), false, options, out): an input given whole, as an argument.

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <vector>
 
+#include "cli/Files.hpp"
 #include "logs/Adif.hpp"
 #include "logs/AdifRecord.hpp"
 #include "logs/Edi.hpp"
@@ -130,6 +131,21 @@ std::string EachAdifPart(LogInput& log, const Logs::AdifOptions& options, Each e
     return reader.Error().Failed() ? ReadFailure(log, reader.Error()) : std::string();
 }
 
+// EachAdifPart for the records alone, each counted in `result`: `each` gets the record and
+// its review.
+template <typename Each>
+std::string EachAdifRecord(LogInput& log, const Logs::AdifOptions& options, LogResult& result,
+                           Each each) {
+    return EachAdifPart(
+        log, options,
+        [&](const Logs::AdifPart&, const Logs::AdifRecord* record, const Logs::AdifReview& review) {
+            if (!record)
+                return;
+            ++result.records;
+            each(*record, review);
+        });
+}
+
 // Reads an EDI log from its stream (after `start`) to its end, scoring each line by
 // `scorer`, and hands each line to `each` with its score (of a contact) and findings.
 // Returns what stopped the reading; empty at the end of the log.
@@ -155,14 +171,10 @@ std::string EdiCall(const Logs::EdiLine& line, std::size_t contact) {
 
 LogResult CheckAdif(LogInput& log, const Logs::AdifOptions& options, Output& output) {
     LogResult result;
-    result.error = EachAdifPart(
-        log, options,
-        [&](const Logs::AdifPart&, const Logs::AdifRecord* record, const Logs::AdifReview& review) {
-            if (!record)
-                return;
-            ++result.records;
+    result.error = EachAdifRecord(
+        log, options, result, [&](const Logs::AdifRecord& record, const Logs::AdifReview& review) {
             for (const Logs::AdifFinding& finding : review.findings)
-                AppendFinding(log, AdifCall(*record), finding.finding, output.Text());
+                AppendFinding(log, AdifCall(record), finding.finding, output.Text());
             result.problems += review.findings.size();
             output.Spill();
         });
@@ -263,7 +275,7 @@ LogResult FillAdif(LogInput& log, const Logs::AdifOptions& options, bool correct
 // Gives `log` a stream that can be read again from its start: its own, or else (standard
 // input from a pipe) a temporary copy of it. False, with `error`, when there is none.
 bool Rewindable(LogInput& log, std::string& error) {
-    if (std::fseek(log.stream, 0, SEEK_CUR) == 0)
+    if (IsDiskFile(log.stream))
         return true;
     std::FILE* const copy = std::tmpfile();
     if (!copy) {
@@ -368,15 +380,11 @@ LogResult MapAdif(LogInput& log, const Logs::AdifOptions& options, MapWriter& ma
     LogResult result;
     std::optional<Surveyed::GeodeticPosition> stationShown;
     std::size_t mapped = 0;
-    result.error = EachAdifPart(
-        log, options,
-        [&](const Logs::AdifPart&, const Logs::AdifRecord* record, const Logs::AdifReview& review) {
-            if (!record)
-                return;
-            ++result.records;
+    result.error = EachAdifRecord(
+        log, options, result, [&](const Logs::AdifRecord& record, const Logs::AdifReview& review) {
             std::string& text = output.Text();
-            std::string_view station = record->Value(Logs::Adif::kStationCallsign);
-            station = station.empty() ? record->Value(Logs::Adif::kOperator) : station;
+            std::string_view station = record.Value(Logs::Adif::kStationCallsign);
+            station = station.empty() ? record.Value(Logs::Adif::kOperator) : station;
             station = station.empty() ? std::string_view("station") : station;
             if (review.station &&
                 (!stationShown || stationShown->latitude != review.station->position.latitude ||
@@ -391,17 +399,17 @@ LogResult MapAdif(LogInput& log, const Logs::AdifOptions& options, MapWriter& ma
             if (!review.contacted)
                 return;
             ++mapped;
-            const std::string call = AdifCall(*record);
-            const std::string date = IsoDate(record->Value(Logs::Adif::kQsoDate));
-            const std::string time = Clock(record->Value(Logs::Adif::kTimeOn));
+            const std::string call = AdifCall(record);
+            const std::string date = IsoDate(record.Value(Logs::Adif::kQsoDate));
+            const std::string time = Clock(record.Value(Logs::Adif::kTimeOn));
             const std::string locator = LocatorShown(*review.contacted);
             std::array<MapProperty, 8> properties = {{
                 {"kind", Cell::Text("contact")},
                 {"call", Cell::Text(call)},
                 {"date", Cell::TextOrNothing(date)},
                 {"time", Cell::TextOrNothing(time)},
-                {"band", Cell::TextOrNothing(record->Value(Logs::Adif::kBand))},
-                {"mode", Cell::TextOrNothing(record->Value(Logs::Adif::kMode))},
+                {"band", Cell::TextOrNothing(record.Value(Logs::Adif::kBand))},
+                {"mode", Cell::TextOrNothing(record.Value(Logs::Adif::kMode))},
                 {"locator", Cell::Text(locator)},
                 {"distance_km", Kilometres(review.distanceKm)},
             }};
@@ -488,19 +496,10 @@ LogResult MapEdi(LogInput& log, MapWriter& map, Output& output) {
 }  // namespace
 
 std::optional<LogInput> OpenLog(const std::string& path, std::string& error) {
-    LogInput log;
-    if (path == "-") {
-        log.name = "standard input";
-        log.stream = stdin;
-    } else {
-        log.file.reset(std::fopen(path.c_str(), "rb"));
-        if (!log.file) {
-            error = "cannot read '" + path + "': " + std::strerror(errno);
-            return std::nullopt;
-        }
-        log.name = path;
-        log.stream = log.file.get();
-    }
+    std::optional<InputFile> input = OpenInput(path, error);
+    if (!input)
+        return std::nullopt;
+    LogInput log{std::move(*input), {}, false};
     log.start.resize(kStartBytes);
     log.start.resize(std::fread(log.start.data(), 1, log.start.size(), log.stream));
     if (std::ferror(log.stream)) {
@@ -530,13 +529,12 @@ LogResult FillLog(LogInput& log, const Logs::AdifOptions& options, bool correct,
     return log.edi ? FillEdi(log, output) : FillAdif(log, options, correct, output);
 }
 
-LogResult MapLog(LogInput& log, const Logs::AdifOptions& options, MapFormat format,
-                 std::FILE* out) {
+LogResult MapLog(LogInput& log, const Logs::AdifOptions& options, Format format, std::FILE* out) {
     Output output(out);
-    const std::unique_ptr<MapWriter> map = MakeMapWriter(format);
-    map->Begin(log.name, output.Text());
-    LogResult result = log.edi ? MapEdi(log, *map, output) : MapAdif(log, options, *map, output);
-    map->End(output.Text());
+    MapWriter map(format);
+    map.Begin(log.name, output.Text());
+    LogResult result = log.edi ? MapEdi(log, map, output) : MapAdif(log, options, map, output);
+    map.End(output.Text());
     return result;
 }
 

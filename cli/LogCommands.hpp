@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 
+#include "cli/Files.hpp"
 #include "cli/MapWriter.hpp"
 #include "logs/AdifReview.hpp"
 
@@ -15,10 +16,7 @@ namespace cli {
 
 // A log to read: its name for messages, its stream, and its first bytes, already read, which
 // say what kind of log it is.
-struct LogInput {
-    std::string name;
-    std::FILE* stream = nullptr;
-    std::unique_ptr<std::FILE, int (*)(std::FILE*)> file{nullptr, std::fclose};
+struct LogInput : InputFile {
     std::string start;
     bool edi = false;
 };
@@ -53,8 +51,8 @@ struct LogResult {
 // Writes the log as a map: the station as a point where it first stands and wherever it
 // moves, each contact with a place as a point and, where the station's place is known, a
 // line from it; their call, date, time, band, mode, locator and distance (and for EDI the
-// points) as properties.
-[[nodiscard]] LogResult MapLog(LogInput& log, const Logs::AdifOptions& options, MapFormat format,
+// points) as properties; in `format`, a map's (IsMap).
+[[nodiscard]] LogResult MapLog(LogInput& log, const Logs::AdifOptions& options, Format format,
                                std::FILE* out);
 
 }  // namespace cli

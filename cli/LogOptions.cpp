@@ -19,8 +19,8 @@ constexpr std::string_view kFooter =
     "Exit status: 0 no problem, 1 check found problems, 2 an unreadable log or a\n"
     "usage error.\n";
 
-const std::map<std::string, MapFormat> kMapFormats = {{"geojson", MapFormat::kGeoJson},
-                                                      {"kml", MapFormat::kKml}};
+const std::map<std::string, Format> kMapFormats = {
+    {"geojson", Format::kGeoJson}, {"gpx", Format::kGpx}, {"kml", Format::kKml}};
 
 // What the options that take text to read set, read after the parse.
 struct Texts {
@@ -61,7 +61,7 @@ class HelpFormat : public CLI::Formatter {
             {"quorvane-log", "check|fill|map [OPTIONS] LOG..."},
             {"check", "check [--station WHERE] LOG..."},
             {"fill", "fill [OPTIONS] LOG [--output FILE]"},
-            {"map", "map [--format geojson|kml] [--station WHERE] LOG [--output FILE]"}};
+            {"map", "map [OPTIONS] LOG [--output FILE]"}};
         return "Usage: quorvane-log " +
                std::string(app->get_parent() ? "" : "[--help|--version] ") +
                std::string(kUsages.at(app->get_name())) + "\n";
@@ -74,6 +74,8 @@ void Describe(CLI::App& app, LogCommand& command, Texts& texts) {
     app.formatter(std::make_shared<HelpFormat>());
     app.footer(std::string(kFooter));
     app.option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
+    // Options start with "-" on Windows too: "/logs/a.adi" is a file, as it is on Linux.
+    app.allow_windows_style_options(false);
     app.add_flag("--version", texts.version, "print the version and exit")->disable_flag_override();
     app.require_subcommand(0, 1);
 
@@ -103,9 +105,11 @@ void Describe(CLI::App& app, LogCommand& command, Texts& texts) {
     CLI::App* const map =
         app.add_subcommand("map", "write the station and each contact of LOG as a map");
     AddLogs(*map, command.logs, "the log");
-    map->add_option("--format", command.mapFormat, "geojson (RFC 7946, the default) or kml")
-        ->transform(CLI::CheckedTransformer(kMapFormats, CLI::ignore_case))
-        ->type_name("geojson|kml");
+    map->add_option("--format", command.mapFormat,
+                    "geojson (RFC 7946, the default), gpx (GPX 1.1: the\n"
+                    "points alone) or kml (KML 2.2)")
+        ->transform(CLI::CheckedTransformer(kMapFormats, CLI::ignore_case).description(""))
+        ->type_name("geojson|gpx|kml");
     AddOutput(*map, texts);
     AddStation(*map, texts);
 }

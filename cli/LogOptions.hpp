@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "cli/MapWriter.hpp"
+#include "cli/Options.hpp"
 #include "logs/AdifReview.hpp"
 
 namespace cli {
@@ -24,7 +24,7 @@ struct LogCommand {
     Logs::AdifOptions adif;
     // fill --correct: wrong fields are replaced too.
     bool correct = false;
-    MapFormat mapFormat = MapFormat::kGeoJson;
+    Format mapFormat = Format::kGeoJson;
     // For kHelp, the text to print (of the program, or of one command); for kUsageError,
     // what is wrong, one line without a newline.
     std::string text;

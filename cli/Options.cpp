@@ -10,7 +10,6 @@
 #include <system_error>
 #include <utility>
 
-#include "cli/Escaping.hpp"
 #include "conversions/Maidenhead.hpp"
 #include "conversions/surveyed/GridReference.hpp"
 #include "runtime/Text.hpp"
@@ -41,7 +40,8 @@ constexpr std::string_view kFooter =
     "(216667 771283) can't tell Ireland from Great Britain: --grid says which grid\n"
     "they are on.\n"
     "Exit status: 0 every input has its true answer, 1 some have none, 2 a usage or\n"
-    "I/O error.\n";
+    "I/O error. With the window's columns alone, the true answer is not worked out\n"
+    "and the status follows the window's answer.\n";
 
 constexpr std::string_view kVersion =
     "quorvane-convert " QUORVANE_VERSION
@@ -52,7 +52,8 @@ constexpr std::string_view kVersion =
     "(c) Ordnance Survey Ireland, 2016. All rights reserved.\n";
 
 const std::map<std::string, Format> kFormatNames = {
-    {"text", Format::kText}, {"csv", Format::kCsv}, {"json", Format::kJson}};
+    {"text", Format::kText},       {"csv", Format::kCsv}, {"json", Format::kJson},
+    {"geojson", Format::kGeoJson}, {"gpx", Format::kGpx}, {"kml", Format::kKml}};
 const std::map<std::string, From> kFromNames = {
     {"ngr", From::kGridReference}, {"latlon", From::kLatLon}, {"locator", From::kLocator}};
 const std::map<std::string, Surveyed::Grid> kGridNames = [] {
@@ -77,11 +78,6 @@ bool IsInputLike(std::string_view argument) {
                                (runtime::IsDigit(argument[1]) || argument[1] == '.'));
 }
 
-// `text` as a message quotes it, on one line.
-std::string Printable(std::string_view text) {
-    return Readable(text);
-}
-
 // A whole number from `min` to `max`, in steps of `step` from `min`; `list` names them.
 CLI::Validator WholeNumber(int min, int max, int step, std::string list) {
     return CLI::Validator(
@@ -91,7 +87,7 @@ CLI::Validator WholeNumber(int min, int max, int step, std::string list) {
                 std::from_chars(text.data(), text.data() + text.size(), value);
             if (error != std::errc{} || end != text.data() + text.size() || value < min ||
                 value > max || (value - min) % step != 0) {
-                return "needs " + list + " ('" + Printable(text) + "')";
+                return "needs " + list + " ('" + runtime::Printable(text) + "')";
             }
             return {};
         },
@@ -105,7 +101,7 @@ CLI::Validator Named(const std::map<std::string, Value>& names, std::string list
         [&names, list](std::string& text) -> std::string {
             const auto found = names.find(text);
             if (found == names.end())
-                return "needs " + list + " ('" + Printable(text) + "')";
+                return "needs " + list + " ('" + runtime::Printable(text) + "')";
             text = std::to_string(static_cast<int>(found->second));
             return {};
         },
@@ -171,6 +167,8 @@ void Describe(CLI::App& app, Command& command, Texts& texts) {
     app.allow_extras();
     // An option given twice takes the last value, as the user corrected it.
     app.option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
+    // Options start with "-" on Windows too: "/logs/a.adi" is a file, as it is on Linux.
+    app.allow_windows_style_options(false);
     app.add_option("--from", options.from,
                    "what the inputs are: grid references (the default),\n"
                    "latitudes and longitudes in any common form, or\n"
@@ -219,9 +217,10 @@ void Describe(CLI::App& app, Command& command, Texts& texts) {
         ->type_name("upper|lower-last");
     app.add_option("--format", options.format,
                    "output format (default text: tab-separated, or a\n"
-                   "table as it came)")
-        ->transform(Named(kFormatNames, "text, csv or json"))
-        ->type_name("text|csv|json");
+                   "table as it came); geojson, gpx and kml are maps:\n"
+                   "a point for each input with its true answer")
+        ->transform(Named(kFormatNames, "text, csv, json, geojson, gpx or kml"))
+        ->type_name("text|csv|json|geojson|gpx|kml");
     const std::string decimals =
         std::to_string(kMinDecimals) + " to " + std::to_string(kMaxDecimals);
     app.add_option("--decimals", options.decimals,
@@ -308,14 +307,14 @@ Command Checked(Command command, const Texts& texts) {
         std::string why;
         options.qrbFrom = Surveyed::ReadStation(texts.qrbFrom, why, options.grid);
         if (!options.qrbFrom)
-            return UsageError("option --qrb-from: " + Printable(why));
+            return UsageError("option --qrb-from: " + runtime::Printable(why));
     }
 
     if (texts.columnsGiven) {
         for (const std::string_view name : SplitAtCommas(texts.columns)) {
             const Column* column = FindColumn(name);
             if (!column)
-                return UsageError("unknown column '" + Printable(name) + "'");
+                return UsageError("unknown column '" + runtime::Printable(name) + "'");
             if (std::any_of(options.columns.begin(), options.columns.end(),
                             [&](const Column& c) { return c.name == name; })) {
                 return UsageError("column '" + std::string(name) + "' is named twice");
@@ -337,8 +336,9 @@ Command Checked(Command command, const Texts& texts) {
         if (column.need == Need::kQrb && !options.qrbFrom)
             return UsageError("column " + std::string(column.name) + " needs --qrb-from");
     }
-    if (options.header && options.format == Format::kJson)
-        return UsageError("--header is for the text format (CSV always has one, JSON none)");
+    if (options.header && !KeepsInputText(options.format))
+        return UsageError(
+            "--header is for the text format (CSV always has one, JSON and maps none)");
 
     if (texts.column.empty()) {
         const char* const tableOption = texts.noHeader             ? "--no-header"
@@ -359,13 +359,13 @@ Command Checked(Command command, const Texts& texts) {
     // Latitudes and longitudes, and eastings and northings, may stand in two columns.
     const bool pairs = options.from != From::kLocator;
     if (table.columns.size() > (pairs ? 2U : 1U)) {
-        return UsageError("--column '" + Printable(texts.column) + "' names " +
+        return UsageError("--column '" + runtime::Printable(texts.column) + "' names " +
                           std::to_string(table.columns.size()) +
                           " columns: " + (pairs ? "one or two" : "one") + " expected");
     }
     for (const TableColumn& column : table.columns) {
         if (column.number == 0 && !table.header) {
-            return UsageError("--column '" + Printable(column.name) +
+            return UsageError("--column '" + runtime::Printable(column.name) +
                               "': without a header, columns are numbered from 1");
         }
     }
@@ -378,7 +378,7 @@ Command Checked(Command command, const Texts& texts) {
             return UsageError(
                 "--delimiter needs one character other than a double quote or a "
                 "line end, or \"tab\" ('" +
-                Printable(texts.delimiter) + "')");
+                runtime::Printable(texts.delimiter) + "')");
         }
         table.delimiter = delimiter;
     }
@@ -407,10 +407,10 @@ Command ParseArguments(std::span<const char* const> arguments) {
         constexpr std::string_view kFlagValue = " was given a disallowed flag override";
         if (what.ends_with(kFlagValue)) {
             return UsageError("option --" +
-                              Printable(what.substr(0, what.size() - kFlagValue.size())) +
+                              runtime::Printable(what.substr(0, what.size() - kFlagValue.size())) +
                               " takes no value");
         }
-        return UsageError(Printable(what));
+        return UsageError(runtime::Printable(what));
     }
     if (texts.version) {
         command.action = Action::kVersion;
@@ -422,7 +422,7 @@ Command ParseArguments(std::span<const char* const> arguments) {
     // What CLI11 took for no option of its own, in order: the inputs, and unknown options.
     for (std::string& argument : app.remaining()) {
         if (argument.starts_with('-') && !IsInputLike(argument))
-            return UsageError("unknown option '" + Printable(argument) + "'");
+            return UsageError("unknown option '" + runtime::Printable(argument) + "'");
         command.inputs.push_back(std::move(argument));
     }
     if (end != arguments.end())

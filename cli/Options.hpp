@@ -17,7 +17,20 @@
 
 namespace cli {
 
-enum class Format { kText, kCsv, kJson };
+// What the output is: lines of text, CSV or JSON Lines, or a map (MapWriter.hpp).
+enum class Format { kText, kCsv, kJson, kGeoJson, kGpx, kKml };
+
+// Whether `format` is a map: a point for each input at its true position.
+[[nodiscard]] constexpr bool IsMap(Format format) noexcept {
+    return format == Format::kGeoJson || format == Format::kGpx || format == Format::kKml;
+}
+
+// Whether `format` writes the inputs' text back as it came (text and CSV): in the first
+// input's encoding, after its byte order mark, with the lines of a table that are no records.
+// JSON and the maps are UTF-8 of their own.
+[[nodiscard]] constexpr bool KeepsInputText(Format format) noexcept {
+    return format == Format::kText || format == Format::kCsv;
+}
 
 // What the inputs are: grid references, latitude and longitude pairs, or locators.
 enum class From { kGridReference, kLatLon, kLocator };

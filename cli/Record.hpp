@@ -52,7 +52,7 @@ struct Answer {
     std::string statusText;
     std::optional<Surveyed::GeodeticPosition> position;
     std::string locator;
-    // Its six-character locator, when the window's answer is asked for, to compare with it.
+    // Its six-character locator, when locator_differs compares it with the window's.
     std::string sixLocator;
     // The grid the position is on (Surveyed::GridOf: the National Grid, the Irish Grid or
     // UTM zone 30 in the Channel Islands), the position on it, its grid reference and its
@@ -100,9 +100,10 @@ struct Cell {
     }
 };
 
-// What a column needs worked out beyond the true answer, which every input gets: the
-// window's answer, the place on the National Grid, the way from the --qrb-from station.
-enum class Need { kTrueAnswer, kWindow, kGrid, kQrb };
+// What a column needs worked out: nothing (the input itself), the true answer, the window's
+// answer, both (to compare them), the place on the grid or the way from the --qrb-from
+// station (each with the true answer).
+enum class Need { kNothing, kTrueAnswer, kWindow, kBoth, kGrid, kQrb };
 
 struct Column {
     std::string_view name;
@@ -119,7 +120,7 @@ inline constexpr int kBearingDecimals = 1;
 // Every column, one entry each, in the order of the defaults: the input and the true answer
 // (five), the window's answer (six), the rest.
 inline constexpr std::array<Column, 19> kColumns = {{
-    {"input", [](const Answer& a) { return Cell::Text(a.input); }},
+    {"input", [](const Answer& a) { return Cell::Text(a.input); }, Need::kNothing},
     {"status", [](const Answer& a) { return Cell::Text(a.status); }},
     {"latitude",
      [](const Answer& a) { return a.position ? Cell::Number(a.position->latitude) : Cell{}; }},
@@ -151,7 +152,7 @@ inline constexpr std::array<Column, 19> kColumns = {{
          return Cell::Text(
              a.windowLocator.compare(0, length, a.sixLocator, 0, length) == 0 ? "no" : "yes");
      },
-     Need::kWindow},
+     Need::kBoth},
     {"grid", [](const Answer& a) { return Cell::TextOrNothing(Surveyed::GridName(a.grid)); },
      Need::kGrid},
     {"easting",

@@ -6,14 +6,11 @@
 #include <cstdint>
 
 #include "cli/Escaping.hpp"
+#include "cli/MapWriter.hpp"
 #include "runtime/DoubleText.hpp"
 
 namespace cli {
 namespace {
-
-// Room for any finite double in fixed notation: a sign, 309 whole digits, the point and at
-// most 15 decimals.
-constexpr std::size_t kFixedRoom = 1 + 309 + 1 + 15;
 
 // The powers of ten a fixed-notation number of up to kFastDecimals decimals is scaled by, all
 // exact in a double; the numbers written the fast way are below kFastLimit.
@@ -58,7 +55,7 @@ char* WriteFixed(double value, int decimals, char* first, char* last) {
 }
 
 void AppendNumber(const Cell& cell, int decimals, std::string& out) {
-    std::array<char, kFixedRoom> text;
+    std::array<char, runtime::kFixedRoom> text;
     char* const end =
         cell.kind == Cell::Kind::kInteger
             ? std::to_chars(text.data(), text.data() + text.size(), static_cast<long>(cell.number))
@@ -70,6 +67,18 @@ void AppendNumber(const Cell& cell, int decimals, std::string& out) {
 }
 
 }  // namespace
+
+Cell WithDecimals(Cell cell, int decimals) noexcept {
+    if (cell.decimals == Cell::kChosenDecimals)
+        cell.decimals = decimals;
+    return cell;
+}
+
+void AppendMapRecord(const Answer& answer, Format format, std::span<const MapProperty> properties,
+                     std::string& out) {
+    if (answer.HasTrueAnswer() && answer.position)
+        AppendMapPoint(format, answer.input, *answer.position, properties, out);
+}
 
 void AppendCell(const Cell& cell, Format format, char delimiter, int decimals, std::string& out) {
     switch (cell.kind) {
@@ -93,7 +102,7 @@ void AppendCell(const Cell& cell, Format format, char delimiter, int decimals, s
 }
 
 void AppendHeader(std::span<const Column> columns, Format format, std::string& out) {
-    if (format == Format::kJson)
+    if (!KeepsInputText(format))
         return;
     for (const Column& column : columns) {
         if (&column != &columns.front())
@@ -105,6 +114,14 @@ void AppendHeader(std::span<const Column> columns, Format format, std::string& o
 
 void AppendRecord(const Answer& answer, std::span<const Column> columns, Format format,
                   int decimals, std::string& out) {
+    if (IsMap(format)) {
+        std::array<MapProperty, kColumns.size()> properties;
+        const std::size_t count = std::min(columns.size(), properties.size());
+        for (std::size_t c = 0; c < count; ++c)
+            properties[c] = {columns[c].name, WithDecimals(columns[c].cell(answer), decimals)};
+        AppendMapRecord(answer, format, std::span(properties).first(count), out);
+        return;
+    }
     for (const Column& column : columns) {
         const bool first = &column == &columns.front();
         if (format == Format::kJson) {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "cli/LineConversion.hpp"
+#include "cli/MapWriter.hpp"
 #include "cli/RecordWriter.hpp"
 #include "cli/Table.hpp"
 
@@ -30,12 +31,20 @@ std::string ErrorText(std::string_view what) {
     return std::string(what) + ": " + std::strerror(errno);
 }
 
-// The output lines of a run of consecutive inputs, and whether all of them converted; on a
-// cache line of its own, as each core writes to its own part all the time.
+// What converting one input or row gave.
+enum class Outcome { kAnswered, kUnanswered, kNoRow };
+
+Outcome OutcomeOf(bool answered) noexcept {
+    return answered ? Outcome::kAnswered : Outcome::kUnanswered;
+}
+
+// The output lines of a run of consecutive inputs, how many there were and how many have no
+// answer; on a cache line of its own, as each core writes to its own part all the time.
 constexpr std::size_t kCacheLineBytes = 64;
 struct alignas(kCacheLineBytes) Part {
     std::string lines;
-    bool allConverted = true;
+    std::size_t inputs = 0;
+    std::size_t unanswered = 0;
 };
 // A batch's parts, kept from batch to batch with the room their buffers have grown to.
 using Parts = std::array<Part, kMaxParts>;
@@ -53,7 +62,7 @@ bool Write(std::string_view text, TextOutput& out, StreamResult& result) {
 bool WriteLineStart(bool byteOrderMark, const Options& options, TextOutput& out,
                     StreamResult& result) {
     std::string start;
-    if (byteOrderMark && options.format != Format::kJson)
+    if (byteOrderMark && KeepsInputText(options.format))
         start += kByteOrderMark;
     if (options.format == Format::kCsv || options.header)
         AppendHeader(options.Columns(), options.format, start);
@@ -75,8 +84,7 @@ void HintAtTable(std::string_view text, const Options& options, StreamResult& re
     if (names.empty())
         return;
     Answer answer;
-    AnswerInput(line, false, options, answer);
-    if (!answer.HasTrueAnswer())
+    if (!AnswerInput(line, false, options, answer))
         result.notes.push_back("its first line is like a table's header (" + NamesText(names) +
                                "): to convert a column of the table, use --column and its name");
 }
@@ -93,9 +101,9 @@ void AddNotes(const TextInput& in, TextOutput& out, StreamResult& result) {
 }
 
 // Converts inputs 0 to count - 1 with `convert(i, out)`, which appends input i's output to
-// `out` and says whether it converted, in consecutive parts, each into its own buffer, on
-// every core (OpenMP, where the compiler has it), then writes the buffers in input order.
-// Adds to `result`; false after a write error.
+// `out` and returns its Outcome, in consecutive parts, each into its own buffer, on every core
+// (OpenMP, where the compiler has it), then writes the buffers in input order. Adds to
+// `result`; false after a write error.
 template <typename Convert>
 bool ConvertBatch(std::size_t inputs, const Convert& convert, Parts& parts, TextOutput& out,
                   StreamResult& result) {
@@ -108,12 +116,16 @@ bool ConvertBatch(std::size_t inputs, const Convert& convert, Parts& parts, Text
         const std::size_t end = inputs * (p + 1) / count;
         Part& part = parts[p];
         part.lines.clear();
-        part.allConverted = true;
-        for (std::size_t i = first; i < end; ++i)
-            part.allConverted = convert(i, part.lines) && part.allConverted;
+        part.inputs = 0;
+        part.unanswered = 0;
+        for (std::size_t i = first; i < end; ++i) {
+            const Outcome outcome = convert(i, part.lines);
+            part.inputs += outcome == Outcome::kNoRow ? 0 : 1;
+            part.unanswered += outcome == Outcome::kUnanswered ? 1 : 0;
+        }
     }
     for (const Part& part : std::span(parts).first(count)) {
-        result.allConverted = result.allConverted && part.allConverted;
+        result.Add(part.inputs, part.unanswered);
         if (!Write(part.lines, out, result))
             return false;
     }
@@ -131,7 +143,9 @@ StreamResult ConvertInputs(std::span<const std::string> inputs, const Options& o
     Parts parts;
     ConvertBatch(
         inputs.size(),
-        [&](std::size_t i, std::string& lines) { return ConvertLine(inputs[i], options, lines); },
+        [&](std::size_t i, std::string& lines) {
+            return OutcomeOf(ConvertLine(inputs[i], options, lines));
+        },
         parts, out, result);
     return result;
 }
@@ -142,7 +156,7 @@ StreamResult ConvertStream(TextInput& in, TextOutput& out, const Options& option
     std::vector<std::string_view> lines;
     Parts parts;
     const auto convertLine = [&](std::size_t i, std::string& output) {
-        return ConvertStreamLine(lines[i], options, output);
+        return OutcomeOf(ConvertStreamLine(lines[i], options, output));
     };
     const auto convert = [&] {
         out.Follow(in.Detected());
@@ -228,7 +242,8 @@ StreamResult ConvertTable(TextInput& in, std::string_view name, TextOutput& out,
     if (table.header)
         rows.Clear();
     const auto convertRow = [&](std::size_t i, std::string& output) {
-        return conversion.ConvertRow(rows, i, output);
+        const bool answered = conversion.ConvertRow(rows, i, output);
+        return rows.Blank(i) ? Outcome::kNoRow : OutcomeOf(answered);
     };
     for (bool ended = false; !ended;) {
         while (!ended && rows.Size() < kBatchLines && rows.Bytes() < kBatchBytes)
@@ -242,6 +257,30 @@ StreamResult ConvertTable(TextInput& in, std::string_view name, TextOutput& out,
         return failed(std::string(name) + ": " + reader.Error());
     AddNotes(in, out, result);
     return result;
+}
+
+bool WriteMapStart(const Options& options, TextOutput& out, StreamResult& result) {
+    std::string start;
+    AppendMapStart(options.format, {}, start);
+    if (!Write(start, out, result))
+        return false;
+    out.DropLeading(FeatureSeparator(options.format));
+    return true;
+}
+
+bool WriteMapEnd(const Options& options, TextOutput& out, StreamResult& result) {
+    std::string end;
+    AppendMapEnd(options.format, end);
+    return Write(end, out, result);
+}
+
+std::string MapNote(const StreamResult& result, const Options& options) {
+    if (result.unanswered == 0)
+        return {};
+    const bool one = result.unanswered == 1;
+    return std::to_string(result.unanswered) + " of " + std::to_string(result.inputs) +
+           (options.table ? " rows " : " inputs ") + (one ? "has" : "have") + " no position and " +
+           (one ? "is" : "are") + " not on the map";
 }
 
 }  // namespace cli

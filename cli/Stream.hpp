@@ -14,13 +14,22 @@
 namespace cli {
 
 struct StreamResult {
-    // Whether every input has its true answer.
+    // Whether every input has the answer asked for (AnswerInput); the inputs converted (a
+    // table's rows, blank records not counted), and of them those without it.
     bool allConverted = true;
+    std::size_t inputs = 0;
+    std::size_t unanswered = 0;
     // Empty, or a one-line description of the read or write error that stopped the run.
     std::string error;
     // What the user should know of how the input was read, one line each: TextInput's notes,
     // a hint to read a table with --column, characters the output's encoding lacks.
     std::vector<std::string> notes;
+
+    void Add(std::size_t moreInputs, std::size_t moreUnanswered) noexcept {
+        inputs += moreInputs;
+        unanswered += moreUnanswered;
+        allConverted = allConverted && moreUnanswered == 0;
+    }
 };
 
 // Converts each of `inputs` as ConvertLine does and writes the output's start (the header
@@ -45,5 +54,16 @@ struct StreamResult {
 // (TableConversion::Start) stops it with its error.
 [[nodiscard]] StreamResult ConvertTable(TextInput& in, std::string_view name, TextOutput& out,
                                         TableConversion& conversion);
+
+// A map's start and end (IsMap(options.format)), written before a run's first input and after
+// its last, between which the inputs' records are the map's features. False, with the write
+// error in `result`, when they can't be written.
+bool WriteMapStart(const Options& options, TextOutput& out, StreamResult& result);
+bool WriteMapEnd(const Options& options, TextOutput& out, StreamResult& result);
+
+// The line a map's run says when some inputs have no position: "3 of 120 rows have no
+// position and are not on the map" ("inputs" when they are no table's rows); empty when all
+// have one.
+[[nodiscard]] std::string MapNote(const StreamResult& result, const Options& options);
 
 }  // namespace cli

@@ -4,6 +4,7 @@
 
 #include "cli/Escaping.hpp"
 #include "cli/LineConversion.hpp"
+#include "cli/MapWriter.hpp"
 #include "cli/RecordWriter.hpp"
 #include "runtime/Text.hpp"
 
@@ -24,11 +25,7 @@ std::string Unique(std::string_view name, const std::vector<std::string>& taken)
 // Whether a header name is the one a --column names: the same once blanks around both are
 // removed, ASCII letters in either case.
 bool SameName(std::string_view header, std::string_view wanted) {
-    header = runtime::TrimBlanks(header);
-    wanted = runtime::TrimBlanks(wanted);
-    return std::equal(
-        header.begin(), header.end(), wanted.begin(), wanted.end(),
-        [](char a, char b) { return runtime::UpperCase(a) == runtime::UpperCase(b); });
+    return runtime::EqualsIgnoringCase(runtime::TrimBlanks(header), runtime::TrimBlanks(wanted));
 }
 
 }  // namespace
@@ -97,7 +94,7 @@ std::string TableConversion::Start(const TableRows& first, char delimiter, std::
 void TableConversion::AppendStart(bool byteOrderMark, std::string_view before,
                                   std::string& out) const {
     const Format format = options_.format;
-    if (format == Format::kJson)
+    if (!KeepsInputText(format))
         return;
     if (byteOrderMark)
         out += kByteOrderMark;
@@ -124,8 +121,13 @@ void TableConversion::AppendStart(bool byteOrderMark, std::string_view before,
 }
 
 void TableConversion::AppendLines(std::string_view lines, std::string& out) const {
-    if (options_.format != Format::kJson)
+    if (KeepsInputText(options_.format))
         out += lines;
+}
+
+std::string TableConversion::FieldKey(std::size_t field) const {
+    return field < fieldKeys_.size() ? fieldKeys_[field]
+                                     : Unique(std::to_string(field + 1), fieldKeys_);
 }
 
 std::string_view TableConversion::FieldOf(const TableRows& rows, std::size_t row,
@@ -150,7 +152,7 @@ bool TableConversion::ConvertRow(const TableRows& rows, std::size_t row, std::st
     const std::size_t fields = rows.FieldCount(row);
     const bool csv = format == Format::kCsv;
     if (rows.Blank(row)) {
-        if (format == Format::kJson)
+        if (!KeepsInputText(format))
             return true;
         AppendFields(rows, row, out);
         out += csv                         ? std::string_view("\r\n")
@@ -160,30 +162,42 @@ bool TableConversion::ConvertRow(const TableRows& rows, std::size_t row, std::st
     }
     Answer answer;
     std::string pair;  // the input of two columns, as the input column shows it
+    bool answered = false;
     if (inputColumns_.size() == 2) {
         // A latitude and a longitude, or an easting and a northing.
         const std::string_view first = FieldOf(rows, row, inputColumns_[0]);
         const std::string_view second = FieldOf(rows, row, inputColumns_[1]);
         pair.append(runtime::TrimBlanks(first)).append(" ").append(runtime::TrimBlanks(second));
         answer.input = pair;
-        if (options_.from == From::kLatLon)
-            AnswerPosition(PositionText::ReadPosition(first, second), options_, answer);
-        else
-            AnswerGridPosition(Surveyed::ReadGridPosition(first, second, options_.grid), options_,
-                               answer);
+        answered =
+            options_.from == From::kLatLon
+                ? AnswerPosition(PositionText::ReadPosition(first, second), options_, answer)
+                : AnswerGridPosition(Surveyed::ReadGridPosition(first, second, options_.grid),
+                                     options_, answer);
     } else {
-        AnswerInput(TrimInput(FieldOf(rows, row, inputColumns_.front())), false, options_, answer);
+        answered = AnswerInput(TrimInput(FieldOf(rows, row, inputColumns_.front())), false,
+                               options_, answer);
     }
 
     const std::span<const Column> columns = options_.Columns();
+    if (IsMap(format)) {
+        // The fields keyed as in JSON (those the row lacks left out), then the new cells.
+        std::vector<std::string> keys;
+        std::vector<MapProperty> properties;
+        for (std::size_t i = 0; i < fields; ++i)
+            keys.push_back(FieldKey(i));
+        for (std::size_t i = 0; i < fields; ++i)
+            properties.push_back({keys[i], Cell::Text(rows.Field(row, i))});
+        for (std::size_t c = 0; c < columns.size(); ++c)
+            properties.push_back(
+                {newNames_[c], WithDecimals(columns[c].cell(answer), options_.decimals)});
+        AppendMapRecord(answer, format, properties, out);
+        return answered;
+    }
     if (format == Format::kJson) {
         for (std::size_t i = 0; i < std::max(fields, header_.size()); ++i) {
             out += i == 0 ? "{" : ",";
-            if (i < fieldKeys_.size()) {
-                AppendJsonString(fieldKeys_[i], out);
-            } else {
-                AppendJsonString(Unique(std::to_string(i + 1), fieldKeys_), out);
-            }
+            AppendJsonString(FieldKey(i), out);
             out += ':';
             if (i < fields)
                 AppendJsonString(rows.Field(row, i), out);
@@ -197,7 +211,7 @@ bool TableConversion::ConvertRow(const TableRows& rows, std::size_t row, std::st
             AppendCell(columns[c].cell(answer), Format::kJson, ',', options_.decimals, out);
         }
         out += "}\n";
-        return answer.HasTrueAnswer();
+        return answered;
     }
     const char delimiter = csv ? ',' : delimiter_;
     AppendFields(rows, row, out);
@@ -209,7 +223,7 @@ bool TableConversion::ConvertRow(const TableRows& rows, std::size_t row, std::st
         AppendCell(column.cell(answer), Format::kCsv, delimiter, options_.decimals, out);
     }
     out += csv ? std::string_view("\r\n") : std::string_view(lineEnd_);
-    return answer.HasTrueAnswer();
+    return answered;
 }
 
 }  // namespace cli

@@ -11,16 +11,18 @@
 //    their names. Rows end as the first record does (CR LF or LF);
 //  - CSV: every field written again by RFC 4180 with commas, rows ended by CR LF;
 //  - JSON Lines: one object per row, its fields keyed by the header's names (by their numbers
-//    from 1 without a header; a field beyond the header by its number), then the new cells.
+//    from 1 without a header; a field beyond the header by its number), then the new cells;
+//  - a map: a point for each row with its true answer (RecordWriter.hpp's AppendMapRecord),
+//    its properties the row's fields keyed as in JSON, then the new cells.
 // A header gains the new columns' names. A name the header already has (or, for JSON keys,
 // that an earlier field has) gets the suffix "_2", or "_3" and so on, the first that is free,
 // so no two names are the same. A byte order mark before the first table is written again
 // before the output (not before JSON).
 //
 // A blank record (TableRows::Blank) is no row: it has no answers, is written back as it was
-// (in CSV its fields again, with commas; in JSON not at all) and counts as converted. Blank
-// records before the header, and lines skipped before it, are written back before the header
-// (not in JSON).
+// (in CSV its fields again, with commas; in JSON and maps not at all) and counts as converted.
+// Blank records before the header, and lines skipped before it, are written back before the
+// header (in text and CSV).
 
 #include <cstddef>
 #include <string>
@@ -61,7 +63,7 @@ class TableConversion {
     void AppendLines(std::string_view lines, std::string& out) const;
 
     // Converts row `row` of `rows` and appends its output, or writes a blank record back;
-    // true when its input has its true answer, or it is blank.
+    // true when its input has the answer asked for (AnswerInput), or it is blank.
     bool ConvertRow(const TableRows& rows, std::size_t row, std::string& out) const;
 
   private:
@@ -69,6 +71,9 @@ class TableConversion {
     void AppendFields(const TableRows& rows, std::size_t row, std::string& out) const;
     [[nodiscard]] std::string_view FieldOf(const TableRows& rows, std::size_t row,
                                            std::size_t column) const;
+    // The JSON key of a field (from 0): its header's name made unique, or beyond the header
+    // its number from 1.
+    [[nodiscard]] std::string FieldKey(std::size_t field) const;
 
     const Options& options_;
     bool started_ = false;

@@ -1,163 +1,123 @@
 // quorvane-convert: converts grid references, latitudes and longitudes, or locators given as
 // arguments, or read from files or standard input line by line or as tables, one output line
-// per input.
+// per input, or one map of them all.
 
-#include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <filesystem>
-#include <memory>
 #include <optional>
 #include <span>
 #include <string>
+#include <utility>
 #include <vector>
 
-#ifdef _WIN32
-#include <fcntl.h>
-#include <io.h>
-#endif
-
 #include "cli/Encoding.hpp"
-#include "cli/Escaping.hpp"
 #include "cli/Files.hpp"
 #include "cli/LineConversion.hpp"
 #include "cli/Options.hpp"
+#include "cli/Program.hpp"
 #include "cli/Stream.hpp"
 #include "cli/TableConversion.hpp"
 
 namespace {
 
-constexpr int kExitAllConverted = 0;
-constexpr int kExitSomeFailed = 1;
-constexpr int kExitUsageOrIoError = 2;
-
-// Says `message` on standard error, on one line, whatever input it quotes.
-void Say(std::string_view message) {
-    const std::string line = "quorvane-convert: " + cli::Readable(message) + "\n";
-    std::fwrite(line.data(), 1, line.size(), stderr);
-}
-
-int Fail(std::string_view message) {
-    Say(message);
-    return kExitUsageOrIoError;
-}
-
-// Fail, with what made the last write or flush fail.
-int FailWriting() {
-    return Fail(std::string("write error: ") + std::strerror(errno));
-}
-
-// An input to read: standard input, or a file of the --input list.
-struct Source {
-    std::string name;
-    std::unique_ptr<std::FILE, int (*)(std::FILE*)> file{nullptr, std::fclose};
-    std::FILE* stream = nullptr;
-};
-
 // The inputs given as arguments that are no inputs but name files: a hint for each.
-void HintAtFiles(const cli::Command& command) {
+void HintAtFiles(const cli::Command& command, const cli::Program& program) {
     for (const std::string& input : command.inputs) {
         std::error_code error;
         if (!std::filesystem::is_regular_file(input, error))
             continue;
         cli::Answer answer;
-        cli::AnswerInput(cli::TrimInput(input), false, command.options, answer);
-        if (!answer.HasTrueAnswer())
-            Say("'" + input + "' is a file: to read its lines, use --input " + input);
+        if (!cli::AnswerInput(cli::TrimInput(input), false, command.options, answer))
+            program.Say("'" + input + "' is a file: to read its lines, use --input " + input);
     }
 }
 
-int Convert(const cli::Command& command) {
+// Converts the inputs given as arguments, or else each source's lines or table, in order,
+// into `output`, saying each source's notes; a read or write error stops it.
+cli::StreamResult ConvertAll(const cli::Command& command,
+                             const std::vector<cli::InputFile>& sources, cli::TextOutput& output,
+                             const cli::Program& program) {
     const cli::Options& options = command.options;
-    std::vector<Source> sources;
+    if (!command.inputs.empty())
+        return cli::ConvertInputs(command.inputs, options, output);
+    cli::StreamResult result;
+    std::optional<cli::TableConversion> table;
+    if (options.table)
+        table.emplace(options);
+    for (const cli::InputFile& source : sources) {
+        cli::TextInput input(source.stream, options.encoding);
+        const cli::StreamResult part =
+            table ? cli::ConvertTable(input, source.name, output, *table)
+                  : cli::ConvertStream(input, output, options, &source == &sources.front());
+        for (const std::string& note : part.notes)
+            program.Say(source.name + ": " + note);
+        result.Add(part.inputs, part.unanswered);
+        if (!part.error.empty()) {
+            result.error = part.error;
+            break;
+        }
+    }
+    return result;
+}
+
+int Convert(const cli::Command& command, const cli::Program& program) {
+    const cli::Options& options = command.options;
+    std::vector<cli::InputFile> sources;
+    std::string error;
     for (const std::string& name : command.files.empty() && command.inputs.empty()
                                        ? std::vector<std::string>{"-"}
                                        : command.files) {
-        Source& source = sources.emplace_back();
-        source.name = name == "-" ? "standard input" : name;
-        if (name == "-") {
-            source.stream = stdin;
-            continue;
-        }
-        source.file.reset(std::fopen(name.c_str(), "rb"));
-        if (!source.file)
-            return Fail("cannot read '" + name + "': " + std::strerror(errno));
-        source.stream = source.file.get();
+        std::optional<cli::InputFile> source = cli::OpenInput(name, error);
+        if (!source)
+            return program.Fail(error);
+        sources.push_back(std::move(*source));
     }
 
     if (const auto output = command.output ? cli::IdentityOf(*command.output) : std::nullopt) {
-        for (const Source& source : sources) {
+        for (const cli::InputFile& source : sources) {
             if (cli::IdentityOf(source.stream) == output)
-                return Fail("--output '" + *command.output + "' is the input " +
-                            (source.stream == stdin ? "(standard input)" : source.name) +
-                            ": it would be lost");
+                return program.Fail("--output '" + *command.output + "' is the input " +
+                                    (source.stream == stdin ? "(standard input)" : source.name) +
+                                    ": it would be lost");
         }
     }
-    std::string error;
     std::optional<cli::ReplacingOutput> replacing =
         command.output ? cli::ReplacingOutput::Create(*command.output, error) : std::nullopt;
     if (command.output && !replacing)
-        return Fail(error);
+        return program.Fail(error);
     std::FILE* const out = replacing ? replacing->File() : stdout;
-    cli::TextOutput output(out, options.format != cli::Format::kJson);
-    HintAtFiles(command);
+    cli::TextOutput output(out, cli::KeepsInputText(options.format));
+    HintAtFiles(command, program);
 
+    // A map is one for the whole run: its start before every input, its end after them all.
     cli::StreamResult result;
-    if (!command.inputs.empty()) {
-        result = cli::ConvertInputs(command.inputs, options, output);
-    } else {
-        std::optional<cli::TableConversion> table;
-        if (options.table)
-            table.emplace(options);
-        for (const Source& source : sources) {
-            cli::TextInput input(source.stream, options.encoding);
-            const cli::StreamResult part =
-                table ? cli::ConvertTable(input, source.name, output, *table)
-                      : cli::ConvertStream(input, output, options, &source == &sources.front());
-            for (const std::string& note : part.notes)
-                Say(source.name + ": " + note);
-            result.allConverted = result.allConverted && part.allConverted;
-            if (!part.error.empty()) {
-                result.error = part.error;
-                break;
-            }
+    const bool map = cli::IsMap(options.format);
+    if (!map || cli::WriteMapStart(options, output, result)) {
+        result = ConvertAll(command, sources, output, program);
+        if (map && result.error.empty() && cli::WriteMapEnd(options, output, result)) {
+            if (const std::string note = cli::MapNote(result, options); !note.empty())
+                program.Say(note);
         }
     }
-    if (!result.error.empty()) {
-        std::fflush(out);
-        return Fail(result.error);
-    }
-    if (std::fflush(out) != 0 || std::ferror(out))
-        return FailWriting();
-    if (replacing && !replacing->Commit(error))
-        return Fail(error);
-    return result.allConverted ? kExitAllConverted : kExitSomeFailed;
+    return program.Finish(out, replacing, result.error,
+                          result.allConverted ? cli::kExitOk : cli::kExitShortfall);
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-#ifdef _WIN32
-    // Windows opens standard input and output in text mode, which writes every "\n" as
-    // "\r\n" and ends input at the first Ctrl-Z byte: bytes must pass unchanged.
-    _setmode(_fileno(stdin), _O_BINARY);
-    _setmode(_fileno(stdout), _O_BINARY);
-#endif
+    const cli::Program program("quorvane-convert");
     const cli::Command command = cli::ParseArguments(
         std::span<const char* const>(argv + 1, static_cast<std::size_t>(argc - 1)));
     switch (command.action) {
         case cli::Action::kUsageError:
-            return Fail(command.error);
+            return program.Fail(command.error);
         case cli::Action::kHelp:
-        case cli::Action::kVersion: {
-            const std::string text = command.action == cli::Action::kHelp
-                                         ? cli::UsageText()
-                                         : std::string(cli::VersionText());
-            std::fwrite(text.data(), 1, text.size(), stdout);
-            return std::fflush(stdout) == 0 ? kExitAllConverted : FailWriting();
-        }
+            return program.Print(cli::UsageText());
+        case cli::Action::kVersion:
+            return program.Print(cli::VersionText());
         case cli::Action::kConvert:
             break;
     }
-    return Convert(command);
+    return Convert(command, program);
 }

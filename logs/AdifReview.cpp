@@ -2,11 +2,11 @@
 
 #include <algorithm>
 #include <array>
-#include <charconv>
 #include <cmath>
 #include <utility>
 
 #include "conversions/PositionText.hpp"
+#include "runtime/DoubleText.hpp"
 #include "runtime/NumberReading.hpp"
 #include "runtime/Text.hpp"
 
@@ -22,14 +22,6 @@ constexpr int kDistanceDecimals = 1;
 constexpr double kKmPerMile = 1.609344;
 constexpr double kMetresPerKm = 1000;
 constexpr std::string_view kWorkedAllBritain = "WAB";
-
-std::string Fixed(double value, int decimals) {
-    std::array<char, 32> text{};
-    const auto end = std::to_chars(text.data(), text.data() + text.size(), value,
-                                   std::chars_format::fixed, decimals)
-                         .ptr;
-    return {text.data(), end};
-}
 
 // Half a unit of the last digit `number` is written with: 0.05 for "122.6", 0.5 for "123".
 double HalfLastDigit(std::string_view number) {
@@ -208,7 +200,7 @@ class Reviewer {
         const bool longPath = runtime::EqualsIgnoringCase(record_.Value(Adif::kAntPath), "L");
         const double km = DistanceKm(station, contacted, longPath);
         review_.distanceKm = km;
-        std::string shouldBe = Fixed(km, kDistanceDecimals);
+        std::string shouldBe = runtime::FixedText(km, kDistanceDecimals);
         const std::string_view written = record_.Value(Adif::kDistance);
         if (written.empty()) {
             review_.additions.push_back({Adif::kDistance, std::move(shouldBe)});

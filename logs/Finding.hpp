@@ -15,8 +15,8 @@ struct Finding {
     std::string shouldBe;  // what it should be; empty when that is not known
 };
 
-// `value` in double quotes, as a finding shows data from a log: each control character
-// shown as '?' (runtime::Printable), so that the finding stays one line.
+// `value` in double quotes, as a finding shows data from a log: each control character and
+// malformed byte shown as \xHH (runtime::Printable), so that the finding stays one line.
 [[nodiscard]] std::string QuotedValue(std::string_view value);
 
 }  // namespace Logs

@@ -53,8 +53,9 @@ its six-character IARU (Maidenhead) locator. It also gives the locator
 of any latitude and longitude.
 .
 The command-line tool quorvane-convert gives the same answers for whole
-files, as text, CSV or JSON Lines. quorvane-log checks ADIF and EDI
-(REG1TEST) logs, fills in missing distances, locators and contest
-points, and maps them as GeoJSON or KML.")
+files, as text, CSV, JSON Lines or a map (GeoJSON, GPX or KML).
+quorvane-log checks ADIF and EDI (REG1TEST) logs, fills in missing
+distances, locators and contest points, and maps them as GeoJSON, GPX
+or KML.")
 
 include(CPack)

@@ -8,6 +8,8 @@
 // locale where it does not (DoubleTextCLibrary.cpp: libc++ before version 17, as in
 // Debian 12's emscripten), with the same answers; CMake chooses which.
 
+#include <array>
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -27,6 +29,16 @@ namespace runtime {
 // [first, last), which must have room (a sign, 309 whole digits, the point and the
 // decimals); returns the end of what it wrote.
 char* WriteFixed(double value, int decimals, char* first, char* last) noexcept;
+
+// The room WriteFixed needs for any finite double: a sign, 309 whole digits, the point and 15
+// decimals.
+inline constexpr std::size_t kFixedRoom = 1 + 309 + 1 + 15;
+
+// What WriteFixed writes, as a string.
+[[nodiscard]] inline std::string FixedText(double value, int decimals) {
+    std::array<char, kFixedRoom> text{};
+    return {text.data(), WriteFixed(value, decimals, text.data(), text.data() + text.size())};
+}
 
 // The double nearest to `decimal`, halfway cases to the even one, as std::from_chars reads
 // it. `decimal` is of the form "[-]digits[.digits][e[+|-]digits]", which the caller has

@@ -178,12 +178,30 @@ std::string_view TrimBlanks(std::string_view text) noexcept {
 }
 
 std::string Printable(std::string_view text) {
-    std::string shown(text);
-    for (char& c : shown) {
-        if (static_cast<unsigned char>(c) < ' ' || c == '\x7f')
-            c = '?';
+    std::string printable;
+    const auto escaped = [&printable](unsigned char code) {
+        constexpr std::string_view kHex = "0123456789ABCDEF";
+        printable.append("\\x").append(1, kHex[code >> 4]).append(1, kHex[code & 0xF]);
+    };
+    constexpr unsigned char kFirstPrintable = 0x20;
+    constexpr unsigned char kDelete = 0x7F;
+    // U+0080 to U+009F, the C1 controls: C2 80 to C2 9F.
+    constexpr unsigned char kC1Lead = 0xC2;
+    constexpr unsigned char kAfterC1 = 0xA0;
+    while (!text.empty()) {
+        const std::size_t length = Utf8SequenceLength(text);
+        const auto lead = static_cast<unsigned char>(text[0]);
+        if (length == 0 || (length == 1 && (lead < kFirstPrintable || lead == kDelete))) {
+            escaped(lead);
+        } else if (length == 2 && lead == kC1Lead &&
+                   static_cast<unsigned char>(text[1]) < kAfterC1) {
+            escaped(static_cast<unsigned char>(text[1]));
+        } else {
+            printable.append(text.substr(0, length));
+        }
+        text.remove_prefix(std::max<std::size_t>(length, 1));
     }
-    return shown;
+    return printable;
 }
 
 std::string Quoted(std::string_view text, char quote) {

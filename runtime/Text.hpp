@@ -116,8 +116,10 @@ std::string_view TakeDigits(std::string_view& text) noexcept;
 // `text` between two `quote` characters, as messages quote what the user wrote.
 [[nodiscard]] std::string Quoted(std::string_view text, char quote = '\'');
 
-// `text` with each control character (U+0000 to U+001F and DEL: a line feed, a tab, ...) as
-// "?", so that a message quoting it stays one line.
+// `text` as a message quotes it: readable, on one line, whole. Each control character
+// (U+0000 to U+001F, U+007F to U+009F: a line feed, a tab, ...) and each byte that is not
+// part of a well-formed UTF-8 sequence is written as "\x" and two hexadecimal digits (its
+// code, or the byte); everything else as it is.
 [[nodiscard]] std::string Printable(std::string_view text);
 
 // The even numbers from `first` to `last` (both even, `first` not above `last`) as a message

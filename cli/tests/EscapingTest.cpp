@@ -84,18 +84,6 @@ TEST(Escaping, TextAndCsvKeepEveryByteJsonReplacesMalformedOnes) {
     EXPECT_EQ(Json("\xC0\xAFx\xF0\x9F\x93\xA1"), "<\"" + fffd + fffd + "x\xF0\x9F\x93\xA1\"");
 }
 
-// Messages quote input whole and readably, on one line.
-TEST(Escaping, ReadableEscapesControlsAndMalformedBytes) {
-    EXPECT_EQ(cli::Readable(std::string_view("TQ\0"
-                                             "3\t\n\x7F",
-                                             7)),
-              "TQ\\x003\\x09\\x0A\\x7F");
-    EXPECT_EQ(cli::Readable("St\xC3\xB9"
-                            "c \xF9 \xC2\x81 \xC2\xA0\\"),
-              "St\xC3\xB9"
-              "c \\xF9 \\x81 \xC2\xA0\\");
-}
-
 TEST(Escaping, TheWorstInputsGrowSixAndTwoTimes) {
     const std::string controls(100, '\x01');
     EXPECT_EQ(Json(controls).size() - 1, 6 * 100 + 2u);

@@ -226,6 +226,31 @@ TEST(ConvertLine, TheWindowsAnswerBesideTheTrueOne) {
               "HU474414,ok,60.155,-1.147,IP90KD,2,bad grid letter,,,,\r\n");
 }
 
+// The window's answer alone: the true answer is not worked out, and an input is answered
+// exactly when the window answers it (SV000000 lies beyond OSTN15's shifts; the window takes
+// only eight characters).
+TEST(ConvertLine, TheWindowsAnswerAloneFollowsTheWindow) {
+    const cli::Command command = cli::ParseArguments(
+        std::vector<const char*>{"--columns", "input,window_code,window_locator"});
+    ASSERT_EQ(command.action, cli::Action::kConvert) << command.error;
+    struct Case {
+        const char* input;
+        bool answered;
+        const char* line;
+    };
+    const Case cases[] = {
+        {"TQ300800", true, "TQ300800\t0\tIO91WM\n"},
+        {"SV000000", true, "SV000000\t0\tIN69FS\n"},
+        {"TQ 300 800", false, "TQ 300 800\t1\t\n"},
+    };
+    for (const Case& c : cases) {
+        cli::Answer answer;
+        EXPECT_EQ(cli::AnswerInput(c.input, false, command.options, answer), c.answered) << c.input;
+        EXPECT_TRUE(!answer.position && answer.locator.empty()) << c.input;
+        EXPECT_EQ(Convert(c.input, command.options).line, c.line);
+    }
+}
+
 // Every column for each kind of input, from a station: the true answer's columns are empty
 // unless the input's position is known (and the grid's unless it lies on a grid, which a
 // position elsewhere says in its status), the

@@ -5,12 +5,14 @@
 #include "cli/tests/TemporaryFile.hpp"
 
 #include <algorithm>
+#include <array>
 #include <cstdio>
 #include <memory>
 #include <random>
 #include <string>
 
 #include "cli/LineConversion.hpp"
+#include "cli/MapWriter.hpp"
 #include "cli/TableConversion.hpp"
 
 namespace {
@@ -115,6 +117,44 @@ TEST(ConvertStream, ManyBlocksKeepTheirOrder) {
               std::count(input.begin(), input.end(), '\n'));
     EXPECT_TRUE(run.output == LineByLine(input, json).output);
     EXPECT_FALSE(run.result.allConverted);
+}
+
+// A map of many lines from two inputs, converted in parts on every core, is the one map
+// written point by point; the lines without a position are counted.
+TEST(ConvertStream, AMapIsOneWhateverItsParts) {
+    std::string input;
+    for (int i = 0; i < 5000; ++i)
+        input += i % 3 == 0 ? "SV000000\n" : "NN" + std::to_string(100000 + i * 37) + "\n";
+    const cli::Command command =
+        cli::ParseArguments(std::vector{"--format", "geojson", "--columns", "input,locator"});
+    ASSERT_EQ(command.action, cli::Action::kConvert) << command.error;
+    const File out = WithContent("");
+    cli::TextOutput output(out.get(), false);
+    cli::StreamResult result;
+    ASSERT_TRUE(cli::WriteMapStart(command.options, output, result));
+    cli::MapWriter map(cli::Format::kGeoJson);
+    std::string expected;
+    map.Begin({}, expected);
+    for (const bool first : {true, false}) {
+        cli::TextInput in(input);
+        const cli::StreamResult part = cli::ConvertStream(in, output, command.options, first);
+        result.Add(part.inputs, part.unanswered);
+        for (std::string_view lines = input; !lines.empty();) {
+            cli::Answer answer;
+            const std::string_view line = lines.substr(0, lines.find('\n'));
+            lines.remove_prefix(line.size() + 1);
+            if (!cli::AnswerInput(line, false, command.options, answer))
+                continue;
+            const std::array<cli::MapProperty, 2> properties = {
+                {{"input", cli::Cell::Text(line)}, {"locator", cli::Cell::Text(answer.locator)}}};
+            map.Point(line, *answer.position, properties, expected);
+        }
+    }
+    ASSERT_TRUE(cli::WriteMapEnd(command.options, output, result));
+    map.End(expected);
+    EXPECT_TRUE(ReadAll(out.get()) == expected);
+    EXPECT_EQ(cli::MapNote(result, command.options),
+              "3334 of 10000 inputs have no position and are not on the map");
 }
 
 TEST(ConvertStream, LinesLongerThanTheBufferStillGiveOneLineEach) {

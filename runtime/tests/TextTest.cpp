@@ -107,8 +107,16 @@ TEST(TextUpperCase, OnlyAsciiLettersChange) {
     }
 }
 
-TEST(TextPrintable, ControlCharactersShownAsQuestionMarks) {
-    EXPECT_EQ(runtime::Printable("a\tb\r\n\x7f\x1f \xC3\xA9~"), "a?b???? \xC3\xA9~");
+// Messages quote input whole and readably, on one line.
+TEST(TextPrintable, EscapesControlsAndMalformedBytes) {
+    EXPECT_EQ(runtime::Printable(std::string_view("TQ\0"
+                                                  "3\t\n\x7F",
+                                                  7)),
+              "TQ\\x003\\x09\\x0A\\x7F");
+    EXPECT_EQ(runtime::Printable("St\xC3\xB9"
+                                 "c \xF9 \xC2\x81 \xC2\xA0\\"),
+              "St\xC3\xB9"
+              "c \\xF9 \\x81 \xC2\xA0\\");
 }
 
 TEST(TextEqualsIgnoringCase, OnlyTheCaseOfAsciiLettersIsIgnored) {
