@@ -6,6 +6,7 @@
 #include <memory>
 #include <utility>
 
+#include "cli/OptionValues.hpp"
 #include "cli/Options.hpp"
 #include "conversions/Maidenhead.hpp"
 #include "runtime/Text.hpp"
@@ -93,7 +94,7 @@ void Describe(CLI::App& app, LogCommand& command, Texts& texts) {
         runtime::EvenNumbersText(Maidenhead::kMinLength, Maidenhead::kMaxLength);
     fill->add_option("--locator-length", command.adif.locatorLength,
                      "characters of the locators added: " + lengths + "\n(default 6)")
-        ->check(CLI::IsMember({2, 4, 6, 8, 10}))
+        ->check(WholeNumber(Maidenhead::kMinLength, Maidenhead::kMaxLength, 2, lengths))
         ->type_name("N");
     fill->add_flag("--wab", command.adif.wab,
                    "add MY_SIG WAB and MY_SIG_INFO, the station's Worked\n"
@@ -108,7 +109,7 @@ void Describe(CLI::App& app, LogCommand& command, Texts& texts) {
     map->add_option("--format", command.mapFormat,
                     "geojson (RFC 7946, the default), gpx (GPX 1.1: the\n"
                     "points alone) or kml (KML 2.2)")
-        ->transform(CLI::CheckedTransformer(kMapFormats, CLI::ignore_case).description(""))
+        ->transform(Named(kMapFormats, "geojson, gpx or kml"))
         ->type_name("geojson|gpx|kml");
     AddOutput(*map, texts);
     AddStation(*map, texts);

@@ -10,6 +10,7 @@
 #include <system_error>
 #include <utility>
 
+#include "cli/OptionValues.hpp"
 #include "conversions/Maidenhead.hpp"
 #include "conversions/surveyed/GridReference.hpp"
 #include "runtime/Text.hpp"
@@ -76,36 +77,6 @@ const std::map<std::string, char> kDelimiterNames = {{"tab", '\t'}, {"\\t", '\t'
 bool IsInputLike(std::string_view argument) {
     return argument == "-" || (argument.size() >= 2 && argument[0] == '-' &&
                                (runtime::IsDigit(argument[1]) || argument[1] == '.'));
-}
-
-// A whole number from `min` to `max`, in steps of `step` from `min`; `list` names them.
-CLI::Validator WholeNumber(int min, int max, int step, std::string list) {
-    return CLI::Validator(
-        [=](const std::string& text) -> std::string {
-            int value = 0;
-            const auto [end, error] =
-                std::from_chars(text.data(), text.data() + text.size(), value);
-            if (error != std::errc{} || end != text.data() + text.size() || value < min ||
-                value > max || (value - min) % step != 0) {
-                return "needs " + list + " ('" + runtime::Printable(text) + "')";
-            }
-            return {};
-        },
-        "");
-}
-
-// The value a name stands for in `names`, as the number CLI11 reads into the enumeration.
-template <typename Value>
-CLI::Validator Named(const std::map<std::string, Value>& names, std::string list) {
-    return CLI::Validator(
-        [&names, list](std::string& text) -> std::string {
-            const auto found = names.find(text);
-            if (found == names.end())
-                return "needs " + list + " ('" + runtime::Printable(text) + "')";
-            text = std::to_string(static_cast<int>(found->second));
-            return {};
-        },
-        "");
 }
 
 const Column* FindColumn(std::string_view name) {

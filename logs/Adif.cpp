@@ -83,10 +83,6 @@ bool EndsInsideTag(std::string_view text, std::size_t begin, std::size_t end) {
            runtime::EqualsIgnoringCase(tag, kEndOfHeader);
 }
 
-bool IsLineSpace(char c) {
-    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
-}
-
 }  // namespace
 
 AdifReader::AdifReader(std::FILE* in, std::string start) : input_(in, std::move(start)) {}

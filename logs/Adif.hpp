@@ -38,6 +38,11 @@
 
 namespace Logs {
 
+// Whether `c` may stand between an ADIF log's fields as layout: a space, a tab or a line end.
+[[nodiscard]] constexpr bool IsLineSpace(char c) noexcept {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
+
 // One field, as it stands in its part's text.
 struct AdifField {
     std::string_view name;  // as written

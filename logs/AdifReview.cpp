@@ -229,10 +229,6 @@ class Reviewer {
     AdifReview& review_;
 };
 
-bool IsLineSpace(char c) {
-    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
-}
-
 }  // namespace
 
 void ReviewAdifRecord(const AdifRecord& record, const AdifOptions& options, AdifReview& review) {
