@@ -130,6 +130,8 @@ class TextOutput {
     // Windows-1252 and an input was not).
     [[nodiscard]] std::size_t TakeUnwritable() noexcept;
     [[nodiscard]] std::optional<Encoding> Decided() const noexcept { return encoding_; }
+    // Whether anything has been written yet.
+    [[nodiscard]] bool Written() const noexcept { return written_; }
 
   private:
     std::FILE* file_;

@@ -86,6 +86,11 @@ TEST(Encoding, FilesAsPeopleHaveThem) {
                u"G/CS-003\tSt\u00F9c a' Chroin\tNN 617 174\tok\t56.329179\t-4.237467\tIO76VH\r\n"
                u"\t\t\r\n"),
          {}},
+        // An empty sheet's, then a table's: the byte order mark once, before all.
+        {{"--column", "1", "--columns", "locator"},
+         {Utf16(u"\r\n"), Utf16(u"ref\r\nNN166712\r\n")},
+         Utf16(u"\r\nref,locator\r\nNN166712,IO76LT\r\n"),
+         {}},
         {{"--column", "grid ref", "--format", "json"},
          {Utf16(u"summit\tname\tgrid ref\r\nG/CS-003\tSt\u00F9c\tNN 617 174\r\n")},
          "{\"summit\":\"G/CS-003\",\"name\":\"St\u00F9c\",\"grid ref\":\"NN 617 174\","
