@@ -172,6 +172,13 @@ TEST(Encoding, FilesAsPeopleHaveThem) {
           "Windows-1252, the output's encoding as the first input's, lacks 1 of its characters: "
           "written as '?'"},
          false},
+        {{"--columns", "input", "--encoding", "utf-8"},
+         {Utf16(u"x\n"), "y\xF8\x80\xED\xA0\x80\nTQ300800\n"},
+         Utf16(u"x\ny\uFFFD\uFFFD\uFFFD\uFFFD\uFFFD\nTQ300800\n"),
+         {"line 1 is not UTF-8, as the lines before it are (it holds the byte \\xF8): its bytes "
+          "are kept as they are (in JSON each is U+FFFD); --encoding windows-1252 reads the "
+          "input as Windows-1252"},
+         false},
         {{"--columns", "input"},
          {Utf16(u"\u00E9\n"), "TQ300800\n"},
          Utf16(u"\u00E9\nTQ300800\n"),
