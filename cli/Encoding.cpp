@@ -170,7 +170,9 @@ void AppendUtf16Unit(char32_t unit, bool bigEndian, std::string& out) {
     out += bigEndian ? low : high;
 }
 
-void AppendAsUtf16(std::string_view text, bool bigEndian, std::string& out) {
+// `inputsOwn`: the text is of a UTF-16 input, whose lone surrogates and odd last byte are
+// written back as they were; else each of their bytes is no character.
+void AppendAsUtf16(std::string_view text, bool bigEndian, bool inputsOwn, std::string& out) {
     while (!text.empty()) {
         const unsigned char lead = Byte(text[0]);
         const std::size_t length = runtime::Utf8SequenceLength(text);
@@ -184,11 +186,11 @@ void AppendAsUtf16(std::string_view text, bool bigEndian, std::string& out) {
             } else {
                 AppendUtf16Unit(codePoint, bigEndian, out);
             }
-        } else if (lead == kSurrogateLead && text.size() >= 3 &&
+        } else if (inputsOwn && lead == kSurrogateLead && text.size() >= 3 &&
                    IsContinuation(Byte(text[1]), 0xA0) && IsContinuation(Byte(text[2]))) {
             AppendUtf16Unit(CodePointOf(text, 3), bigEndian, out);
             taken = 3;
-        } else if ((lead & 0xFC) == kOddByteLead && text.size() >= 2 &&
+        } else if (inputsOwn && (lead & 0xFC) == kOddByteLead && text.size() >= 2 &&
                    IsContinuation(Byte(text[1]))) {
             out += static_cast<char>((lead & 0x03U) << 6 | (Byte(text[1]) & 0x3FU));
             taken = 2;
@@ -256,7 +258,8 @@ std::string_view EncodingName(Encoding encoding) noexcept {
     return {};
 }
 
-std::size_t AppendEncoded(std::string_view text, Encoding encoding, std::string& out) {
+std::size_t AppendEncoded(std::string_view text, Encoding encoding, std::string& out,
+                          bool inputsOwn) {
     switch (encoding) {
         case Encoding::kUtf8:
             out.append(text);
@@ -265,7 +268,7 @@ std::size_t AppendEncoded(std::string_view text, Encoding encoding, std::string&
             return AppendAsWindows1252(text, out);
         case Encoding::kUtf16Le:
         case Encoding::kUtf16Be:
-            AppendAsUtf16(text, encoding == Encoding::kUtf16Be, out);
+            AppendAsUtf16(text, encoding == Encoding::kUtf16Be, inputsOwn, out);
             return 0;
     }
     return 0;
@@ -428,6 +431,7 @@ void TextInput::Watch(std::string& out, std::size_t from) {
 }
 
 void TextOutput::Follow(std::optional<Encoding> input) noexcept {
+    input_ = input;
     if (encoding_ || !input || !inInputEncoding_)
         return;
     encoding_ = IsUtf16(*input) && written_ ? Encoding::kUtf8 : *input;
@@ -442,7 +446,7 @@ bool TextOutput::Write(std::string_view text) {
     written_ = true;
     if (encoding_ && *encoding_ != Encoding::kUtf8) {
         encoded_.clear();
-        unwritable_ += AppendEncoded(text, *encoding_, encoded_);
+        unwritable_ += AppendEncoded(text, *encoding_, encoded_, input_ == encoding_);
         text = encoded_;
     }
     return std::fwrite(text.data(), 1, text.size(), file_) == text.size();

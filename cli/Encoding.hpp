@@ -53,11 +53,12 @@ inline constexpr std::size_t kDetectionBytes = std::size_t{1} << 16;
 }
 
 // Appends `text`, as TextInput reads any input, in `encoding`: the bytes TextInput read it
-// from, for the text of an input in that encoding. For the text of an input in another one:
-// in UTF-16 a byte that is not part of a UTF-8 character is U+FFFD; in Windows-1252 such a
-// byte is written as it is, and a character Windows-1252 lacks as "?". Returns how many
-// characters were written as "?".
-std::size_t AppendEncoded(std::string_view text, Encoding encoding, std::string& out);
+// from, for the text of an input in that encoding (`inputsOwn`). For the text of an input in
+// another one: in UTF-16 a byte that is not part of a UTF-8 character is U+FFFD; in
+// Windows-1252 such a byte is written as it is, and a character Windows-1252 lacks as "?".
+// Returns how many characters were written as "?".
+std::size_t AppendEncoded(std::string_view text, Encoding encoding, std::string& out,
+                          bool inputsOwn = true);
 
 // An input's text, read block by block in bounded memory, as UTF-8.
 class TextInput {
@@ -133,6 +134,8 @@ class TextOutput {
     // Windows-1252 and an input was not).
     [[nodiscard]] std::size_t TakeUnwritable() noexcept;
     [[nodiscard]] std::optional<Encoding> Decided() const noexcept { return encoding_; }
+    // Whether anything has been written yet.
+    [[nodiscard]] bool Written() const noexcept { return written_; }
 
   private:
     std::FILE* file_;
@@ -140,6 +143,7 @@ class TextOutput {
     bool written_ = false;
     std::string_view leading_;
     std::optional<Encoding> encoding_;
+    std::optional<Encoding> input_;
     std::size_t unwritable_ = 0;
     std::string encoded_;
 };

@@ -174,7 +174,9 @@ Input TrimLine(std::string_view line, std::size_t limit) noexcept {
     const std::string_view text = TrimInput(line);
     if (text.size() <= limit)
         return {text, false};
-    return {runtime::TrimBlanks(text.substr(0, limit)), true};
+    // A character the limit cuts goes too: its first bytes are none of the input's characters.
+    const std::string_view kept = text.substr(0, limit);
+    return {runtime::TrimBlanks(kept.substr(0, limit - runtime::CutCharacterLength(kept))), true};
 }
 
 void CompactPartialLine(std::string& partial, std::size_t limit) {

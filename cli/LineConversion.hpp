@@ -23,7 +23,8 @@ inline constexpr std::size_t kMaxLineBytes = std::size_t{1} << 16;
 [[nodiscard]] std::string_view TrimInput(std::string_view line) noexcept;
 
 // What a line of input is converted as: TrimInput(line), or when that is longer than `limit`
-// bytes its first `limit` bytes without trailing blanks, marked truncated.
+// bytes its first `limit` bytes without a character they cut short and without trailing
+// blanks, marked truncated.
 struct Input {
     std::string_view text;
     bool truncated = false;

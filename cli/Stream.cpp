@@ -213,9 +213,12 @@ StreamResult ConvertTable(TextInput& in, std::string_view name, TextOutput& out,
         return result;
     };
     // The first record that is not blank starts the table: its header, or with --no-header
-    // its first row. The lines skipped and the blank records before it are written back.
+    // its first row. The lines skipped and the blank records before it are written back,
+    // after the input's byte order mark when nothing has been written before it.
     bool more = reader.Read(rows);
     std::string before;
+    if (in.HadByteOrderMark() && !out.Written())
+        conversion.AppendLines(kByteOrderMark, before);
     conversion.AppendLines(reader.SkippedLines(), before);
     for (; more && rows.Blank(0); more = reader.Read(rows)) {
         conversion.ConvertRow(rows, 0, before);
@@ -234,7 +237,7 @@ StreamResult ConvertTable(TextInput& in, std::string_view name, TextOutput& out,
         return failed(std::move(error));
     std::string start;
     if (first)
-        conversion.AppendStart(in.HadByteOrderMark(), before, start);
+        conversion.AppendStart(before, start);
     else
         start = std::move(before);
     if (!Write(start, out, result))

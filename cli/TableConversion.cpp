@@ -91,13 +91,10 @@ std::string TableConversion::Start(const TableRows& first, char delimiter, std::
     return {};
 }
 
-void TableConversion::AppendStart(bool byteOrderMark, std::string_view before,
-                                  std::string& out) const {
+void TableConversion::AppendStart(std::string_view before, std::string& out) const {
     const Format format = options_.format;
     if (!KeepsInputText(format))
         return;
-    if (byteOrderMark)
-        out += kByteOrderMark;
     out += before;
     if (!options_.table->header)
         return;

@@ -53,10 +53,10 @@ class TableConversion {
     // that is not the first table's), one line.
     std::string Start(const TableRows& first, char delimiter, std::string_view name);
 
-    // Appends what the output starts with: the byte order mark when `byteOrderMark`, what
-    // stood `before` the header (as AppendLines and ConvertRow wrote it) and the header line;
-    // nothing for JSON, and no header line without a header.
-    void AppendStart(bool byteOrderMark, std::string_view before, std::string& out) const;
+    // Appends what the output starts with: what stood `before` the header (its byte order
+    // mark, lines skipped and blank records, as AppendLines and ConvertRow wrote them) and the
+    // header line; nothing for JSON, and no header line without a header.
+    void AppendStart(std::string_view before, std::string& out) const;
 
     // Appends lines of the input that are no records (lines skipped) as they stood: in text
     // and CSV; not in JSON.

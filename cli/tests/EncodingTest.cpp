@@ -86,6 +86,11 @@ TEST(Encoding, FilesAsPeopleHaveThem) {
                u"G/CS-003\tSt\u00F9c a' Chroin\tNN 617 174\tok\t56.329179\t-4.237467\tIO76VH\r\n"
                u"\t\t\r\n"),
          {}},
+        // An empty sheet's, then a table's: the byte order mark once, before all.
+        {{"--column", "1", "--columns", "locator"},
+         {Utf16(u"\r\n"), Utf16(u"ref\r\nNN166712\r\n")},
+         Utf16(u"\r\nref,locator\r\nNN166712,IO76LT\r\n"),
+         {}},
         {{"--column", "grid ref", "--format", "json"},
          {Utf16(u"summit\tname\tgrid ref\r\nG/CS-003\tSt\u00F9c\tNN 617 174\r\n")},
          "{\"summit\":\"G/CS-003\",\"name\":\"St\u00F9c\",\"grid ref\":\"NN 617 174\","
@@ -166,6 +171,13 @@ TEST(Encoding, FilesAsPeopleHaveThem) {
          {std::string(toCp1252).replace(toCp1252.find("line 2"), 6, "line 1"),
           "Windows-1252, the output's encoding as the first input's, lacks 1 of its characters: "
           "written as '?'"},
+         false},
+        {{"--columns", "input", "--encoding", "utf-8"},
+         {Utf16(u"x\n"), "y\xF8\x80\xED\xA0\x80\nTQ300800\n"},
+         Utf16(u"x\ny\uFFFD\uFFFD\uFFFD\uFFFD\uFFFD\nTQ300800\n"),
+         {"line 1 is not UTF-8, as the lines before it are (it holds the byte \\xF8): its bytes "
+          "are kept as they are (in JSON each is U+FFFD); --encoding windows-1252 reads the "
+          "input as Windows-1252"},
          false},
         {{"--columns", "input"},
          {Utf16(u"\u00E9\n"), "TQ300800\n"},

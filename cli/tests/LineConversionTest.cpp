@@ -105,6 +105,14 @@ TEST(TrimLine, KeepsOnlyTheLimitOfAHugeLine) {
     input = FedInPieces(std::string(100000, 'x'), kLimit, partial, rng);
     EXPECT_TRUE(input.truncated);
     EXPECT_EQ(input.text, std::string(kLimit, 'x'));
+
+    // A character the limit cuts (as a Windows-1252 line of accents, read as UTF-8) goes whole.
+    std::string accents = "TQ3";
+    for (int i = 0; i < 50000; ++i)
+        accents += "\u00E9";
+    input = FedInPieces(accents, kLimit, partial, rng);
+    EXPECT_TRUE(input.truncated);
+    EXPECT_EQ(input.text, accents.substr(0, kLimit - 1));
 }
 
 // The window's answer, bit for bit what it has always been.
