@@ -230,6 +230,11 @@ Cells ReadRecord(std::string_view out, cli::Format format, std::size_t columns,
             }
             break;
         }
+        case cli::Format::kGeoJson:
+        case cli::Format::kGpx:
+        case cli::Format::kKml:
+            Require(false, "a line is written in a line format, not a map's", line);
+            break;
     }
     Require(cells->size() == columns, "a record has one cell per column", line);
     return *cells;
