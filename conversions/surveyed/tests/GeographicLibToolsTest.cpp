@@ -61,7 +61,9 @@ std::string Numbers(std::initializer_list<double> values) {
     for (const double value : values) {
         char number[32];
         std::snprintf(number, sizeof number, "%.15f", value);
-        text += (text.empty() ? "" : " ") + std::string(number);
+        if (!text.empty())
+            text += ' ';
+        text += number;
     }
     return text;
 }
