@@ -269,7 +269,8 @@ Command Checked(Command command, const Texts& texts) {
         options.from = From::kLatLon;
     if (texts.encodingGiven)
         options.encoding = texts.encoding;
-    if (!texts.output.empty())
+    // "-" is standard output, as it is for quorvane-log.
+    if (!texts.output.empty() && texts.output != "-")
         command.output = texts.output;
     if (!command.inputs.empty() && !command.files.empty())
         return UsageError("give the inputs as arguments or with --input, not both");

@@ -97,7 +97,7 @@ struct Command {
     // The files to read (--input), in order, "-" for standard input; when there are neither
     // inputs nor files, standard input is read.
     std::vector<std::string> files;
-    // Where to write (--output); standard output when none.
+    // Where to write (--output); standard output when none (or "-").
     std::optional<std::string> output;
     // For kUsageError: what is wrong, one line without a newline.
     std::string error;
