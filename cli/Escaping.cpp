@@ -116,26 +116,41 @@ void AppendCsvField(std::string_view text, std::string& out, char delimiter) {
 }
 
 void AppendXmlText(std::string_view text, std::string& out) {
-    AppendUtf8(text, out, [](unsigned char c) -> std::string_view {
-        switch (c) {
-            case '&':
-                return "&amp;";
-            case '<':
-                return "&lt;";
-            case '>':
-                return "&gt;";
-            case '"':
-                return "&quot;";
-            case '\'':
-                return "&apos;";
-            case '\t':
-            case '\n':
-            case '\r':
-                return {};
-            default:
-                return c < kControlCount ? kReplacement : std::string_view();
+    const auto append = [&out](std::string_view characters) {
+        AppendUtf8(characters, out, [](unsigned char c) -> std::string_view {
+            switch (c) {
+                case '&':
+                    return "&amp;";
+                case '<':
+                    return "&lt;";
+                case '>':
+                    return "&gt;";
+                case '"':
+                    return "&quot;";
+                case '\'':
+                    return "&apos;";
+                case '\t':
+                case '\n':
+                case '\r':
+                    return {};
+                default:
+                    return c < kControlCount ? kReplacement : std::string_view();
+            }
+        });
+    };
+    // U+FFFE and U+FFFF are well-formed UTF-8 but no characters of XML 1.0: U+FFFD too. Their
+    // first byte starts a sequence wherever it stands, so a search finds them.
+    std::size_t from = 0;
+    for (std::size_t at; (at = text.find("\xEF\xBF", from)) != std::string_view::npos;) {
+        from = at + 2;
+        if (from < text.size() && (text[from] == '\xBE' || text[from] == '\xBF')) {
+            append(text.substr(0, at));
+            out.append(kReplacement);
+            text.remove_prefix(from + 1);
+            from = 0;
         }
-    });
+    }
+    append(text);
 }
 
 void AppendJsonString(std::string_view text, std::string& out) {

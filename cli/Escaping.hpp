@@ -29,8 +29,8 @@ void AppendCsvField(std::string_view text, std::string& out, char delimiter = ',
 void AppendJsonString(std::string_view text, std::string& out);
 
 // XML character data or an attribute's value (KML): &, <, >, " and ' as entities, and each
-// control character XML 1.0 does not allow (all but tab, line feed and carriage return) as
-// U+FFFD, as a malformed byte is.
+// character XML 1.0 does not allow (the controls but tab, line feed and carriage return;
+// U+FFFE and U+FFFF) as U+FFFD, as a malformed byte is.
 void AppendXmlText(std::string_view text, std::string& out);
 
 }  // namespace cli

@@ -13,10 +13,11 @@ namespace {
 using cli::Cell;
 using cli::MapProperty;
 
-const std::array<MapProperty, 4> kProperties = {{{"call", Cell::Text("G4<A>\"B\"&\x01\xFF")},
-                                                 {"date", Cell{}},
-                                                 {"distance_km", Cell::Number(140.06, 1)},
-                                                 {"points", Cell::Integer(141)}}};
+const std::array<MapProperty, 4> kProperties = {
+    {{"call", Cell::Text("G4<A>\"B\"&\x01\xFF\xEF\xBF\xBF\xEF\xBF\xBD")},
+     {"date", Cell{}},
+     {"distance_km", Cell::Number(140.06, 1)},
+     {"points", Cell::Integer(141)}}};
 
 TEST(MapWriter, GeoJsonPointsAndLinesCutAtTheAntimeridian) {
     cli::MapWriter map(cli::Format::kGeoJson);
@@ -32,7 +33,8 @@ TEST(MapWriter, GeoJsonPointsAndLinesCutAtTheAntimeridian) {
               "{\"type\":\"FeatureCollection\",\"features\":[\n"
               "{\"type\":\"Feature\",\"geometry\":{\"type\":\"Point\",\"coordinates\":"
               "[-1.9583333,52.0625000]},\"properties\":{\"name\":\"G4ABC\",\"call\":"
-              "\"G4<A>\\\"B\\\"&\\u0001\xEF\xBF\xBD\",\"distance_km\":140.1,\"points\":141}},\n"
+              "\"G4<A>\\\"B\\\"&\\u0001\xEF\xBF\xBD\xEF\xBF\xBF\xEF\xBF\xBD\","
+              "\"distance_km\":140.1,\"points\":141}},\n"
               "{\"type\":\"Feature\",\"geometry\":{\"type\":\"MultiLineString\",\"coordinates\":"
               "[[[170.0000000,10.0000000],[180.0000000,15.0000000]],[[-180.0000000,15.0000000],"
               "[-170.0000000,20.0000000]]]},\"properties\":{\"name\":\"ZL1AB\"}},\n"
@@ -53,7 +55,8 @@ TEST(MapWriter, GpxWaypointsAloneWithTheirPropertiesDescribed) {
               "creator=\"Quorvane\" xmlns=\"http://www.topografix.com/GPX/1/1\">\n"
               "<metadata><name>log</name></metadata>\n"
               "<wpt lat=\"52.0625000\" lon=\"-1.9583333\"><name>G4&lt;ABC&gt;</name><desc>call: "
-              "G4&lt;A&gt;&quot;B&quot;&amp;\xEF\xBF\xBD\xEF\xBF\xBD\ndistance_km: 140.1\n"
+              "G4&lt;A&gt;&quot;B&quot;&amp;"
+              "\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD\ndistance_km: 140.1\n"
               "points: 141</desc></wpt>\n"
               "<wpt lat=\"89.9900000\" lon=\"-180.0000000\"><name>RR99XX</name></wpt>\n"
               "</gpx>\n");
@@ -71,7 +74,8 @@ TEST(MapWriter, KmlPlacemarksWithEscapedText) {
         "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
         "<kml xmlns=\"http://www.opengis.net/kml/2.2\">\n<Document>\n<name>a&amp;b.adi</name>\n"
         "<Placemark><name>G4ABC</name><ExtendedData><Data name=\"call\"><value>"
-        "G4&lt;A&gt;&quot;B&quot;&amp;\xEF\xBF\xBD\xEF\xBF\xBD</value></Data>"
+        "G4&lt;A&gt;&quot;B&quot;&amp;\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD"
+        "</value></Data>"
         "<Data name=\"distance_km\"><value>140.1</value></Data><Data name=\"points\">"
         "<value>141</value></Data></ExtendedData><Point><coordinates>-1.9583333,52.0625000"
         "</coordinates></Point></Placemark>\n"
