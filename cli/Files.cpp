@@ -79,7 +79,12 @@ std::optional<InputFile> OpenInput(const std::string& path, std::string& error) 
         input.stream = stdin;
         return input;
     }
-    input.file.reset(std::fopen(path.c_str(), "rb"));
+    // A folder opens on Linux, and fails only at its first read, after the output has begun.
+    std::error_code folder;
+    if (std::filesystem::is_directory(path, folder))
+        errno = EISDIR;
+    else
+        input.file.reset(std::fopen(path.c_str(), "rb"));
     if (!input.file) {
         error = "cannot read '" + path + "': " + std::strerror(errno);
         return std::nullopt;

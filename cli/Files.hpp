@@ -20,7 +20,7 @@ struct InputFile {
 };
 
 // Opens `path` ("-": standard input); none, with `error` saying why ("cannot read 'PATH':
-// ..."), when it can't be read.
+// ..."), when it can't be read or is a folder.
 [[nodiscard]] std::optional<InputFile> OpenInput(const std::string& path, std::string& error);
 
 // What makes a file itself, whatever names lead to it: its device and file number (on
