@@ -41,8 +41,8 @@ constexpr std::string_view kFooter =
     "(216667 771283) can't tell Ireland from Great Britain: --grid says which grid\n"
     "they are on.\n"
     "Exit status: 0 every input has its true answer, 1 some have none, 2 a usage or\n"
-    "I/O error. With the window's columns alone, the true answer is not worked out\n"
-    "and the status follows the window's answer.\n";
+    "I/O error. With the window's columns alone (and no map), the true answer is not\n"
+    "worked out and the status follows the window's answer.\n";
 
 constexpr std::string_view kVersion =
     "quorvane-convert " QUORVANE_VERSION
